@@ -1,0 +1,74 @@
+#pragma once
+
+#include "colours/ColourSlots.h"
+
+#include <QDate>
+#include <QString>
+#include <array>
+#include <cstdint>
+#include <functional>
+
+namespace hibimo {
+
+class Interaction;
+
+// Day entries of one month of the neighbouring year: [day 0..31][kind 0..2].
+using MonthItems = std::array<std::array<QString, 3>, 32>;
+// Day entries of the loaded year: [month index 0..11][day 0..31][kind 0..2].
+using YearItems = std::array<MonthItems, 12>;
+// Line texts of the loaded year: [month index 0..11][day - 1].
+using YearLines = std::array<std::array<QString, 31>, 12>;
+
+struct CalendarState {
+    YearItems DayItem;
+    YearLines PubLine;
+    YearLines PrivLine;
+    MonthItems NbDayItem;
+    std::array<QString, 31> NbPubLine;
+    std::array<QString, 31> NbPrivLine;
+
+    QString LoadedYear;
+    int CurYear = 0;
+    int CurMonth = 0;
+    QString NewYearText;
+    QString NewMonthText;
+    QString PrevYear;
+    QString TodayYear;
+    QString TodayMonth;
+    QString TodayDayText;
+    QString MarkMonth;
+    std::int16_t TodayDay = 0;
+    bool DispReady = false;
+    bool DispDone = false;
+
+    QString HolyText;
+    QString BirthText;
+};
+
+// Variables that carry a text to and from the memo input dialog.
+struct MemoVariables {
+    QString MemoText;
+    QString MemoGuide1;
+    QString MemoGuide2;
+    QString MemoTitle;
+};
+
+// The program's whole state: created once in main() (or per test) and passed by reference.
+struct HbmModule : CalendarState, ColourScheme, MemoVariables {
+    HbmModule(QString programFolder, Interaction& interaction)
+        : folder(std::move(programFolder)), ui(interaction) {}
+
+    // Outcome of the regenerate dialog: 0 update, 2 cancel.
+    std::uint8_t RenewChoice = 0;
+
+    // Where every data file lives: the folder of the executable.
+    QString folder;
+    Interaction& ui;
+    // The system clock; tests replace it.
+    std::function<QDate()> today = [] { return QDate::currentDate(); };
+
+    // Path of a file in the program's folder.
+    QString filePath(const QString& name) const;
+};
+
+} // namespace hibimo

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+namespace hibimo {
+
+struct HbmModule;
+
+// Path of the year calendar file "HB<yyyy>.hbd" (blanks around the year removed).
+QString yearFilePath(const HbmModule& m, const QString& yyyy);
+
+// Text of the year calendar file for the current DayItem/PubLine/PrivLine.
+QString yearFileText(const HbmModule& m);
+
+// Writes the year calendar file of yyyy; a failure shows its message and leaves the old file.
+// Returns whether the file was written.
+bool PCwrite(HbmModule& m, const QString& yyyy);
+
+} // namespace hibimo

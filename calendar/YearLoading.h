@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+namespace hibimo {
+
+struct HbmModule;
+
+// Loads the year file of yyyy into DayItem/PubLine/PrivLine; a year without a file is generated
+// (with its message) and the month shown again. A damaged file shows the record number and ends
+// the program.
+void YearLoad(HbmModule& m, const QString& yyyy);
+
+// Loads January (NewMonthText 12) or December (NewMonthText 1) of the neighbouring year yyyy into
+// NbDayItem/NbPubLine/NbPrivLine, creating that year's file when it has none.
+void NbMonthLoad(HbmModule& m, const QString& yyyy);
+
+} // namespace hibimo

@@ -1,0 +1,18 @@
+#pragma once
+
+namespace hibimo {
+
+struct HbmModule;
+
+// Every colour slot and setting to its default.
+void ColorDefaults(HbmModule& m);
+// Reads Hibimo.ini into ColorFile and loads that colour file; a failure shows its message.
+void SettingsRead(HbmModule& m);
+// Writes Hibimo.ini (ColorFile, or Default.ccf in the program's folder when empty).
+void SettingsWrite(HbmModule& m);
+// Writes the scheme to ColorFile.
+void ColorSave(HbmModule& m);
+// Reads the scheme from ColorFile; values read before a failure stay applied.
+void ColorLoad(HbmModule& m);
+
+} // namespace hibimo

@@ -1,0 +1,98 @@
+#include "toolkit/ScriptedInteraction.h"
+
+#include <QWidget>
+#include <stdexcept>
+
+namespace hibimo {
+
+void ScriptedInteraction::checkAlive() const {
+    if (ended)
+        throw std::logic_error("the program went on after it was ended");
+}
+
+void ScriptedInteraction::message(const QString& text, const QString& title) {
+    checkAlive();
+    calls << QStringLiteral("message");
+    messages.push_back({text, title.isEmpty() ? AppTitle : title});
+    if (onMessage)
+        onMessage(messages.back());
+}
+
+void ScriptedInteraction::endProgram() {
+    checkAlive();
+    calls << QStringLiteral("end");
+    ended = true;
+    throw ProgramEnded();
+}
+
+QString ScriptedInteraction::prompt(const QString& prompt, const QString& title, const QString& defaultText) {
+    checkAlive();
+    calls << QStringLiteral("prompt");
+    prompts.push_back({prompt, title, defaultText});
+    if (promptAnswers.empty())
+        return {};
+    QString answer = promptAnswers.front();
+    promptAnswers.pop_front();
+    return answer;
+}
+
+std::optional<int> ScriptedInteraction::chooseColour() {
+    checkAlive();
+    calls << QStringLiteral("colour");
+    if (colourAnswers.empty())
+        return std::nullopt;
+    auto answer = colourAnswers.front();
+    colourAnswers.pop_front();
+    return answer;
+}
+
+QString ScriptedInteraction::openFileName(const QString& filter) {
+    checkAlive();
+    calls << QStringLiteral("open");
+    filters << filter;
+    if (fileAnswers.empty())
+        return {};
+    QString answer = fileAnswers.front();
+    fileAnswers.pop_front();
+    return answer;
+}
+
+QString ScriptedInteraction::saveFileName(const QString& filter) {
+    checkAlive();
+    calls << QStringLiteral("save");
+    filters << filter;
+    if (fileAnswers.empty())
+        return {};
+    QString answer = fileAnswers.front();
+    fileAnswers.pop_front();
+    return answer;
+}
+
+void ScriptedInteraction::printWindow(QWidget& window) {
+    checkAlive();
+    calls << QStringLiteral("print:") + window.objectName();
+}
+
+void ScriptedInteraction::runModal(QWidget& window) {
+    checkAlive();
+    calls << QStringLiteral("modal:") + window.objectName();
+    window.show();
+    if (!modalActions.empty()) {
+        auto action = modalActions.front();
+        modalActions.pop_front();
+        action(window);
+    }
+    // Whatever the script did, a modal show ends with the window closed (as by its close box if the
+    // script did not close it).
+    if (window.isVisible())
+        window.close();
+}
+
+QStringList ScriptedInteraction::messageTexts() const {
+    QStringList texts;
+    for (const auto& m : messages)
+        texts << m.text;
+    return texts;
+}
+
+} // namespace hibimo

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "toolkit/Interaction.h"
+
+#include <QStringList>
+#include <deque>
+#include <exception>
+#include <functional>
+#include <vector>
+
+namespace hibimo {
+
+// Thrown by the scripted endProgram so that a test sees the program end and nothing after it runs.
+struct ProgramEnded : std::exception {
+    const char* what() const noexcept override { return "program ended"; }
+};
+
+// The test double of Interaction: a test queues the answers and asserts on the recorded calls.
+class ScriptedInteraction : public Interaction {
+public:
+    struct Message {
+        QString text;
+        QString title; // as shown: the application's title when the caller gave none
+    };
+
+    // Recorded calls, in order: "message", "prompt", "colour", "open", "save", "modal:<objectName>",
+    // "print:<objectName>", "end".
+    QStringList calls;
+    std::vector<Message> messages;
+    struct Prompt {
+        QString prompt, title, defaultText;
+    };
+    std::vector<Prompt> prompts;
+    QStringList filters;
+    bool ended = false;
+
+    // Answers, consumed in order. Without a queued answer: prompts and file dialogs answer empty,
+    // the colour chooser is cancelled, a modal window is closed as if by its close box.
+    std::deque<QString> promptAnswers;
+    std::deque<std::optional<int>> colourAnswers;
+    std::deque<QString> fileAnswers;
+    std::deque<std::function<void(QWidget&)>> modalActions;
+    // Called for every message as it is shown (for example to act while a message is up).
+    std::function<void(const Message&)> onMessage;
+
+    void message(const QString& text, const QString& title = {}) override;
+    [[noreturn]] void endProgram() override;
+    QString prompt(const QString& prompt, const QString& title, const QString& defaultText) override;
+    std::optional<int> chooseColour() override;
+    QString openFileName(const QString& filter) override;
+    QString saveFileName(const QString& filter) override;
+    void printWindow(QWidget& window) override;
+
+    QStringList messageTexts() const;
+
+protected:
+    void runModal(QWidget& window) override;
+
+private:
+    void checkAlive() const;
+};
+
+} // namespace hibimo
