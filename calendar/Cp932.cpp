@@ -1,0 +1,123 @@
+#include "calendar/Cp932.h"
+
+#include <cerrno>
+#include <iconv.h>
+
+namespace hibimo {
+
+namespace {
+
+// UTF-16LE on the Unicode side: one iconv step per QString code unit pair, and error positions
+// translate directly into QString indices.
+const char* const Unicode = "UTF-16LE";
+const char* const CodePage = "CP932";
+
+class Converter {
+  public:
+    Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
+    ~Converter() {
+        if (valid())
+            iconv_close(cd_);
+    }
+    Converter(const Converter&) = delete;
+    Converter& operator=(const Converter&) = delete;
+
+    bool valid() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
+    iconv_t handle() const { return cd_; }
+
+  private:
+    iconv_t cd_;
+};
+
+// Code units taken by the character at index i (a surrogate pair is one character).
+qsizetype characterLength(const QString& text, qsizetype i) {
+    if (text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
+        return 2;
+    return 1;
+}
+
+// Converts text to code page 932; every character iconv refuses is passed to onRefused with its
+// index and replaced by "?".
+template <typename OnRefused> QByteArray encode(const QString& text, OnRefused onRefused) {
+    QByteArray out;
+    if (text.isEmpty())
+        return out;
+    Converter conv(CodePage, Unicode);
+    if (!conv.valid())
+        return out;
+    out.resize(text.size() * 2 + 16);
+    auto* in = const_cast<char*>(reinterpret_cast<const char*>(text.utf16()));
+    size_t inLeft = static_cast<size_t>(text.size()) * 2;
+    const char* const inStart = in;
+    char* dst = out.data();
+    size_t outLeft = static_cast<size_t>(out.size());
+    while (inLeft > 0) {
+        if (iconv(conv.handle(), &in, &inLeft, &dst, &outLeft) != static_cast<size_t>(-1))
+            break;
+        if (errno == E2BIG) {
+            const qsizetype written = dst - out.data();
+            out.resize(out.size() * 2);
+            dst = out.data() + written;
+            outLeft = static_cast<size_t>(out.size() - written);
+            continue;
+        }
+        // EILSEQ, or EINVAL for a lone high surrogate at the end: one character that cannot be carried.
+        const qsizetype index = (in - inStart) / 2;
+        const qsizetype length = characterLength(text, index);
+        onRefused(index, length);
+        if (outLeft < 1) {
+            const qsizetype written = dst - out.data();
+            out.resize(out.size() + 16);
+            dst = out.data() + written;
+            outLeft = static_cast<size_t>(out.size() - written);
+        }
+        *dst++ = '?';
+        --outLeft;
+        in += length * 2;
+        inLeft -= static_cast<size_t>(length) * 2;
+    }
+    out.resize(dst - out.data());
+    return out;
+}
+
+} // namespace
+
+std::optional<QString> decodeCp932(const QByteArray& bytes) {
+    if (bytes.isEmpty())
+        return QString();
+    Converter conv(Unicode, CodePage);
+    if (!conv.valid())
+        return std::nullopt;
+    // A byte of code page 932 never yields more than one UTF-16 code unit.
+    QString text(bytes.size(), Qt::Uninitialized);
+    auto* in = const_cast<char*>(bytes.constData());
+    size_t inLeft = static_cast<size_t>(bytes.size());
+    auto* dst = reinterpret_cast<char*>(text.data());
+    size_t outLeft = static_cast<size_t>(text.size()) * 2;
+    char* const dstStart = dst;
+    if (iconv(conv.handle(), &in, &inLeft, &dst, &outLeft) == static_cast<size_t>(-1))
+        return std::nullopt;
+    text.truncate((dst - dstStart) / 2);
+    return text;
+}
+
+QByteArray encodeCp932(const QString& text) {
+    return encode(text, [](qsizetype, qsizetype) {});
+}
+
+QString unencodableCp932(const QString& text) {
+    QString refused;
+    encode(text, [&](qsizetype index, qsizetype length) {
+        const QStringView character = QStringView(text).mid(index, length);
+        if (!refused.contains(character))
+            refused += character;
+    });
+    return refused;
+}
+
+QString withoutDoubleQuotes(QString text) {
+    text.replace(QLatin1Char('"'), QChar(0x201D));
+    return text;
+}
+
+} // namespace hibimo
