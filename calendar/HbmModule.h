@@ -40,6 +40,9 @@ struct CalendarState {
     std::int16_t TodayDay = 0;
     bool DispReady = false;
     bool DispDone = false;
+    // Set when the loaded year's tables were changed in memory and not yet saved (the month memo is
+    // written back on every keystroke); the main window saves before it reloads the year.
+    bool LoadedYearChanged = false;
 
     QString HolyText;
     QString BirthText;

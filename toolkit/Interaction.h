@@ -34,14 +34,9 @@ public:
     virtual QString openFileName(const QString& filter) = 0;
     virtual QString saveFileName(const QString& filter) = 0;
 
-    // Shows one of the program's windows modally and returns when it has closed; then the window
-    // that opened it is activated again (its Form_Activate runs).
-    void showModal(QWidget& window) {
-        runModal(window);
-        if (afterModal_)
-            afterModal_(window);
-    }
-    void setAfterModal(std::function<void(QWidget&)> afterModal) { afterModal_ = std::move(afterModal); }
+    // Shows one of the program's windows modally and returns when it has closed (the window that
+    // opened it has then been activated again, see Form).
+    void showModal(QWidget& window) { runModal(window); }
 
     // Prints the window's client area as shown.
     virtual void printWindow(QWidget& window) = 0;
@@ -58,7 +53,6 @@ protected:
 
 private:
     std::function<void()> redisplay_;
-    std::function<void(QWidget&)> afterModal_;
 };
 
 } // namespace hibimo

@@ -1,0 +1,95 @@
+#pragma once
+
+#include "toolkit/Controls.h"
+#include "toolkit/Form.h"
+
+#include <QGroupBox>
+#include <QPushButton>
+#include <array>
+#include <memory>
+
+namespace hibimo {
+
+struct HbmModule;
+class DayCellEditing;
+class MonthMemo;
+class ListCommands;
+class ColourCommands;
+class HelpPrint;
+
+// The main window: the month grid, the year and month beside it, the month memo and the commands.
+class HbmFrm : public Form {
+    Q_OBJECT
+public:
+    explicit HbmFrm(HbmModule& module);
+    ~HbmFrm() override;
+
+    HbmModule& m;
+
+    // Day cells, index 7 * row + column: day number, public line, private line, mark.
+    std::array<CellBox*, 42> Text1{};
+    std::array<CellBox*, 42> Text2{};
+    std::array<CellBox*, 42> Text3{};
+    std::array<CellBox*, 42> Text5{};
+    MemoBox* Text4 = nullptr;
+    std::array<Label*, 7> Label1{}; // weekday header
+    Label* Label2 = nullptr;        // month
+    Label* Label3 = nullptr;        // year
+    Label* Label5 = nullptr;        // memo caption
+    std::array<Label*, 4> Label6{}; // 1 version, 2 and 3 hints (0 unused)
+    std::array<QPushButton*, 2> Command1{};
+    std::array<QPushButton*, 2> Command2{};
+    QGroupBox* Frame1 = nullptr;
+    QGroupBox* Frame2 = nullptr;
+    std::array<Label*, 3> LblColor{};
+    std::array<Label*, 3> LblHoly{};
+    Label* lblPrintForm = nullptr;
+    // Line1 .. Line12 as line controls of the window (index 0 unused).
+    std::array<int, 13> Line{};
+
+    void Form_Load();
+    void Form_Activate() override;
+    void Form_Unload(int& Cancel) override;
+
+    void F_C_disp(int H_iY, int H_iM);
+    void TxtBox2Array(int kind, int index);
+
+    void Command1_Click(int Index);
+    void Command2_Click(int Index);
+    void Label3_Change();
+
+    // The shut-down of Form_Unload, run once however the program is ended (close box, signal, session end).
+    void shutDown();
+
+    DayCellEditing& dayCells() { return *dayCells_; }
+    MonthMemo& monthMemo() { return *monthMemo_; }
+    ListCommands& listCommands() { return *listCommands_; }
+    ColourCommands& colourCommands() { return *colourCommands_; }
+    HelpPrint& helpPrint() { return *helpPrint_; }
+
+private:
+    void buildLayout();
+    void buildCells();
+    void buildSideControls();
+    void connectSignals();
+    void navigate(int yearStep, int monthStep, bool setMemoCaption);
+
+    // Cell styling.
+    void applyChromeColours();
+    void resetCell(int i);
+    void applyShownMonthDateColours(int i);
+    void applyRedDay(int i);
+    void applyToday(int i);
+    void applyOtherMonthColours(int i);
+    void drawFrameLines();
+    void fillCell(int i, const class QString& pub, const class QString& priv, const class QString& mark);
+
+    bool unloaded_ = false;
+    std::unique_ptr<DayCellEditing> dayCells_;
+    std::unique_ptr<MonthMemo> monthMemo_;
+    std::unique_ptr<ListCommands> listCommands_;
+    std::unique_ptr<ColourCommands> colourCommands_;
+    std::unique_ptr<HelpPrint> helpPrint_;
+};
+
+} // namespace hibimo

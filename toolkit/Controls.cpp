@@ -1,0 +1,260 @@
+#include "toolkit/Controls.h"
+
+#include "toolkit/Colours.h"
+#include "toolkit/Twips.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace hibimo {
+
+QString toWidgetText(const QString& text) {
+    QString s = text;
+    s.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    s.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return s;
+}
+
+QString fromWidgetText(const QString& text) {
+    QString s = text;
+    s.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    s.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+    return s;
+}
+
+void placeTwips(QWidget& w, int left, int top, int width, int height) {
+    w.setGeometry(twipRect(left, top, width, height));
+}
+
+int keyCodeOf(const QKeyEvent& event) {
+    switch (event.key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return 13;
+    case Qt::Key_Escape:
+        return 27;
+    case Qt::Key_Tab:
+        return 9;
+    case Qt::Key_Backspace:
+        return 8;
+    default:
+        break;
+    }
+    const int key = event.key();
+    if ((key >= Qt::Key_0 && key <= Qt::Key_9) || (key >= Qt::Key_A && key <= Qt::Key_Z))
+        return key;
+    return 0;
+}
+
+int shiftStateOf(const QKeyEvent& event) {
+    int shift = 0;
+    if (event.modifiers() & Qt::ShiftModifier)
+        shift |= 1;
+    if (event.modifiers() & Qt::ControlModifier)
+        shift |= 2;
+    if (event.modifiers() & Qt::AltModifier)
+        shift |= 4;
+    return shift;
+}
+
+// ---- CellBox
+
+CellBox::CellBox(QWidget* parent) : QWidget(parent) {
+    setFocusPolicy(Qt::ClickFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAutoFillBackground(false);
+}
+
+void CellBox::setText(const QString& text) {
+    if (text == text_)
+        return;
+    text_ = text;
+    shown_ = toWidgetText(text);
+    update();
+    emit Change();
+}
+
+void CellBox::setHeightTwips(int twips) { resize(width(), twipsToPx(twips)); }
+
+int CellBox::heightTwips() const { return height() * TwipsPerPixel; }
+
+void CellBox::setAlignment(Qt::Alignment alignment) {
+    alignment_ = alignment;
+    update();
+}
+
+void CellBox::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    const QRect r = rect();
+    p.fillRect(r, palette().color(QPalette::Base));
+    p.setPen(QColor(0x80, 0x80, 0x80));
+    p.drawRect(r.adjusted(0, 0, -1, -1));
+    if (shown_.isEmpty())
+        return;
+    p.setPen(isEnabled() ? palette().color(QPalette::Active, QPalette::Text)
+                         : palette().color(QPalette::Disabled, QPalette::Text));
+    p.setFont(font());
+    p.drawText(r.adjusted(2, 1, -2, -1), int(alignment_) | Qt::TextWrapAnywhere, shown_);
+}
+
+void CellBox::mousePressEvent(QMouseEvent* event) {
+    QWidget::mousePressEvent(event);
+    event->accept();
+}
+
+void CellBox::mouseReleaseEvent(QMouseEvent* event) {
+    event->accept();
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit Click();
+}
+
+void CellBox::mouseDoubleClickEvent(QMouseEvent* event) {
+    event->accept();
+    if (event->button() == Qt::LeftButton)
+        emit DblClick();
+}
+
+void CellBox::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    emit GotFocus();
+}
+
+void CellBox::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    emit LostFocus();
+}
+
+void CellBox::keyPressEvent(QKeyEvent* event) {
+    emit KeyDown(keyCodeOf(*event), shiftStateOf(*event));
+    QWidget::keyPressEvent(event);
+}
+
+// ---- MemoBox
+
+MemoBox::MemoBox(QWidget* parent) : QPlainTextEdit(parent) {
+    setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    viewport()->installEventFilter(this);
+    connect(this, &QPlainTextEdit::textChanged, this, &MemoBox::Change);
+}
+
+void MemoBox::setText(const QString& text) {
+    const QString shown = toWidgetText(text);
+    if (shown == toPlainText())
+        return;
+    setPlainText(shown);
+}
+
+void MemoBox::setHeightTwips(int twips) { resize(width(), twipsToPx(twips)); }
+
+int MemoBox::heightTwips() const { return height() * TwipsPerPixel; }
+
+bool MemoBox::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == viewport() && event->type() == QEvent::MouseButtonRelease) {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::LeftButton)
+            emit Click();
+    }
+    return QPlainTextEdit::eventFilter(watched, event);
+}
+
+void MemoBox::focusInEvent(QFocusEvent* event) {
+    QPlainTextEdit::focusInEvent(event);
+    emit GotFocus();
+}
+
+void MemoBox::focusOutEvent(QFocusEvent* event) {
+    QPlainTextEdit::focusOutEvent(event);
+    emit LostFocus();
+}
+
+void MemoBox::keyPressEvent(QKeyEvent* event) {
+    emit KeyDown(keyCodeOf(*event), shiftStateOf(*event));
+    QPlainTextEdit::keyPressEvent(event);
+}
+
+// ---- LineBox
+
+LineBox::LineBox(QWidget* parent) : QLineEdit(parent) {}
+
+void LineBox::keyPressEvent(QKeyEvent* event) {
+    const int code = keyCodeOf(*event);
+    emit KeyDown(code, shiftStateOf(*event));
+    if (code == 13) {
+        event->accept();
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+// ---- Label
+
+Label::Label(QWidget* parent, const QString& caption) : QLabel(caption, parent) {
+    setTextFormat(Qt::PlainText);
+}
+
+void Label::setCaption(const QString& caption) {
+    const QString shown = toWidgetText(caption);
+    if (shown == text())
+        return;
+    setText(shown);
+    emit Change();
+}
+
+void Label::setBorderStyle(int style) {
+    borderStyle_ = style;
+    if (style == 1) {
+        setFrameStyle(QFrame::Box | QFrame::Plain);
+        setLineWidth(1);
+    } else {
+        setFrameStyle(QFrame::NoFrame);
+    }
+}
+
+void Label::mouseReleaseEvent(QMouseEvent* event) {
+    QLabel::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit Click();
+}
+
+// ---- PictureBox
+
+PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {}
+
+void PictureBox::clear() {
+    if (image_.size() != size())
+        image_ = QImage(size(), QImage::Format_RGB32);
+    image_.fill(palette().color(QPalette::Base));
+    update();
+}
+
+void PictureBox::drawLine(int colourBgr, int widthPx, QPointF from, QPointF to) {
+    if (image_.isNull())
+        clear();
+    QPainter p(&image_);
+    QPen pen(colourFromBgr(colourBgr));
+    pen.setWidth(widthPx);
+    pen.setCapStyle(Qt::FlatCap);
+    p.setPen(pen);
+    p.drawLine(from, to);
+    update();
+}
+
+void PictureBox::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    if (image_.isNull())
+        p.fillRect(rect(), palette().color(QPalette::Base));
+    else
+        p.drawImage(0, 0, image_);
+    p.setPen(QColor(0x80, 0x80, 0x80));
+    p.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+void PictureBox::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (!image_.isNull() && image_.size() != size())
+        clear();
+}
+
+} // namespace hibimo

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "toolkit/Interaction.h"
+
+#include <QString>
+
+namespace hibimo {
+
+// The Interaction of the real program: Qt's message box, prompt, colour and file dialogs and printer.
+class QtInteraction : public Interaction {
+public:
+    // Printouts go to a PDF in this folder when the system has no printer.
+    explicit QtInteraction(QString programFolder);
+
+    void message(const QString& text, const QString& title = {}) override;
+    [[noreturn]] void endProgram() override;
+    QString prompt(const QString& prompt, const QString& title, const QString& defaultText) override;
+    std::optional<int> chooseColour() override;
+    QString openFileName(const QString& filter) override;
+    QString saveFileName(const QString& filter) override;
+    void printWindow(QWidget& window) override;
+
+    // The file dialogs' filter for a "|"-separated list of descriptions and patterns.
+    static QString qtFilter(const QString& filter);
+
+protected:
+    void runModal(QWidget& window) override;
+
+private:
+    QString folder_;
+    // One file dialog serves both commands and remembers the last name chosen.
+    QString lastFileName_;
+};
+
+// Draws a window's client area, as shown, scaled to fit the page of a printer or PDF writer.
+// Returns the name of the PDF written when there is no printer (empty when printed).
+QString printWidget(QWidget& window, const QString& pdfFolder);
+
+} // namespace hibimo
