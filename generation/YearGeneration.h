@@ -1,14 +1,20 @@
 #pragma once
 
+#include "calendar/HbmModule.h"
+
 #include <QString>
+#include <QStringView>
 
 namespace hibimo {
-
-struct HbmModule;
 
 // Generates year yyyy from the two list files into DayItem (keeping marks, month memos and line
 // texts), sets LoadedYear and writes the year file. A faulty list shows its message and ends the
 // program without writing anything.
 void YearMake(HbmModule& m, const QString& yyyy);
+
+// The generation step of YearMake alone, in memory: replaces the generated entries of items (days
+// 1..31 of every month; marks keep their text, month memos stay) by those of the two list texts
+// for the year. False, with items unchanged, when a list is faulty or the year is not 1..9999.
+bool generateYear(YearItems& items, QStringView holyText, QStringView birthText, int year);
 
 } // namespace hibimo

@@ -1,0 +1,233 @@
+#include "calendar/YearLoading.h"
+
+#include "calendar/HbmModule.h"
+#include "calendar/Records.h"
+#include "calendar/TextNumber.h"
+#include "calendar/YearFile.h"
+#include "generation/YearGeneration.h"
+#include "toolkit/Interaction.h"
+
+#include <QFile>
+#include <cstdlib>
+#include <optional>
+
+namespace hibimo {
+
+namespace {
+
+// Counts records as they are read, so that a failure names the record at fault.
+class CountingReader {
+  public:
+    explicit CountingReader(QStringView text) : reader_(text) {}
+    std::optional<QString> next() {
+        ++count_;
+        return reader_.next();
+    }
+    int count() const { return count_; }
+
+  private:
+    RecordReader reader_;
+    int count_ = 0;
+};
+
+struct EntryPosition {
+    int month;
+    int day;
+    int kind;
+};
+
+// Where a day entry's own key places it; nothing when the key names no slot.
+std::optional<EntryPosition> entryPosition(QStringView record) {
+    const EntryPosition p{numberFromText(textChars(record, 0, 2)), numberFromText(textChars(record, 2, 2)),
+                          numberFromText(textChars(record, 4, 1))};
+    if (p.month < 1 || p.month > 12 || p.day < 0 || p.day > 31 || p.kind < 0 || p.kind > 2)
+        return std::nullopt;
+    return p;
+}
+
+bool isEntry(const QString& record) {
+    return !record.startsWith(QLatin1Char('T'));
+}
+
+// Text of a line record: from character 11 on.
+QString lineText(const QString& record) {
+    return record.mid(10);
+}
+
+enum class Opened { Read, Missing, Unreadable };
+
+Opened openYearFile(const HbmModule& m, const QString& yyyy, QString& text) {
+    const QString path = yearFilePath(m, yyyy);
+    if (std::optional<QString> read = readTextFile(path)) {
+        text = std::move(*read);
+        return Opened::Read;
+    }
+    return QFile::exists(path) ? Opened::Unreadable : Opened::Missing;
+}
+
+// Reads the whole file into the loaded year's tables; the number of the failing record, or 0.
+int readYear(HbmModule& m, const QString& text) {
+    CountingReader reader(text);
+    std::optional<QString> record = reader.next();
+    for (; record && isEntry(*record); record = reader.next()) {
+        const std::optional<EntryPosition> p = entryPosition(*record);
+        if (!p)
+            return reader.count();
+        m.DayItem[p->month - 1][p->day][p->kind] = *record;
+    }
+    if (!record)
+        return reader.count();
+    for (int mi = 0; mi < 12; ++mi)
+        for (int d = 0; d < 31; ++d) {
+            const std::optional<QString> pub = reader.next();
+            if (!pub)
+                return reader.count();
+            const std::optional<QString> priv = reader.next();
+            if (!priv)
+                return reader.count();
+            m.PubLine[mi][d] = lineText(*pub);
+            m.PrivLine[mi][d] = lineText(*priv);
+        }
+    return 0;
+}
+
+[[noreturn]] void reportDamagedYear(HbmModule& m, const QString& yyyy, int record) {
+    m.ui.message(QStringLiteral("カレンダーファイル HB") + yyyy + QStringLiteral(".hbd の ") +
+                     QLatin1Char(' ') + QString::number(record) +
+                     QStringLiteral("行目に異常があるようです。") + QStringLiteral("確認下さい。"),
+                 yyyy + QStringLiteral("カレンダーファイル異常！"));
+    m.ui.endProgram();
+    // The compiler does not carry [[noreturn]] through the virtual call.
+    std::abort();
+}
+
+// The month of the neighbouring year that the grid shows: 1 beside December, 12 beside January.
+int neighbourMonth(const HbmModule& m) {
+    switch (numberFromText(m.NewMonthText)) {
+    case 12:
+        return 1;
+    case 1:
+        return 12;
+    default:
+        return 0;
+    }
+}
+
+// Reads the neighbour's month as far as the file allows; a damaged file leaves what was read.
+void readNeighbourMonth(HbmModule& m, const QString& text) {
+    const int wanted = neighbourMonth(m);
+    if (wanted == 0)
+        return;
+    CountingReader reader(text);
+    std::optional<QString> record = reader.next();
+    for (; record && isEntry(*record); record = reader.next()) {
+        if (numberFromText(textChars(*record, 0, 2)) != wanted)
+            continue;
+        const std::optional<EntryPosition> p = entryPosition(*record);
+        if (!p)
+            return;
+        m.NbDayItem[p->day][p->kind] = *record;
+    }
+    if (!record)
+        return;
+    for (int mi = 0; mi < 12; ++mi)
+        for (int d = 0; d < 31; ++d) {
+            const std::optional<QString> pub = reader.next();
+            const std::optional<QString> priv = reader.next();
+            if (!pub || !priv)
+                return;
+            if (mi + 1 == wanted) {
+                m.NbPubLine[d] = lineText(*pub);
+                m.NbPrivLine[d] = lineText(*priv);
+            }
+        }
+}
+
+// Keeps the loaded year's tables while another year is generated through them.
+class LoadedYearKeeper {
+  public:
+    explicit LoadedYearKeeper(HbmModule& m)
+        : m_(m), dayItem_(m.DayItem), pubLine_(m.PubLine), privLine_(m.PrivLine), loadedYear_(m.LoadedYear),
+          holyText_(m.HolyText), birthText_(m.BirthText) {}
+    ~LoadedYearKeeper() {
+        m_.DayItem = dayItem_;
+        m_.PubLine = pubLine_;
+        m_.PrivLine = privLine_;
+        m_.LoadedYear = loadedYear_;
+        m_.HolyText = holyText_;
+        m_.BirthText = birthText_;
+    }
+    LoadedYearKeeper(const LoadedYearKeeper&) = delete;
+    LoadedYearKeeper& operator=(const LoadedYearKeeper&) = delete;
+
+  private:
+    HbmModule& m_;
+    YearItems dayItem_;
+    YearLines pubLine_;
+    YearLines privLine_;
+    QString loadedYear_;
+    QString holyText_;
+    QString birthText_;
+};
+
+QString withoutBlanks(const QString& text) {
+    QString result = text;
+    result.remove(QLatin1Char(' '));
+    return result;
+}
+
+} // namespace
+
+void YearLoad(HbmModule& m, const QString& yyyy) {
+    m.DayItem = {};
+    QString text;
+    switch (openYearFile(m, yyyy, text)) {
+    case Opened::Missing:
+        m.ui.message(QStringLiteral("カレンダーファイル ") + yyyy + QStringLiteral("年分は未作成なので") +
+                         QStringLiteral("作成します。"),
+                     yyyy + QStringLiteral("年分作成"));
+        m.PubLine = {};
+        m.PrivLine = {};
+        YearMake(m, withoutBlanks(yyyy));
+        m.ui.redisplay();
+        return;
+    case Opened::Unreadable:
+        // A file that exists but cannot be read is damaged, not missing: never generate over it.
+        reportDamagedYear(m, yyyy, 1);
+    case Opened::Read:
+        break;
+    }
+    if (const int failed = readYear(m, text))
+        reportDamagedYear(m, yyyy, failed);
+}
+
+void NbMonthLoad(HbmModule& m, const QString& yyyy) {
+    m.NbDayItem = {};
+    QString text;
+    switch (openYearFile(m, yyyy, text)) {
+    case Opened::Read:
+        readNeighbourMonth(m, text);
+        return;
+    case Opened::Unreadable:
+        // The neighbour only decorates the grid: a damaged file is left alone, and the user meets
+        // its record message when that year itself is loaded.
+        return;
+    case Opened::Missing:
+        break;
+    }
+    m.ui.message(QStringLiteral("カレンダーファイル") + yyyy + QStringLiteral("年分は未作成なので") +
+                     QStringLiteral("作成いたします。"),
+                 yyyy + QStringLiteral("年分作成(12_1)"));
+    {
+        LoadedYearKeeper keep(m);
+        m.DayItem = {};
+        m.PubLine = {};
+        m.PrivLine = {};
+        YearMake(m, withoutBlanks(yyyy));
+    }
+    // Only a file that now exists can be shown; otherwise the display would ask to create it again.
+    if (QFile::exists(yearFilePath(m, yyyy)))
+        m.ui.redisplay();
+}
+
+} // namespace hibimo

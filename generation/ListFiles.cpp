@@ -1,0 +1,39 @@
+#include "generation/ListFiles.h"
+
+#include "calendar/HbmModule.h"
+#include "calendar/Records.h"
+#include "toolkit/Interaction.h"
+
+namespace hibimo {
+
+void HolyLoad(HbmModule& m) {
+    if (std::optional<QString> text = readListFile(m.filePath(HolyFileName))) {
+        m.HolyText = std::move(*text);
+        return;
+    }
+    m.ui.message(
+        QStringLiteral("祝祭日などのファイルHBHolyD.datが見つからないか/読み込めませんでした。") +
+        QStringLiteral("とりあえず、元旦のみを設定して立ち上げます。立ち上がり後 "
+                       "カレンダー画面左下の[国]をクリックすると、") +
+        QStringLiteral("デフォルトの 祝祭日など 登録画面が立ち上がります。内容を確認して必要なら修正/"
+                       "追加を行い ") +
+        QStringLiteral("一旦閉じ、カレンダー画面左下の[反映]を実行下さい。"));
+    m.HolyText = QStringLiteral("**01/01元旦");
+}
+
+void BirthLoad(HbmModule& m) {
+    if (std::optional<QString> text = readListFile(m.filePath(BirthFileName))) {
+        m.BirthText = std::move(*text);
+        return;
+    }
+    m.ui.message(
+        QStringLiteral("誕生日などのファイルHBBirth.datが見つからないか/読み込めませんでした。") +
+        QStringLiteral("仮に、1/25を花子の誕生日として立ち上げます。立ち上がり後 "
+                       "カレンダー画面左下の[個]をクリックすると、") +
+        QStringLiteral("デフォルトの 誕生日など 登録画面が立ち上がります。デフォルトの内容にならって修正/"
+                       "追加を行い ") +
+        QStringLiteral("一旦閉じ、 カレンダー画面左下の[反映]を実行下さい。"));
+    m.BirthText = QStringLiteral("誕生日､記念日など,*1972/01/25花子誕生日S47");
+}
+
+} // namespace hibimo
