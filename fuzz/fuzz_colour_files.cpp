@@ -1,0 +1,97 @@
+// Feeds arbitrary bytes to the settings and colour file readers. A colour file that loads must
+// survive a save and a second load with every value unchanged.
+#include "calendar/HbmModule.h"
+#include "calendar/Records.h"
+#include "colours/ColourScheme.h"
+#include "toolkit/Interaction.h"
+
+#include <QByteArray>
+#include <QFile>
+#include <QFileInfo>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <array>
+#include <cstdint>
+#include <cstdlib>
+
+namespace {
+
+using namespace hibimo;
+
+class RecordingInteraction : public Interaction {
+  public:
+    QStringList messages;
+    void message(const QString& text, const QString& = {}) override { messages << text; }
+    [[noreturn]] void endProgram() override { std::abort(); }
+    QString prompt(const QString&, const QString&, const QString&) override { return {}; }
+    std::optional<int> chooseColour() override { return std::nullopt; }
+    QString openFileName(const QString&) override { return {}; }
+    QString saveFileName(const QString&) override { return {}; }
+    void printWindow(QWidget&) override {}
+
+  protected:
+    void runModal(QWidget&) override {}
+};
+
+void writeBytes(const QString& path, const uint8_t* data, size_t size) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        std::abort();
+    file.write(reinterpret_cast<const char*>(data), static_cast<qint64>(size));
+}
+
+std::array<qint64, 34> values(const ColourScheme& s) {
+    return {s.ColScreenBack,   s.ColGuideFore,       s.ColCommandBack,     s.ColOtherMonthBack,
+            s.ColSunDateBack,  s.ColSunDateFore,     s.ColWeekdayDateBack, s.ColWeekdayDateFore,
+            s.ColSatDateBack,  s.ColSatDateFore,     s.ColHolidayDateBack, s.ColHolidayDateFore,
+            s.ColTodayBack,    s.ColPubLineFore,     s.ColPubLineBack,     s.ColPrivLineFore,
+            s.ColPrivLineBack, s.ColMarkFore,        s.ColMarkBack,        s.ColMemoFore,
+            s.ColMemoBack,     s.ColYearFore,        s.ColYearBack,        s.ColMonthFore,
+            s.ColMonthBack,    s.ColWeekdayHeadFore, s.ColWeekdayHeadBack, s.ColSunHeadFore,
+            s.ColSunHeadBack,  s.ColSatHeadFore,     s.ColSatHeadBack,     s.YmBorderStyle,
+            s.ColFrameLine,    s.FrameLineWidth};
+}
+
+// The settings file names a colour file that is then read: only let it name a file of our own
+// folder or one that does not exist, so that an input never reads a device or a stranger's file.
+bool safeToFollow(const QString& settingsPath, const QString& colourPath) {
+    const auto text = readTextFile(settingsPath);
+    if (!text)
+        return true;
+    const auto named = FieldReader(*text).next();
+    return !named || named->isEmpty() || *named == colourPath || !QFileInfo::exists(*named);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    static QTemporaryDir dir;
+    if (!dir.isValid())
+        std::abort();
+    RecordingInteraction ui;
+    HbmModule m(dir.path(), ui);
+    const QString colourPath = dir.filePath(QStringLiteral("input.ccf"));
+    const QString settingsPath = m.filePath(QStringLiteral("Hibimo.ini"));
+    writeBytes(colourPath, data, size);
+    writeBytes(settingsPath, data, size);
+
+    ColorDefaults(m);
+    if (safeToFollow(settingsPath, colourPath))
+        SettingsRead(m);
+
+    ColorDefaults(m);
+    ui.messages.clear();
+    m.ColorFile = colourPath;
+    ColorLoad(m);
+    if (!ui.messages.isEmpty())
+        return 0;
+
+    const auto loaded = values(m);
+    m.ColorFile = dir.filePath(QStringLiteral("saved.ccf"));
+    ColorSave(m);
+    ColorDefaults(m);
+    ColorLoad(m);
+    if (!ui.messages.isEmpty() || values(m) != loaded)
+        std::abort();
+    return 0;
+}
