@@ -1,6 +1,6 @@
-#include "TestSupport.h"
 #include "calendar/Cp932.h"
 #include "colours/ColourScheme.h"
+#include "tests/TestSupport.h"
 
 #include <QDir>
 #include <QFile>
