@@ -127,7 +127,9 @@ std::optional<QString> readTextFile(const QString& path) {
 
 bool writeTextFile(const QString& path, const QString& text) {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered, so that a short write (disk full, size limit) shows in write()'s count: Qt's
+    // buffered flush reports a partly written file as complete and commit() would install it.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return false;
     const QByteArray bytes = encodeCp932(text);
     if (file.write(bytes) != bytes.size()) {
