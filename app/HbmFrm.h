@@ -20,7 +20,7 @@ class HelpPrint;
 // The main window: the month grid, the year and month beside it, the month memo and the commands.
 class HbmFrm : public Form {
     Q_OBJECT
-public:
+  public:
     explicit HbmFrm(HbmModule& module);
     ~HbmFrm() override;
 
@@ -67,7 +67,7 @@ public:
     ColourCommands& colourCommands() { return *colourCommands_; }
     HelpPrint& helpPrint() { return *helpPrint_; }
 
-private:
+  private:
     void buildLayout();
     void buildCells();
     void buildSideControls();

@@ -75,9 +75,13 @@ void CellBox::setText(const QString& text) {
     emit Change();
 }
 
-void CellBox::setHeightTwips(int twips) { resize(width(), twipsToPx(twips)); }
+void CellBox::setHeightTwips(int twips) {
+    resize(width(), twipsToPx(twips));
+}
 
-int CellBox::heightTwips() const { return height() * TwipsPerPixel; }
+int CellBox::heightTwips() const {
+    return height() * TwipsPerPixel;
+}
 
 void CellBox::setAlignment(Qt::Alignment alignment) {
     alignment_ = alignment;
@@ -146,9 +150,13 @@ void MemoBox::setText(const QString& text) {
     setPlainText(shown);
 }
 
-void MemoBox::setHeightTwips(int twips) { resize(width(), twipsToPx(twips)); }
+void MemoBox::setHeightTwips(int twips) {
+    resize(width(), twipsToPx(twips));
+}
 
-int MemoBox::heightTwips() const { return height() * TwipsPerPixel; }
+int MemoBox::heightTwips() const {
+    return height() * TwipsPerPixel;
+}
 
 bool MemoBox::eventFilter(QObject* watched, QEvent* event) {
     if (watched == viewport() && event->type() == QEvent::MouseButtonRelease) {

@@ -19,7 +19,7 @@ QString fromWidgetText(const QString& text);
 // every month step, and a full text editor each would cost start-up time for nothing.
 class CellBox : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit CellBox(QWidget* parent);
 
     QString text() const { return text_; }
@@ -32,7 +32,7 @@ public:
     void bringToFront() { raise(); }
     void setAlignment(Qt::Alignment alignment);
 
-signals:
+  signals:
     void Click();
     void DblClick();
     void GotFocus();
@@ -40,7 +40,7 @@ signals:
     void Change();
     void KeyDown(int keyCode, int shift);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -49,7 +49,7 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
-private:
+  private:
     QString text_;
     QString shown_;
     bool locked_ = false;
@@ -59,7 +59,7 @@ private:
 // A multi-line text box the user can type into (month memo, list editors).
 class MemoBox : public QPlainTextEdit {
     Q_OBJECT
-public:
+  public:
     explicit MemoBox(QWidget* parent);
 
     QString text() const { return fromWidgetText(toPlainText()); }
@@ -70,14 +70,14 @@ public:
     int heightTwips() const;
     void bringToFront() { raise(); }
 
-signals:
+  signals:
     void Click();
     void GotFocus();
     void LostFocus();
     void Change();
     void KeyDown(int keyCode, int shift);
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
@@ -87,23 +87,23 @@ protected:
 // A one-line text box (the memo dialog's input line).
 class LineBox : public QLineEdit {
     Q_OBJECT
-public:
+  public:
     explicit LineBox(QWidget* parent);
     QString text() const { return QLineEdit::text(); }
     void setText(const QString& text) { QLineEdit::setText(text); }
 
-signals:
+  signals:
     // Key code as the Windows-style virtual key (13 for Enter) and the shift state (1 shift, 2 ctrl, 4 alt).
     void KeyDown(int keyCode, int shift);
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* event) override;
 };
 
 // A label whose Change fires when its caption changes, also when the program sets it.
 class Label : public QLabel {
     Q_OBJECT
-public:
+  public:
     explicit Label(QWidget* parent, const QString& caption = {});
     QString caption() const { return text(); }
     void setCaption(const QString& caption);
@@ -111,32 +111,32 @@ public:
     void setBorderStyle(int style);
     int borderStyle() const { return borderStyle_; }
 
-signals:
+  signals:
     void Click();
     void Change();
 
-protected:
+  protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
-private:
+  private:
     int borderStyle_ = 0;
 };
 
 // A picture box that keeps what is drawn on it.
 class PictureBox : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit PictureBox(QWidget* parent);
     void clear();
     // Pen width in pixels; coordinates in pixels of the box.
     void drawLine(int colourBgr, int widthPx, QPointF from, QPointF to);
     const QImage& image() const { return image_; }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
-private:
+  private:
     QImage image_;
 };
 

@@ -19,10 +19,16 @@ Form::Form(QWidget* parent) : QWidget(parent) {}
 
 Form::~Form() = default;
 
-void Form::setMainForm(Form* form) { main_ = form; }
-Form* Form::mainForm() { return main_; }
+void Form::setMainForm(Form* form) {
+    main_ = form;
+}
+Form* Form::mainForm() {
+    return main_;
+}
 
-void Form::setClientSizeTwips(int width, int height) { setFixedSize(twipsToPx(width), twipsToPx(height)); }
+void Form::setClientSizeTwips(int width, int height) {
+    setFixedSize(twipsToPx(width), twipsToPx(height));
+}
 
 void Form::centreOnScreen() {
     const QScreen* screen = QGuiApplication::primaryScreen();

@@ -31,7 +31,7 @@ struct SurfaceLine {
 // active just before was another program window.
 class Form : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit Form(QWidget* parent = nullptr);
     ~Form() override;
 
@@ -66,18 +66,18 @@ public:
             runActivate();
     }
 
-signals:
+  signals:
     // Emitted when the window has really closed (its Form_Unload did not cancel).
     void closed();
 
-protected:
+  protected:
     bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     void runActivate();
     void activateOpenerAfterClose();
 

@@ -14,7 +14,7 @@ inline const QString AppTitle = QStringLiteral("Hibimo");
 // Everything modal the program does with its user goes through here, so that the data layer never
 // knows a window and every test can script the answers (see ScriptedInteraction).
 class Interaction {
-public:
+  public:
     virtual ~Interaction() = default;
 
     // Modal message with an OK button; an empty title shows the application's title.
@@ -48,10 +48,10 @@ public:
             redisplay_();
     }
 
-protected:
+  protected:
     virtual void runModal(QWidget& window) = 0;
 
-private:
+  private:
     std::function<void()> redisplay_;
 };
 

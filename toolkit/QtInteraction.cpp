@@ -104,12 +104,14 @@ QString printWidget(QWidget& window, const QString& pdfFolder) {
         printer.setOutputFileName(pdfName);
     }
     printer.setDocName(window.windowTitle());
-    printer.setPageOrientation(window.width() > window.height() ? QPageLayout::Landscape : QPageLayout::Portrait);
+    printer.setPageOrientation(window.width() > window.height() ? QPageLayout::Landscape
+                                                                : QPageLayout::Portrait);
     QPainter painter;
     if (!painter.begin(&printer))
         return {};
     const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
-    const double scale = std::min(page.width() / double(window.width()), page.height() / double(window.height()));
+    const double scale =
+        std::min(page.width() / double(window.width()), page.height() / double(window.height()));
     painter.scale(scale, scale);
     // Through a painter, text stays text in the output instead of one large image.
     window.render(&painter, QPoint(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
@@ -120,7 +122,8 @@ QString printWidget(QWidget& window, const QString& pdfFolder) {
 void QtInteraction::printWindow(QWidget& window) {
     const QString pdf = printWidget(window, folder_);
     if (!pdf.isEmpty())
-        message(QStringLiteral("プリンターが見つからないため、次のファイルに保存しました。") + QLatin1Char('\r') + pdf);
+        message(QStringLiteral("プリンターが見つからないため、次のファイルに保存しました。") +
+                QLatin1Char('\r') + pdf);
 }
 
 } // namespace hibimo

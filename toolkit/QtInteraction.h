@@ -8,7 +8,7 @@ namespace hibimo {
 
 // The Interaction of the real program: Qt's message box, prompt, colour and file dialogs and printer.
 class QtInteraction : public Interaction {
-public:
+  public:
     // Printouts go to a PDF in this folder when the system has no printer.
     explicit QtInteraction(QString programFolder);
 
@@ -23,10 +23,10 @@ public:
     // The file dialogs' filter for a "|"-separated list of descriptions and patterns.
     static QString qtFilter(const QString& filter);
 
-protected:
+  protected:
     void runModal(QWidget& window) override;
 
-private:
+  private:
     QString folder_;
     // One file dialog serves both commands and remembers the last name chosen.
     QString lastFileName_;

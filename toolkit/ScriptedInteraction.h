@@ -17,7 +17,7 @@ struct ProgramEnded : std::exception {
 
 // The test double of Interaction: a test queues the answers and asserts on the recorded calls.
 class ScriptedInteraction : public Interaction {
-public:
+  public:
     struct Message {
         QString text;
         QString title; // as shown: the application's title when the caller gave none
@@ -53,10 +53,10 @@ public:
 
     QStringList messageTexts() const;
 
-protected:
+  protected:
     void runModal(QWidget& window) override;
 
-private:
+  private:
     void checkAlive() const;
 };
 

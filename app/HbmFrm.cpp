@@ -1,0 +1,518 @@
+#include "app/HbmFrm.h"
+
+#include "calendar/HbmModule.h"
+#include "calendar/YearFile.h"
+#include "calendar/YearLoading.h"
+#include "colours/ColourCommands.h"
+#include "colours/ColourScheme.h"
+#include "dialogs/DayCellEditing.h"
+#include "dialogs/HelpPrint.h"
+#include "dialogs/ListCommands.h"
+#include "dialogs/MonthMemo.h"
+#include "toolkit/Colours.h"
+#include "toolkit/Fonts.h"
+#include "toolkit/Interaction.h"
+#include "toolkit/Twips.h"
+
+#include <QDate>
+
+namespace hibimo {
+
+namespace {
+
+constexpr int MinYear = 1;
+constexpr int MaxYear = 9999;
+
+// Label5 and Label6(1) keep the colours they were designed with.
+constexpr int DesignFore = 0x404040;
+constexpr int DesignBack = 0xE0E0E0;
+
+QString twoDigits(int n) {
+    return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
+}
+QString fourDigits(int n) {
+    return QStringLiteral("%1").arg(n, 4, 10, QLatin1Char('0'));
+}
+
+// The shown text of an entry: everything after its five-character key.
+QString content(const QString& entry) {
+    return entry.mid(5);
+}
+
+// Year and month of the 1st of month `month` of `year`, where months below 1 or above 12 roll over.
+std::pair<int, int> normalisedMonth(int year, int month) {
+    const int zeroBased = month - 1;
+    const int yearShift = zeroBased >= 0 ? zeroBased / 12 : -((11 - zeroBased) / 12);
+    return {year + yearShift, zeroBased - yearShift * 12 + 1};
+}
+
+} // namespace
+
+HbmFrm::HbmFrm(HbmModule& module) : m(module) {
+    setObjectName(QStringLiteral("HbmFrm"));
+    setWindowTitle(QStringLiteral("Hibimoyomi"));
+    setClientSizeTwips(10185, 7215);
+    setFont(msFont(MsGothic, 9));
+    buildLayout();
+    dayCells_ = std::make_unique<DayCellEditing>(*this);
+    monthMemo_ = std::make_unique<MonthMemo>(*this);
+    listCommands_ = std::make_unique<ListCommands>(*this);
+    colourCommands_ = std::make_unique<ColourCommands>(*this);
+    helpPrint_ = std::make_unique<HelpPrint>(*this);
+    connectSignals();
+    m.ui.setRedisplay([this] { F_C_disp(m.CurYear, m.CurMonth); });
+}
+
+HbmFrm::~HbmFrm() {
+    m.ui.setRedisplay({});
+}
+
+// ---- Layout
+
+void HbmFrm::buildLayout() {
+    buildCells();
+    buildSideControls();
+    const std::array<QLineF, 13> lines = {QLineF(),
+                                          QLineF(30, 2595, 1560, 2595),
+                                          QLineF(30, 2595, 30, 3750),
+                                          QLineF(9795, 120, 10110, 120),
+                                          QLineF(10110, 120, 10110, 1410),
+                                          QLineF(10110, 855, 10005, 855),
+                                          QLineF(10110, 1395, 10035, 1395),
+                                          QLineF(10110, 1080, 10020, 1080),
+                                          QLineF(1425, 2580, 1425, 150),
+                                          QLineF(1425, 1440, 1620, 1440),
+                                          QLineF(1425, 1140, 1620, 1140),
+                                          QLineF(1425, 150, 1620, 150),
+                                          QLineF(1560, 2595, 1560, 3750)};
+    for (int k = 1; k <= 12; ++k)
+        Line[k] = addLineControl(lines[k]);
+}
+
+void HbmFrm::buildCells() {
+    const QFont dayFont = msFont(MsGothic, 15.75, true);
+    auto makeBox = [this](const QString& name, int i) {
+        auto* box = new CellBox(this);
+        box->setObjectName(QStringLiteral("%1_%2").arg(name).arg(i));
+        return box;
+    };
+    // Creation order is stacking order: the public line lies over the day number's lower edge, the
+    // private line over the public line, the mark over the day number.
+    for (int i = 0; i < 42; ++i) {
+        const int r = i / 7;
+        const int c = i % 7;
+        Text1[i] = makeBox(QStringLiteral("Text1"), i);
+        Text1[i]->setFont(dayFont);
+        placeTwips(*Text1[i], 1665 + 1200 * c, 705 + 1050 * r, 1155, 450);
+        Text2[i] = makeBox(QStringLiteral("Text2"), i);
+        placeTwips(*Text2[i], 1665 + 1200 * c, 1020 + 1050 * r, 1155, 285);
+        Text3[i] = makeBox(QStringLiteral("Text3"), i);
+        placeTwips(*Text3[i], 1665 + 1200 * c, 1245 + 1050 * r, 1155, 435);
+        Text5[i] = makeBox(QStringLiteral("Text5"), i);
+        placeTwips(*Text5[i], 2145 + 1200 * c, 810 + 1050 * r, 615, 210);
+    }
+    const std::array<const char*, 7> heads = {"SUN", "MON", "TUE", "WED", "THU", "FRI", "SAT"};
+    for (int k = 0; k < 7; ++k) {
+        Label1[k] = new Label(this, QString::fromLatin1(heads[k]));
+        Label1[k]->setObjectName(QStringLiteral("Label1_%1").arg(k));
+        Label1[k]->setAlignment(Qt::AlignCenter);
+        Label1[k]->setFont(msFont(MsPGothic, 14.25));
+        placeTwips(*Label1[k], 1665 + 1200 * k, 285, 1155, 330);
+    }
+}
+
+void HbmFrm::buildSideControls() {
+    auto label = [this](const QString& name, const QString& caption, QWidget* parent = nullptr) {
+        auto* l = new Label(parent ? parent : this, caption);
+        l->setObjectName(name);
+        return l;
+    };
+    auto button = [this](const QString& name, const QString& caption) {
+        auto* b = new QPushButton(caption, this);
+        b->setObjectName(name);
+        b->setFocusPolicy(Qt::TabFocus);
+        return b;
+    };
+
+    Label3 = label(QStringLiteral("Label3"), {});
+    Label3->setAlignment(Qt::AlignCenter);
+    Label3->setFont(msFont(MsGothic, 15.75));
+    placeTwips(*Label3, 90, 225, 1095, 330);
+    for (int k = 0; k < 2; ++k) {
+        const QString caption = k == 0 ? QStringLiteral("-1") : QStringLiteral("+1");
+        Command2[k] = button(QStringLiteral("Command2_%1").arg(k), caption);
+        placeTwips(*Command2[k], k == 0 ? 90 : 870, 540, 330, 260);
+        Command1[k] = button(QStringLiteral("Command1_%1").arg(k), caption);
+        placeTwips(*Command1[k], k == 0 ? 90 : 870, 1830, 330, 260);
+    }
+    Label2 = label(QStringLiteral("Label2"), {});
+    Label2->setAlignment(Qt::AlignCenter);
+    Label2->setFont(msFont(MsGothic, 48));
+    placeTwips(*Label2, 90, 885, 1095, 960);
+
+    Label5 = label(QStringLiteral("Label5"), QStringLiteral("当月行事メモ"));
+    placeTwips(*Label5, 30, 2370, 1080, 180);
+    setForeColor(*Label5, DesignFore);
+    setBackColor(*Label5, DesignBack);
+
+    Text4 = new MemoBox(this);
+    Text4->setObjectName(QStringLiteral("Text4"));
+    placeTwips(*Text4, 60, 2610, 1490, 3270);
+
+    Frame2 = new QGroupBox(QStringLiteral("配色"), this);
+    Frame2->setObjectName(QStringLiteral("Frame2"));
+    placeTwips(*Frame2, 45, 5970, 1490, 435);
+    const std::array<QString, 3> colourCaptions = {QStringLiteral("設定"), QStringLiteral("Sav"),
+                                                   QStringLiteral("Ld")};
+    const std::array<int, 3> colourLeft = {135, 660, 1050};
+    const std::array<int, 3> colourWidth = {435, 345, 345};
+    for (int k = 0; k < 3; ++k) {
+        LblColor[k] = label(QStringLiteral("LblColor_%1").arg(k), colourCaptions[k], Frame2);
+        LblColor[k]->setAlignment(Qt::AlignCenter);
+        placeTwips(*LblColor[k], colourLeft[k], 165, colourWidth[k], 210);
+    }
+
+    Frame1 = new QGroupBox(QStringLiteral("祝祭/誕生日設定"), this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    placeTwips(*Frame1, 45, 6480, 1490, 435);
+    const std::array<QString, 3> holyCaptions = {QStringLiteral("国"), QStringLiteral("個"),
+                                                 QStringLiteral("反映")};
+    const std::array<int, 3> holyLeft = {135, 540, 960};
+    const std::array<int, 3> holyWidth = {345, 345, 435};
+    for (int k = 0; k < 3; ++k) {
+        LblHoly[k] = label(QStringLiteral("LblHoly_%1").arg(k), holyCaptions[k], Frame1);
+        LblHoly[k]->setAlignment(Qt::AlignCenter);
+        placeTwips(*LblHoly[k], holyLeft[k], 180, holyWidth[k], 210);
+    }
+
+    lblPrintForm = label(QStringLiteral("lblPrintForm"), QStringLiteral("PrintF"));
+    placeTwips(*lblPrintForm, 180, 6960, 555, 225);
+
+    const QFont small = msFont(MsGothic, 8.25);
+    Label6[1] = label(QStringLiteral("Label6_1"), QStringLiteral("ver 10392"));
+    placeTwips(*Label6[1], 345, 0, 810, 165);
+    setForeColor(*Label6[1], DesignFore);
+    setBackColor(*Label6[1], DesignBack);
+    Label6[2] =
+        label(QStringLiteral("Label6_2"), QStringLiteral("長文の場合 各枠Clickで隠れている文字表示！"));
+    placeTwips(*Label6[2], 1680, 75, 3780, 165);
+    Label6[3] = label(QStringLiteral("Label6_3"), QStringLiteral("メモ入力--DblClick！"));
+    placeTwips(*Label6[3], 7950, 60, 1800, 165);
+    for (int k = 1; k <= 3; ++k)
+        Label6[k]->setFont(small);
+}
+
+void HbmFrm::connectSignals() {
+    for (int k = 0; k < 2; ++k) {
+        connect(Command1[k], &QPushButton::clicked, this, [this, k] { Command1_Click(k); });
+        connect(Command2[k], &QPushButton::clicked, this, [this, k] { Command2_Click(k); });
+    }
+    connect(Label3, &Label::Change, this, &HbmFrm::Label3_Change);
+    dayCells_->connectSignals();
+    monthMemo_->connectSignals();
+    listCommands_->connectSignals();
+    colourCommands_->connectSignals();
+    helpPrint_->connectSignals();
+}
+
+// ---- Start-up and shut-down
+
+namespace {
+void readToday(HbmModule& m) {
+    const QDate today = m.today();
+    m.TodayYear = fourDigits(today.year());
+    m.TodayMonth = twoDigits(today.month());
+    m.TodayDayText = twoDigits(today.day());
+    m.CurYear = m.TodayYear.toInt();
+    m.MarkMonth = m.TodayMonth;
+    m.CurMonth = m.TodayMonth.toInt();
+    m.TodayDay = static_cast<std::int16_t>(m.TodayDayText.toInt());
+    m.DispReady = false;
+    m.LoadedYear = QString::number(m.CurYear);
+}
+} // namespace
+
+void HbmFrm::Form_Load() {
+    readToday(m);
+    Label3->setCaption(m.TodayYear);
+    Label2->setCaption(m.TodayMonth);
+    ColorDefaults(m);
+    SettingsRead(m);
+}
+
+void HbmFrm::Form_Activate() {
+    m.VersionText = Label6[1]->caption();
+    for (int i = 0; i < 42; ++i) {
+        Text1[i]->setLocked(true);
+        Text2[i]->setLocked(true);
+        Text3[i]->setLocked(true);
+        Text5[i]->setLocked(true);
+    }
+    Text4->setLocked(true);
+    // The month memo is written back on every keystroke but saved only with the year; reloading the
+    // year from its file must not throw it away.
+    if (m.LoadedYearChanged && PCwrite(m, m.LoadedYear))
+        m.LoadedYearChanged = false;
+    YearLoad(m, m.LoadedYear);
+    m.LoadedYearChanged = false;
+    F_C_disp(m.CurYear, m.CurMonth);
+}
+
+void HbmFrm::Form_Unload(int& Cancel) {
+    (void)Cancel;
+    shutDown();
+}
+
+void HbmFrm::shutDown() {
+    if (unloaded_)
+        return;
+    unloaded_ = true;
+    m.LoadedYear = Label3->caption().trimmed();
+    PCwrite(m, m.LoadedYear);
+    readToday(m);
+    YearLoad(m, m.LoadedYear);
+    m.LoadedYearChanged = false;
+    SettingsWrite(m);
+}
+
+// ---- Month navigation
+
+void HbmFrm::Command1_Click(int Index) {
+    navigate(0, Index == 0 ? -1 : 1, true);
+}
+
+void HbmFrm::Command2_Click(int Index) {
+    navigate(Index == 0 ? -1 : 1, 0, false);
+}
+
+void HbmFrm::navigate(int yearStep, int monthStep, bool setMemoCaption) {
+    const auto [year, month] = normalisedMonth(m.CurYear + yearStep, m.CurMonth + monthStep);
+    // Years outside 1..9999 have no four-digit file name: such a step does nothing.
+    if (year < MinYear || year > MaxYear)
+        return;
+    m.PrevYear = QString::number(m.CurYear);
+    m.CurYear += yearStep;
+    m.CurMonth += monthStep;
+    m.NewYearText = fourDigits(year);
+    m.NewMonthText = twoDigits(month);
+    Label3->setCaption(m.NewYearText);
+    const QString monthText = QString::number(month);
+    Label2->setCaption(monthText);
+    if (setMemoCaption)
+        Label5->setCaption(monthText + QStringLiteral("月行事メモ"));
+    m.CurYear = year;
+    m.CurMonth = month;
+    F_C_disp(year, month);
+}
+
+void HbmFrm::Label3_Change() {
+    if (!m.DispReady)
+        return;
+    if (!m.PrevYear.isEmpty() && PCwrite(m, m.PrevYear))
+        m.LoadedYearChanged = false;
+    m.LoadedYear = Label3->caption().trimmed();
+    YearLoad(m, m.LoadedYear);
+    m.LoadedYearChanged = false;
+}
+
+// ---- The month display
+
+void HbmFrm::fillCell(int i, const QString& pub, const QString& priv, const QString& mark) {
+    Text2[i]->setText(pub);
+    Text3[i]->setText(priv);
+    if (mark.size() > 5) {
+        const QString s = content(mark);
+        if (s.startsWith(QLatin1Char('#')))
+            applyRedDay(i);
+        Text5[i]->setText(s.mid(1));
+    }
+}
+
+void HbmFrm::F_C_disp(int H_iY, int H_iM) {
+    m.DispDone = false;
+    const auto [year, month] = normalisedMonth(H_iY, H_iM);
+    m.NewYearText = fourDigits(year);
+    m.NewMonthText = twoDigits(month);
+
+    const QDate first(year, month, 1);
+    const int w1 = first.dayOfWeek() % 7 + 1; // 1 = Sunday
+    const int n = first.daysInMonth();
+    const int p = first.addDays(-1).day();
+    const int m0 = month - 1;
+
+    applyChromeColours();
+    for (int i = 0; i < 42; ++i) {
+        resetCell(i);
+        for (CellBox* box : {Text2[i], Text3[i], Text5[i]}) {
+            box->setEnabled(true);
+            box->setText({});
+        }
+    }
+    Text4->setText(content(m.DayItem[m0][0][0]));
+    setForeColor(*Text4, m.ColMemoFore);
+    setBackColor(*Text4, m.ColMemoBack);
+
+    for (int d = 1; d <= n; ++d) {
+        const int i = w1 + d - 2;
+        Text1[i]->setText(QString::number(d));
+        applyShownMonthDateColours(i);
+        const auto& day = m.DayItem[m0][d];
+        fillCell(i, content(day[0]) + m.PubLine[m0][d - 1], content(day[1]) + m.PrivLine[m0][d - 1], day[2]);
+    }
+    const int last = w1 + n - 2;
+    if (m.NewMonthText == m.MarkMonth) {
+        const int today = w1 + m.TodayDay - 2;
+        if (today >= 0 && today < 42)
+            applyToday(today);
+    }
+
+    const int shownYear = Label3->caption().trimmed().toInt();
+    auto loadNeighbour = [this](int neighbourYear) {
+        if (neighbourYear >= MinYear && neighbourYear <= MaxYear) {
+            NbMonthLoad(m, QStringLiteral(" ") + QString::number(neighbourYear));
+            return;
+        }
+        // No year before 1 or after 9999: the neighbouring cells show their day numbers only.
+        for (auto& day : m.NbDayItem)
+            day = {};
+        m.NbPubLine = {};
+        m.NbPrivLine = {};
+    };
+    if (month == 12)
+        loadNeighbour(shownYear + 1);
+    for (int i = last + 1; i < 42; ++i) {
+        const int k = i - last;
+        Text1[i]->setText(QString::number(k));
+        applyOtherMonthColours(i);
+        if (month == 12)
+            fillCell(i, content(m.NbDayItem[k][0]) + m.NbPubLine[k - 1],
+                     content(m.NbDayItem[k][1]) + m.NbPrivLine[k - 1], m.NbDayItem[k][2]);
+        else
+            fillCell(i, content(m.DayItem[m0 + 1][k][0]) + m.PubLine[m0 + 1][k - 1],
+                     content(m.DayItem[m0 + 1][k][1]) + m.PrivLine[m0 + 1][k - 1], m.DayItem[m0 + 1][k][2]);
+    }
+    if (month == 1)
+        loadNeighbour(shownYear - 1);
+    for (int i = 0; i <= w1 - 2; ++i) {
+        const int q = p - (w1 - 2) + i;
+        Text1[i]->setText(QString::number(q));
+        applyOtherMonthColours(i);
+        if (month == 1)
+            fillCell(i, content(m.NbDayItem[q][0]) + m.NbPubLine[q - 1],
+                     content(m.NbDayItem[q][1]) + m.NbPrivLine[q - 1], m.NbDayItem[q][2]);
+        else
+            fillCell(i, content(m.DayItem[m0 - 1][q][0]) + m.PubLine[m0 - 1][q - 1],
+                     content(m.DayItem[m0 - 1][q][1]) + m.PrivLine[m0 - 1][q - 1], m.DayItem[m0 - 1][q][2]);
+    }
+
+    if (!m.DispReady) {
+        Label3->setCaption(QString::number(H_iY));
+        const QString monthText = QString::number(H_iM);
+        Label2->setCaption(monthText);
+        Label5->setCaption(monthText + QStringLiteral("月行事メモ"));
+        m.DispReady = true;
+    }
+    m.DispDone = true;
+    drawFrameLines();
+}
+
+// ---- Cell styling
+
+void HbmFrm::applyChromeColours() {
+    setBackColor(*this, m.ColScreenBack);
+    setForeColor(*Label6[2], m.ColGuideFore);
+    setForeColor(*Label6[3], m.ColGuideFore);
+    for (int k = 1; k <= 12; ++k)
+        setLineControlColour(Line[k], m.ColGuideFore);
+    for (QGroupBox* frame : {Frame1, Frame2}) {
+        setBackColor(*frame, m.ColScreenBack);
+        setForeColor(*frame, m.ColGuideFore);
+    }
+    setBackColor(*Label2, m.ColMonthBack);
+    setForeColor(*Label2, m.ColMonthFore);
+    Label2->setBorderStyle(m.YmBorderStyle);
+    setBackColor(*Label3, m.ColYearBack);
+    setForeColor(*Label3, m.ColYearFore);
+    Label3->setBorderStyle(m.YmBorderStyle);
+    setBackColor(*Text4, m.ColMemoBack);
+    setForeColor(*Text4, m.ColMemoFore);
+    setBackColor(*Label1[0], m.ColSunHeadBack);
+    setForeColor(*Label1[0], m.ColSunHeadFore);
+    for (int k = 1; k <= 5; ++k) {
+        setBackColor(*Label1[k], m.ColWeekdayHeadBack);
+        setForeColor(*Label1[k], m.ColWeekdayHeadFore);
+    }
+    setBackColor(*Label1[6], m.ColSatHeadBack);
+    setForeColor(*Label1[6], m.ColSatHeadFore);
+    for (QWidget* w : {static_cast<QWidget*>(Command1[0]), static_cast<QWidget*>(Command1[1]),
+                       static_cast<QWidget*>(Command2[0]), static_cast<QWidget*>(Command2[1])})
+        setBackColor(*w, m.ColCommandBack);
+    for (int k = 0; k < 3; ++k) {
+        setBackColor(*LblColor[k], m.ColCommandBack);
+        setBackColor(*LblHoly[k], m.ColCommandBack);
+        setForeColor(*LblColor[k], m.ColGuideFore);
+        setForeColor(*LblHoly[k], m.ColGuideFore);
+    }
+    setForeColor(*lblPrintForm, m.ColGuideFore);
+}
+
+void HbmFrm::resetCell(int i) {
+    setBackColor(*Text1[i], m.ColWeekdayDateBack);
+    setForeColor(*Text1[i], m.ColWeekdayDateFore);
+    setBackColor(*Text2[i], m.ColPubLineBack);
+    setForeColor(*Text2[i], m.ColPubLineFore);
+    setBackColor(*Text3[i], m.ColPrivLineBack);
+    setForeColor(*Text3[i], m.ColPrivLineFore);
+    setBackColor(*Text5[i], m.ColMarkBack);
+    setForeColor(*Text5[i], m.ColMarkFore);
+}
+
+void HbmFrm::applyShownMonthDateColours(int i) {
+    const int column = i % 7;
+    if (column == 0) {
+        setForeColor(*Text1[i], m.ColSunDateFore);
+        setBackColor(*Text1[i], m.ColSunDateBack);
+    } else if (column == 6) {
+        setForeColor(*Text1[i], m.ColSatDateFore);
+        setBackColor(*Text1[i], m.ColSatDateBack);
+    }
+}
+
+void HbmFrm::applyRedDay(int i) {
+    setForeColor(*Text1[i], m.ColHolidayDateFore);
+}
+
+void HbmFrm::applyToday(int i) {
+    setBackColor(*Text1[i], m.ColTodayBack);
+    setBackColor(*Text5[i], m.ColTodayBack);
+}
+
+void HbmFrm::applyOtherMonthColours(int i) {
+    for (CellBox* box : {Text1[i], Text2[i], Text3[i], Text5[i]})
+        setBackColor(*box, m.ColOtherMonthBack);
+    const int column = i % 7;
+    if (column == 0)
+        setForeColor(*Text1[i], m.ColSunDateFore);
+    else if (column == 6)
+        setForeColor(*Text1[i], m.ColSatDateFore);
+}
+
+void HbmFrm::drawFrameLines() {
+    constexpr int X0 = 1638, DX = 1200, XR = X0 + 7 * DX, YT = 243, Y0 = 668, DY = 1050, YB = Y0 + 6 * DY;
+    std::vector<SurfaceLine> lines;
+    auto pass = [&lines](int colour, int width) {
+        lines.push_back({QLineF(X0, YT, XR, YT), colour, width});
+        for (int r = 0; r <= 6; ++r)
+            lines.push_back({QLineF(X0, Y0 + r * DY, XR, Y0 + r * DY), colour, width});
+        for (int k = 0; k <= 7; ++k)
+            lines.push_back({QLineF(X0 + k * DX, YT, X0 + k * DX, YB), colour, width});
+    };
+    // The erase pass covers whatever a thicker earlier display drew; the surface keeps only the
+    // latest display's lines, so a repaint shows exactly those.
+    pass(m.ColScreenBack, 30);
+    if (m.FrameLineWidth >= 1)
+        pass(m.ColFrameLine, m.FrameLineWidth);
+    setSurfaceLines(std::move(lines));
+}
+
+} // namespace hibimo

@@ -1,0 +1,78 @@
+#include "app/HbmFrm.h"
+#include "calendar/HbmModule.h"
+#include "toolkit/Fonts.h"
+#include "toolkit/Form.h"
+#include "toolkit/QtInteraction.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLockFile>
+#include <QSessionManager>
+#include <QSocketNotifier>
+#include <csignal>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace {
+
+int signalPipe[2] = {-1, -1};
+
+void onTerminationSignal(int) {
+    const char byte = 1;
+    [[maybe_unused]] auto written = ::write(signalPipe[0], &byte, 1);
+}
+
+// SIGTERM and SIGHUP end the program the way the close box does: the shown year and the settings
+// are saved. The handler only wakes the event loop; the shut-down runs there.
+void catchTerminationSignals(QObject* context, std::function<void()> shutDown) {
+    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) != 0)
+        return;
+    auto* notifier = new QSocketNotifier(signalPipe[1], QSocketNotifier::Read, context);
+    QObject::connect(notifier, &QSocketNotifier::activated, context, [notifier, shutDown] {
+        char byte = 0;
+        [[maybe_unused]] auto got = ::read(signalPipe[1], &byte, 1);
+        notifier->setEnabled(false);
+        shutDown();
+    });
+    struct sigaction action = {};
+    action.sa_handler = onTerminationSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    sigaction(SIGTERM, &action, nullptr);
+    sigaction(SIGHUP, &action, nullptr);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Hibimo"));
+    hibimo::installFontSubstitutions();
+    const QString folder = QCoreApplication::applicationDirPath();
+    hibimo::QtInteraction ui(folder);
+
+    // One program per folder: two would overwrite each other's year files.
+    QLockFile lock(QDir(folder).filePath(QStringLiteral("Hibimo.lock")));
+    lock.setStaleLockTime(0);
+    if (!lock.tryLock(0)) {
+        ui.message(QStringLiteral("Hibimoはこのフォルダですでに起動しています。") + QLatin1Char('\r') +
+                   QStringLiteral("起動中のカレンダーをお使い下さい。"));
+        return 1;
+    }
+
+    hibimo::HbmModule m(folder, ui);
+    hibimo::HbmFrm frm(m);
+    hibimo::Form::setMainForm(&frm);
+    frm.Form_Load();
+    frm.show();
+    frm.centreOnScreen();
+
+    auto endSession = [&frm] {
+        frm.shutDown();
+        QCoreApplication::quit();
+    };
+    catchTerminationSignals(&app, endSession);
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &app,
+                     [&frm](QSessionManager&) { frm.shutDown(); });
+    return app.exec();
+}
