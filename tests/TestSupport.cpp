@@ -24,12 +24,25 @@ void Fixture::writeBytes(const QString& name, const QByteArray& data) const {
         f.write(data);
 }
 
-void Fixture::writeText(const QString& name, const QString& text) const { writeBytes(name, encodeCp932(text)); }
+void Fixture::writeText(const QString& name, const QString& text) const {
+    writeBytes(name, encodeCp932(text));
+}
 
 void Fixture::writeList(const QString& name, const QString& text) const {
     writeText(name, QStringLiteral("\"") + text + QStringLiteral("\"\r\n"));
 }
 
-QString crlf(const QStringList& lines) { return lines.join(QStringLiteral("\r\n")); }
+std::unique_ptr<HbmFrm> startMainWindow(Fixture& fx) {
+    auto frm = std::make_unique<HbmFrm>(fx.m());
+    Form::setMainForm(frm.get());
+    frm->Form_Load();
+    frm->show();
+    frm->activateIfPending();
+    return frm;
+}
+
+QString crlf(const QStringList& lines) {
+    return lines.join(QStringLiteral("\r\n"));
+}
 
 } // namespace hibimo::test

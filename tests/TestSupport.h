@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/HbmFrm.h"
 #include "calendar/HbmModule.h"
 #include "toolkit/ScriptedInteraction.h"
 
@@ -28,6 +29,10 @@ struct Fixture {
     // Writes a list file (one quoted record) in code page 932.
     void writeList(const QString& name, const QString& text) const;
 };
+
+// Opens the main window over the fixture's folder as the program does: Form_Load, show, the first
+// Form_Activate (year loading and the first display). Messages go to the fixture's script.
+std::unique_ptr<HbmFrm> startMainWindow(Fixture& fx);
 
 // CR LF joined lines.
 QString crlf(const QStringList& lines);

@@ -1,0 +1,293 @@
+#include "calendar/YearFile.h"
+#include "calendar/YearLoading.h"
+#include "tests/TestSupport.h"
+#include "toolkit/Colours.h"
+
+#include <QFile>
+#include <gtest/gtest.h>
+
+namespace hibimo::test {
+namespace {
+
+const QString SettingsMissing =
+    QStringLiteral("Hibimo.ini ファイルを読み込めません。デフォルトの配色で立ち上げます。");
+
+QString creation(const QString& year) {
+    return QStringLiteral("カレンダーファイル ") + year + QStringLiteral("年分は未作成なので作成します。");
+}
+QString neighbourCreation(const QString& year) {
+    return QStringLiteral("カレンダーファイル") + year + QStringLiteral("年分は未作成なので作成いたします。");
+}
+
+// A program folder with small lists, so that generation shows no list messages.
+struct Window : Fixture {
+    std::unique_ptr<HbmFrm> frm;
+    explicit Window(QDate today = QDate(2024, 12, 15), bool withLists = true) : Fixture(today) {
+        if (withLists) {
+            writeList(QStringLiteral("HBHolyD.dat"),
+                      crlf({QStringLiteral("**01/01元旦"), QStringLiteral("*01/02初夢"),
+                            QStringLiteral("**05/03憲法記念日"), QStringLiteral("*12/25クリスマス")}));
+            writeList(QStringLiteral("HBBirth.dat"), QStringLiteral("*1972/01/25花子誕生日"));
+        }
+    }
+    HbmFrm& start() {
+        frm = startMainWindow(*this);
+        return *frm;
+    }
+    QStringList dayNumbers() const {
+        QStringList days;
+        for (auto* box : frm->Text1)
+            days << box->text();
+        return days;
+    }
+};
+
+QStringList range(int from, int to) {
+    QStringList s;
+    for (int d = from; d <= to; ++d)
+        s << QString::number(d);
+    return s;
+}
+
+TEST(MainWindowLayout, ControlsStandAtTheirTwipPositions) {
+    Window w;
+    HbmFrm& f = w.start();
+    EXPECT_EQ(f.windowTitle(), QStringLiteral("Hibimoyomi"));
+    EXPECT_EQ(f.size(), QSize(679, 481)); // 10185 x 7215 twips
+    struct Row {
+        const char* name;
+        QWidget* widget;
+        QRect px;
+    } rows[] = {
+        {"Text1(0)", f.Text1[0], QRect(111, 47, 77, 30)},
+        {"Text1(41)", f.Text1[41], QRect(111 + 6 * 80, 47 + 5 * 70, 77, 30)},
+        {"Text5(8)", f.Text5[8], QRect(143 + 80, 54 + 70, 41, 14)},
+        {"Text2(3)", f.Text2[3], QRect(111 + 240, 68, 77, 19)},
+        {"Text3(13)", f.Text3[13], QRect(111 + 480, 83 + 70, 77, 29)},
+        {"Label1(6)", f.Label1[6], QRect(111 + 480, 19, 77, 22)},
+        {"Label3", f.Label3, QRect(6, 15, 73, 22)},
+        {"Label2", f.Label2, QRect(6, 59, 73, 64)},
+        {"Command2(1)", f.Command2[1], QRect(58, 36, 22, 17)},
+        {"Command1(0)", f.Command1[0], QRect(6, 122, 22, 17)},
+        {"Text4", f.Text4, QRect(4, 174, 99, 218)},
+        {"Frame2", f.Frame2, QRect(3, 398, 99, 29)},
+        {"LblColor(2) in Frame2", f.LblColor[2], QRect(70, 11, 23, 14)},
+        {"Frame1", f.Frame1, QRect(3, 432, 99, 29)},
+        {"LblHoly(2) in Frame1", f.LblHoly[2], QRect(64, 12, 29, 14)},
+        {"lblPrintForm", f.lblPrintForm, QRect(12, 464, 37, 15)},
+        {"Label6(3)", f.Label6[3], QRect(530, 4, 120, 11)},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(row.widget->geometry(), row.px) << row.name;
+    EXPECT_EQ(f.LblHoly[0]->caption(), QStringLiteral("国"));
+    EXPECT_EQ(f.LblColor[1]->caption(), QStringLiteral("Sav"));
+    EXPECT_EQ(f.Label1[0]->caption(), QStringLiteral("SUN"));
+    EXPECT_EQ(f.Label6[1]->caption(), QStringLiteral("ver 10392"));
+}
+
+TEST(MainWindowGrid, CellsFollowTheFirstWeekdayAndMonthLength) {
+    struct Row {
+        const char* name;
+        int year, month;
+        QStringList days;
+    } rows[] = {
+        {"1st on a Sunday (September 2024)", 2024, 9, range(1, 30) + range(1, 12)},
+        {"1st on a Saturday (June 2024)", 2024, 6, range(26, 31) + range(1, 30) + range(1, 6)},
+        {"28-day February from a Sunday", 2026, 2, range(1, 28) + range(1, 14)},
+        {"29-day February", 2024, 2, range(28, 31) + range(1, 29) + range(1, 9)},
+    };
+    for (const auto& row : rows) {
+        Window w(QDate(row.year, row.month, 10));
+        w.start();
+        EXPECT_EQ(w.dayNumbers(), row.days) << row.name;
+        EXPECT_EQ(w.frm->Label2->caption(), QString::number(row.month)) << row.name;
+        EXPECT_EQ(w.frm->Label5->caption(), QString::number(row.month) + QStringLiteral("月行事メモ"))
+            << row.name;
+    }
+}
+
+TEST(MainWindowGrid, NeighbouringYearsFillTheEdgeCells) {
+    Window w(QDate(2024, 1, 10));
+    // December 2023 already exists with a user's texts and a mark on the 31st.
+    {
+        Fixture other;
+        other.m().PubLine[11][30] = QStringLiteral("大掃除");
+        other.m().PrivLine[11][30] = QStringLiteral("帰省");
+        other.m().DayItem[11][31][2] = QStringLiteral("12312#休");
+        other.m().folder = w.dir.path();
+        PCwrite(other.m(), QStringLiteral("2023"));
+    }
+    HbmFrm& f = w.start();
+    // January 2024 begins on a Monday: cell 0 is 31 December 2023.
+    EXPECT_EQ(f.Text1[0]->text(), QStringLiteral("31"));
+    EXPECT_EQ(f.Text2[0]->text(), QStringLiteral("大掃除"));
+    EXPECT_EQ(f.Text3[0]->text(), QStringLiteral("帰省"));
+    EXPECT_EQ(f.Text5[0]->text(), QStringLiteral("休"));
+    EXPECT_EQ(foreColor(*f.Text1[0]), w.m().ColHolidayDateFore);
+    EXPECT_EQ(backColor(*f.Text1[0]), w.m().ColOtherMonthBack);
+
+    // December 2024 shows January 2025, generated on demand with its own message.
+    w.ui.messages.clear();
+    for (int k = 0; k < 11; ++k)
+        f.Command1_Click(1);
+    EXPECT_EQ(w.ui.messageTexts(), QStringList{neighbourCreation(QStringLiteral(" 2025"))});
+    EXPECT_EQ(w.ui.messages[0].title, QStringLiteral(" 2025年分作成(12_1)"));
+    // December 2024 begins on a Sunday: 31 December is cell 30, the trailing cells are January 2025.
+    EXPECT_EQ(f.Text1[31]->text(), QStringLiteral("1"));
+    EXPECT_EQ(f.Text2[31]->text(), QStringLiteral("元旦"));
+    EXPECT_EQ(f.Text2[32]->text(), QStringLiteral("初夢"));
+    EXPECT_EQ(f.Text3[41]->text(), QString());
+    EXPECT_EQ(w.m().LoadedYear, QStringLiteral("2024"));
+    EXPECT_TRUE(QFile::exists(w.path(QStringLiteral("HB2025.hbd"))));
+}
+
+TEST(MainWindowStyling, ColoursFollowColumnRedDayTodayAndMonth) {
+    Window w(QDate(2024, 6, 15)); // a Saturday
+    HbmModule& m = w.m();
+    HbmFrm& f = w.start();
+    m.DayItem[5][2][2] = QStringLiteral("06022#");  // Sunday 2 June, red
+    m.DayItem[6][3][2] = QStringLiteral("07032#◆"); // 3 July, red, shown in the trailing cells
+    m.FrameLineWidth = 5;
+    f.F_C_disp(2024, 6);
+    struct Row {
+        const char* name;
+        int cell;
+        int fore, back;
+    } rows[] = {
+        {"red Sunday", 7, m.ColHolidayDateFore, m.ColSunDateBack},
+        {"today on a Saturday", 20, m.ColSatDateFore, m.ColTodayBack},
+        {"ordinary weekday", 10, m.ColWeekdayDateFore, m.ColWeekdayDateBack},
+        {"red day of the next month", 38, m.ColHolidayDateFore, m.ColOtherMonthBack},
+        {"Sunday of the previous month", 0, m.ColSunDateFore, m.ColOtherMonthBack},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(foreColor(*f.Text1[row.cell]), row.fore) << row.name;
+        EXPECT_EQ(backColor(*f.Text1[row.cell]), row.back) << row.name;
+    }
+    EXPECT_EQ(backColor(*f.Text5[20]), m.ColTodayBack);
+    EXPECT_EQ(foreColor(*f.Text5[20]), m.ColMarkFore);
+    EXPECT_EQ(f.Text5[38]->text(), QStringLiteral("◆"));
+    EXPECT_EQ(backColor(*f.Text2[38]), m.ColOtherMonthBack);
+
+    auto widths = [&f] {
+        QList<int> seen;
+        for (const auto& line : f.surfaceLines())
+            if (!seen.contains(line.widthPx))
+                seen << line.widthPx;
+        return seen;
+    };
+    EXPECT_EQ(widths(), (QList<int>{30, 5}));
+    m.FrameLineWidth = 0;
+    f.F_C_disp(2024, 6);
+    EXPECT_EQ(widths(), QList<int>{30}) << "only the erase pass remains";
+    for (const auto& line : f.surfaceLines())
+        EXPECT_EQ(line.colour, m.ColScreenBack);
+}
+
+TEST(MainWindowStartUp, FirstStartInAnEmptyFolder) {
+    Window w(QDate(2024, 5, 3), false);
+    HbmFrm& f = w.start();
+    const QString holyMissing =
+        QStringLiteral("祝祭日などのファイルHBHolyD.datが見つからないか/読み込めませんでした。");
+    ASSERT_GE(w.ui.messages.size(), 3u);
+    EXPECT_EQ(w.ui.messages[0].text, SettingsMissing);
+    EXPECT_EQ(w.ui.messages[1].text, creation(QStringLiteral("2024")));
+    EXPECT_EQ(w.ui.messages[1].title, QStringLiteral("2024年分作成"));
+    EXPECT_TRUE(w.ui.messages[2].text.startsWith(holyMissing));
+    EXPECT_EQ(f.Text2[3]->text(), QString()); // 3 May: only 元旦 exists in the built-in list
+    EXPECT_EQ(f.Label3->caption(), QStringLiteral("2024"));
+    EXPECT_TRUE(QFile::exists(w.path(QStringLiteral("HB2024.hbd"))));
+
+    f.close();
+    const QByteArray ini = w.bytes(QStringLiteral("Hibimo.ini"));
+    EXPECT_EQ(ini, (QStringLiteral("\"") + w.path(QStringLiteral("Default.ccf")) +
+                    QStringLiteral("\"\r\n\"ver 10392\"\r\n\"Dummy\"\r\n\"Dummy\"\r\n\"Dummy\"\r\n"))
+                       .toUtf8());
+    EXPECT_FALSE(QFile::exists(w.path(QStringLiteral("HBHolyD.dat"))));
+}
+
+TEST(MainWindowNavigation, CrossingYearEndsSavesTheOldYearAndCreatesTheNew) {
+    Window w(QDate(2024, 11, 20));
+    HbmFrm& f = w.start();
+    HbmModule& m = w.m();
+    EXPECT_EQ(w.ui.messageTexts(), (QStringList{SettingsMissing, creation(QStringLiteral("2024"))}));
+    m.PubLine[10][19] = QStringLiteral("研修");
+    w.ui.messages.clear();
+
+    f.Command1_Click(1); // December: January 2025 is made for the trailing cells
+    EXPECT_EQ(w.ui.messageTexts(), QStringList{neighbourCreation(QStringLiteral(" 2025"))});
+    f.Command1_Click(1); // January 2025: 2024 saved, 2025 loaded; December 2024 read for the leading cells
+    EXPECT_EQ(f.Label3->caption(), QStringLiteral("2025"));
+    EXPECT_EQ(f.Label2->caption(), QStringLiteral("1"));
+    EXPECT_EQ(f.Label5->caption(), QStringLiteral("1月行事メモ"));
+    EXPECT_EQ(m.LoadedYear, QStringLiteral("2025"));
+    EXPECT_EQ(m.PubLine[10][19], QString()) << "the tables hold 2025";
+    EXPECT_EQ(w.ui.messages.size(), 1u);
+
+    Fixture reader;
+    reader.m().folder = w.dir.path();
+    YearLoad(reader.m(), QStringLiteral("2024"));
+    EXPECT_EQ(reader.m().PubLine[10][19], QStringLiteral("研修")) << "2024 was written when it was left";
+
+    f.Command2_Click(1); // January 2026: a new year with its message
+    EXPECT_EQ(w.ui.messages.back().text, creation(QStringLiteral("2026")));
+    f.Command1_Click(0); // December 2025
+    EXPECT_EQ(f.Label3->caption(), QStringLiteral("2025"));
+    EXPECT_EQ(f.Label2->caption(), QStringLiteral("12"));
+    EXPECT_EQ(f.Label5->caption(), QStringLiteral("12月行事メモ"));
+
+    // Closing while 2025 is shown saves 2025 and loads today's year again.
+    m.PrivLine[11][0] = QStringLiteral("忘年会");
+    f.close();
+    YearLoad(reader.m(), QStringLiteral("2025"));
+    EXPECT_EQ(reader.m().PrivLine[11][0], QStringLiteral("忘年会"));
+    EXPECT_EQ(m.LoadedYear, QStringLiteral("2024"));
+    EXPECT_EQ(m.PubLine[10][19], QStringLiteral("研修"));
+}
+
+TEST(MainWindowNavigation, YearsStayWithinOneToNineNineNineNine) {
+    struct Row {
+        const char* name;
+        QDate today;
+        bool monthButton;
+        int index;
+        const char* neverMade;
+    } rows[] = {
+        {"month after December 9999", QDate(9999, 12, 1), true, 1, "HB10000.hbd"},
+        {"year after 9999", QDate(9999, 5, 1), false, 1, "HB10000.hbd"},
+        {"month before January 1", QDate(1, 1, 1), true, 0, "HB0000.hbd"},
+        {"year before 1", QDate(1, 7, 1), false, 0, "HB0000.hbd"},
+    };
+    for (const auto& row : rows) {
+        Window w(row.today);
+        HbmFrm& f = w.start();
+        const QStringList before = w.dayNumbers();
+        const QString year = f.Label3->caption();
+        if (row.monthButton)
+            f.Command1_Click(row.index);
+        else
+            f.Command2_Click(row.index);
+        EXPECT_EQ(f.Label3->caption(), year) << row.name;
+        EXPECT_EQ(w.dayNumbers(), before) << row.name;
+        EXPECT_FALSE(QFile::exists(w.path(QString::fromLatin1(row.neverMade)))) << row.name;
+        EXPECT_FALSE(QFile::exists(w.path(QStringLiteral("HB0.hbd")))) << row.name;
+    }
+    Window w(QDate(9999, 12, 1));
+    HbmFrm& f = w.start();
+    const int last = w.dayNumbers().indexOf(QStringLiteral("31"), 7);
+    ASSERT_GT(last, 0);
+    EXPECT_EQ(f.Text1[last + 1]->text(), QStringLiteral("1")) << "January 10000 shows day numbers only";
+    EXPECT_EQ(f.Text2[last + 1]->text(), QString());
+}
+
+TEST(MainWindowShutDown, RunsOnceHoweverTheProgramEnds) {
+    Window w;
+    HbmFrm& f = w.start();
+    f.shutDown();
+    QFile::remove(w.path(QStringLiteral("Hibimo.ini")));
+    f.close(); // the close box after a signal already ended the session
+    EXPECT_FALSE(QFile::exists(w.path(QStringLiteral("Hibimo.ini"))));
+}
+
+} // namespace
+} // namespace hibimo::test
