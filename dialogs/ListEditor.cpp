@@ -1,0 +1,103 @@
+#include "dialogs/ListEditor.h"
+
+#include "calendar/HbmModule.h"
+#include "calendar/Records.h"
+#include "toolkit/Colours.h"
+#include "toolkit/Fonts.h"
+#include "toolkit/Interaction.h"
+
+namespace hibimo {
+
+namespace {
+
+constexpr int GuidanceFore = 0x404040;
+
+QString loadFailureMessage(const QString& fileName) {
+    return fileName + QStringLiteral("(入力元ﾌｧｲﾙ)が無いか異常です。") +
+           QStringLiteral("ﾌｧｲﾙを探してこのﾌﾟﾛｸﾞﾗﾑのﾌｫﾙﾀﾞに移すか、") +
+           QStringLiteral("ｻﾝﾌﾟﾙﾃﾞｰﾀを表示しますから、これに準じてﾃﾞｰﾀを入力し、") +
+           QStringLiteral("[登録/閉じる]をｸﾘｯｸ下さい。");
+}
+
+QString saveFailureMessage(const QString& fileName) {
+    return fileName + QStringLiteral("の作成に失敗しました。") +
+           QStringLiteral("考えられる原因はディスクの容量不足（数KB）です。");
+}
+
+} // namespace
+
+ListEditor::ListEditor(HbmModule& module, ListEditorKind kind) : m(module), kind_(std::move(kind)) {
+    setFont(msFont(MsGothic, 9));
+}
+
+void ListEditor::buildCommon(QRect text, QRect command1, QRect command2) {
+    Text1 = new MemoBox(this);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setFont(msFont(MsGothic, 9.75));
+    Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    placeTwips(*Text1, text.x(), text.y(), text.width(), text.height());
+    Text1->setText(kind_.sampleList());
+
+    Command1 = new QPushButton(QStringLiteral("登録→閉じる"), this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    placeTwips(*Command1, command1.x(), command1.y(), command1.width(), command1.height());
+    connect(Command1, &QPushButton::clicked, this, &ListEditor::Command1_Click);
+
+    Command2 = new QPushButton(QStringLiteral("画面印刷"), this);
+    Command2->setObjectName(QStringLiteral("Command2"));
+    placeTwips(*Command2, command2.x(), command2.y(), command2.width(), command2.height());
+    connect(Command2, &QPushButton::clicked, this, &ListEditor::Command2_Click);
+}
+
+Label* ListEditor::guidance(const QString& name, const QString& text, int left, int top, int width,
+                            int height) {
+    auto* label = new Label(this, text);
+    label->setObjectName(name);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setForeColor(*label, GuidanceFore);
+    placeTwips(*label, left, top, width, height);
+    return label;
+}
+
+void ListEditor::Form_Load() {
+    const auto text = readListFile(m.filePath(kind_.fileName));
+    if (!text) {
+        m.ui.message(loadFailureMessage(kind_.fileName));
+        return;
+    }
+    ListText = *text;
+    Text1->setText(ListText);
+}
+
+void ListEditor::Form_Unload(int& Cancel) {
+    QString typed = Text1->text();
+    const ListCheckResult result = kind_.check(typed);
+    if (!result.ok) {
+        m.ui.message(kind_.checkMessage(result));
+        Cancel = 1;
+        return;
+    }
+    // The file's record form cannot carry a double quote; the box shows what will be stored.
+    if (typed.contains(QLatin1Char('"'))) {
+        typed.replace(QLatin1Char('"'), QChar(0x201D));
+        Text1->setText(typed);
+    }
+    const QString stored = trimListText(typed);
+    if (!writeListFile(m.filePath(kind_.fileName), stored)) {
+        m.ui.message(saveFailureMessage(kind_.fileName));
+        Cancel = 1;
+        return;
+    }
+    ListText = stored;
+}
+
+void ListEditor::Command1_Click() {
+    close();
+}
+
+void ListEditor::Command2_Click() {
+    m.ui.printWindow(*this);
+}
+
+} // namespace hibimo

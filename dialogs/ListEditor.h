@@ -1,0 +1,55 @@
+#pragma once
+
+#include "generation/ListCheck.h"
+#include "toolkit/Controls.h"
+#include "toolkit/Form.h"
+
+#include <QPushButton>
+#include <QString>
+
+namespace hibimo {
+
+struct HbmModule;
+
+// What tells the two list editors apart besides their layout: the file, its check and its sample.
+struct ListEditorKind {
+    QString fileName;
+    ListCheckResult (*check)(const QString&);
+    QString (*checkMessage)(const ListCheckResult&);
+    QString (*sampleList)();
+};
+
+// A non-modal window that edits one list file as free text and writes it back only when every entry
+// reads the way year generation will read it.
+class ListEditor : public Form {
+    Q_OBJECT
+  public:
+    HbmModule& m;
+
+    MemoBox* Text1 = nullptr;
+    QPushButton* Command1 = nullptr; // "登録→閉じる"
+    QPushButton* Command2 = nullptr; // "画面印刷"
+
+    // The list text as last read from the file or stored into it.
+    QString ListText;
+
+    // Fills the box from the file; the sample list stays when the file cannot be read.
+    void Form_Load();
+    // Checks and saves; on any failure the window stays open with the text as the user left it.
+    void Form_Unload(int& Cancel) override;
+
+    void Command1_Click();
+    void Command2_Click();
+
+  protected:
+    ListEditor(HbmModule& module, ListEditorKind kind);
+    // Creates the box and the buttons at their places (twips), connected to their handlers.
+    void buildCommon(QRect text, QRect command1, QRect command2);
+    // A guidance label of the right-hand column.
+    Label* guidance(const QString& name, const QString& text, int left, int top, int width, int height);
+
+  private:
+    ListEditorKind kind_;
+};
+
+} // namespace hibimo
