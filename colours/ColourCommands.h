@@ -1,17 +1,30 @@
 #pragma once
 
+#include <QString>
+
 namespace hibimo {
 
 class HbmFrm;
 
-// The colour commands: the colour editor, saving and loading colour files.
+// The colour commands of the main window: the colour editor, saving and loading colour files.
 class ColourCommands {
-public:
+  public:
     explicit ColourCommands(HbmFrm& frm) : frm_(frm) {}
     // Connects the main window's controls to the handlers.
     void connectSignals();
 
-private:
+    // 0 opens the colour editor, 1 saves the scheme to a colour file, 2 loads one.
+    void LblColor_Click(int Index);
+
+    static const QString Reminder;
+    static const QString SaveFilter;
+    static const QString LoadFilter;
+
+  private:
+    void editColours();
+    void saveScheme();
+    void loadScheme();
+
     HbmFrm& frm_;
 };
 
