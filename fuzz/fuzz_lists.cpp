@@ -1,0 +1,61 @@
+// Feeds arbitrary holiday and anniversary list texts to year generation. Generation either refuses
+// the lists or fills only well-keyed slots: every entry sits where its own key says.
+#include "calendar/Cp932.h"
+#include "calendar/HbmModule.h"
+#include "calendar/TextNumber.h"
+#include "generation/YearGeneration.h"
+
+#include <cstdint>
+#include <cstdlib>
+
+namespace {
+
+using namespace hibimo;
+
+QString listText(const QByteArray& bytes) {
+    if (std::optional<QString> text = decodeCp932(bytes))
+        return *text;
+    return QString::fromLatin1(bytes);
+}
+
+bool wellKeyed(const YearItems& items) {
+    for (int mi = 0; mi < 12; ++mi)
+        for (int d = 0; d < 32; ++d)
+            for (int k = 0; k < 3; ++k) {
+                const QString& entry = items[mi][d][k];
+                if (entry.isEmpty())
+                    continue;
+                if (numberFromText(QStringView(entry).first(2)) != mi + 1 ||
+                    numberFromText(QStringView(entry).sliced(2, 2)) != d ||
+                    numberFromText(QStringView(entry).sliced(4, 1)) != k)
+                    return false;
+            }
+    return true;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    if (size < 2)
+        return 0;
+    // The first two bytes choose the year, 1..9999 with the common range most likely.
+    const int year = 1 + (data[0] << 8 | data[1]) % 9999;
+    const QByteArray rest(reinterpret_cast<const char*>(data + 2), static_cast<qsizetype>(size - 2));
+    const qsizetype split = rest.indexOf('\0');
+    const QString holidays = listText(split < 0 ? rest : rest.left(split));
+    const QString anniversaries = listText(split < 0 ? QByteArray("*2000/01/01x") : rest.mid(split + 1));
+
+    YearItems items;
+    items[0][0][0] = QStringLiteral("01000memo");
+    items[0][5][2] = QStringLiteral("01052#mark");
+    const YearItems before = items;
+    if (!generateYear(items, holidays, anniversaries, year)) {
+        if (items != before)
+            std::abort();
+        return 0;
+    }
+    if (!wellKeyed(items) || items[0][0][0] != before[0][0][0] ||
+        !items[0][5][2].endsWith(QStringLiteral("mark")))
+        std::abort();
+    return 0;
+}

@@ -1,0 +1,26 @@
+#!/bin/sh
+# Builds the libFuzzer targets with clang (ASan + UBSan) and runs each for ${1:-30} seconds.
+# Seeds come from fuzz/corpus/<name without fuzz_>/; what a run finds goes to a scratch corpus
+# under the build folder, so the repository stays clean. Exits non-zero when a target fails.
+set -eu
+seconds=${1:-30}
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${HIBIMO_FUZZ_BUILD:-$root/build-fuzz}
+
+CXX=${CXX:-clang++} cmake -S "$root" -B "$build" -G Ninja -DHIBIMO_FUZZ=ON >/dev/null
+cmake --build "$build" -j2
+
+status=0
+for target in "$build"/fuzz/fuzz_*; do
+    [ -f "$target" ] && [ -x "$target" ] || continue
+    name=$(basename "$target")
+    corpus="$build/corpus/$name"
+    mkdir -p "$corpus"
+    seeds="$root/fuzz/corpus/${name#fuzz_}"
+    [ -d "$seeds" ] && cp -n "$seeds"/* "$corpus"/ 2>/dev/null || true
+    echo "== $name for $seconds s"
+    if ! (cd "$build" && "$target" -max_total_time="$seconds" -print_final_stats=0 "$corpus" 2>&1 | tail -n 3); then
+        status=1
+    fi
+done
+exit $status
