@@ -1,9 +1,175 @@
 #include "dialogs/DayCellEditing.h"
 
 #include "app/HbmFrm.h"
+#include "calendar/Cp932.h"
+#include "calendar/HbmModule.h"
+#include "calendar/TextNumber.h"
+#include "calendar/YearFile.h"
+#include "dialogs/HbmInput.h"
+#include "toolkit/Colours.h"
+#include "toolkit/Interaction.h"
 
 namespace hibimo {
 
-void DayCellEditing::connectSignals() {}
+namespace {
+
+// A cell line holds six characters.
+int linesFor(const QString& text) {
+    return int(text.size() / 6) + 1;
+}
+
+} // namespace
+
+DayCellEditing::DayCellEditing(HbmFrm& frm) : frm_(frm) {}
+
+DayCellEditing::~DayCellEditing() = default;
+
+void DayCellEditing::connectSignals() {
+    for (int i = 0; i < 42; ++i) {
+        QObject::connect(frm_.Text1[i], &CellBox::DblClick, &frm_, [this, i] { Text1_DblClick(i); });
+        QObject::connect(frm_.Text2[i], &CellBox::DblClick, &frm_, [this, i] { Text2_DblClick(i); });
+        QObject::connect(frm_.Text3[i], &CellBox::DblClick, &frm_, [this, i] { Text3_DblClick(i); });
+        QObject::connect(frm_.Text5[i], &CellBox::DblClick, &frm_, [this, i] { Text5_DblClick(i); });
+        QObject::connect(frm_.Text2[i], &CellBox::GotFocus, &frm_, [this, i] { Text2_GotFocus(i); });
+        QObject::connect(frm_.Text2[i], &CellBox::LostFocus, &frm_, [this, i] { Text2_LostFocus(i); });
+        QObject::connect(frm_.Text3[i], &CellBox::GotFocus, &frm_, [this, i] { Text3_GotFocus(i); });
+        QObject::connect(frm_.Text3[i], &CellBox::LostFocus, &frm_, [this, i] { Text3_LostFocus(i); });
+        QObject::connect(frm_.Text5[i], &CellBox::Click, &frm_, [this, i] { Text5_Click(i); });
+        QObject::connect(frm_.Text5[i], &CellBox::LostFocus, &frm_, [this, i] { Text5_LostFocus(i); });
+        QObject::connect(frm_.Text3[i], &CellBox::Change, &frm_, [this, i] { Text3_Change(i); });
+    }
+}
+
+HbmInput& DayCellEditing::memoDialog() {
+    if (!input_)
+        input_ = std::make_unique<HbmInput>(frm_.m);
+    return *input_;
+}
+
+bool DayCellEditing::refusedAsOtherMonth(int i) {
+    HbmModule& m = frm_.m;
+    if (backColor(*frm_.Text1[i]) != m.ColOtherMonthBack)
+        return false;
+    m.ui.message(QStringLiteral("当月以外の枠への入力はできません。") + QStringLiteral("\r") +
+                     QStringLiteral("一ヶ月前/後してから入力下さい。"),
+                 QStringLiteral("直接入力エラー"));
+    return true;
+}
+
+QString DayCellEditing::dayTitle(int i) const {
+    return frm_.Label2->caption() + QStringLiteral("/") + frm_.Text1[i]->text();
+}
+
+void DayCellEditing::saveLoadedYear() {
+    HbmModule& m = frm_.m;
+    m.LoadedYear = frm_.Label3->caption().trimmed();
+    if (PCwrite(m, m.LoadedYear))
+        m.LoadedYearChanged = false;
+}
+
+void DayCellEditing::lineEdit(Line line, int i) {
+    HbmModule& m = frm_.m;
+    const int month = numberFromText(frm_.Label2->caption()) - 1;
+    const int day = numberFromText(frm_.Text1[i]->text()) - 1;
+    if (refusedAsOtherMonth(i))
+        return;
+    if (month < 0 || month > 11 || day < 0 || day > 30)
+        return;
+    YearLines& table = line == Line::Public ? m.PubLine : m.PrivLine;
+    m.MemoText = table[month][day];
+    if (line == Line::Public) {
+        m.MemoGuide1 = QStringLiteral("公的or準公的行事予定をメモします。下の枠に入力下さい。");
+        m.MemoGuide2 = QStringLiteral(
+            "国の祝祭日など毎年 日の決まっているものは 画面左下の[国]をクリックして入力下さい。");
+        m.MemoTitle = dayTitle(i) + QStringLiteral("--今年のみの祝祭日的行事");
+    } else {
+        m.MemoGuide1 = QStringLiteral("私的な行事予定などをメモします。下の枠に入力下さい。");
+        m.MemoGuide2 = QStringLiteral(
+            "誕生日などの毎年 日の決まっている個人記念日などは画面左下の[個]をクリックして入力下さい。");
+        m.MemoTitle = dayTitle(i) + QStringLiteral("--今年のみの個人的予定/行事");
+    }
+    m.ui.showModal(memoDialog());
+    // Closing the dialog has reloaded the year from its file (the main window's activation), so the
+    // text goes into the fresh tables.
+    table[month][day] = withoutDoubleQuotes(m.MemoText);
+    saveLoadedYear();
+    frm_.F_C_disp(m.CurYear, m.CurMonth);
+}
+
+void DayCellEditing::Text2_DblClick(int Index) {
+    lineEdit(Line::Public, Index);
+}
+
+void DayCellEditing::Text3_DblClick(int Index) {
+    lineEdit(Line::Private, Index);
+}
+
+void DayCellEditing::Text1_DblClick(int Index) {
+    Text5_DblClick(Index);
+}
+
+void DayCellEditing::Text5_DblClick(int Index) {
+    HbmModule& m = frm_.m;
+    if (refusedAsOtherMonth(Index))
+        return;
+    m.MemoText = frm_.Text5[Index]->text();
+    m.MemoGuide1 = QStringLiteral("行事､休業日､出張予定などを1～2字で入力下さい。");
+    m.MemoGuide2 = QStringLiteral("文字ではなく●◆▲などの記号を使ってもよいでしょう。");
+    m.MemoTitle = dayTitle(Index) + QStringLiteral("--日毎メモ:この日の個人的予定");
+    m.ui.showModal(memoDialog());
+    m.DispDone = false;
+    frm_.Text5[Index]->setText(withoutDoubleQuotes(m.MemoText));
+    frm_.TxtBox2Array(5, Index);
+    saveLoadedYear();
+    m.DispDone = true;
+}
+
+void DayCellEditing::Text2_GotFocus(int Index) {
+    CellBox& box = *frm_.Text2[Index];
+    const int L = linesFor(box.text());
+    if (L > 1)
+        box.setHeightTwips(210 * L);
+    box.bringToFront();
+}
+
+void DayCellEditing::Text2_LostFocus(int Index) {
+    frm_.Text2[Index]->setHeightTwips(285);
+    // Where the two overlap, the private line lies in front of the public line again.
+    frm_.Text2[Index]->bringToFront();
+    frm_.Text3[Index]->bringToFront();
+}
+
+void DayCellEditing::Text3_GotFocus(int Index) {
+    CellBox& box = *frm_.Text3[Index];
+    const int L = linesFor(box.text());
+    if (L > 2)
+        box.setHeightTwips(210 * L);
+    box.bringToFront();
+}
+
+void DayCellEditing::Text3_LostFocus(int Index) {
+    frm_.Text3[Index]->setHeightTwips(435);
+    frm_.Text3[Index]->bringToFront();
+}
+
+void DayCellEditing::Text5_Click(int Index) {
+    CellBox& box = *frm_.Text5[Index];
+    if (box.text().size() > 3)
+        box.setHeightTwips(410);
+    box.bringToFront();
+}
+
+void DayCellEditing::Text5_LostFocus(int Index) {
+    frm_.Text5[Index]->setHeightTwips(210);
+}
+
+void DayCellEditing::Text3_Change(int Index) {
+    HbmModule& m = frm_.m;
+    if (!m.DispDone)
+        return;
+    m.DispDone = false;
+    Text3_DblClick(Index);
+    m.DispDone = true;
+}
 
 } // namespace hibimo
