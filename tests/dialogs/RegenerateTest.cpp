@@ -224,16 +224,20 @@ TEST_P(EditorCommand, SecondClickBringsTheOpenWindowWithItsUnsavedText) {
     EXPECT_EQ(second->Text1->text(), index == 0 ? QStringLiteral("*01/01a") : QStringLiteral("*1972/01/01a"));
 }
 
-TEST_P(EditorCommand, SavesTheLoadedYearFirst) {
-    Calendar cal;
-    cal.typeUserTexts();
-    cal.commands().LblHoly_Click(GetParam());
-    EXPECT_FALSE(cal.m().LoadedYearChanged);
-    // The year file alone, read into a module of its own, holds what was typed.
-    HbmModule reread(cal.fx.path({}), cal.fx.ui);
-    YearLoad(reread, QStringLiteral("2024"));
-    EXPECT_EQ(reread.PubLine[May][19], QStringLiteral("メモ"));
-    EXPECT_EQ(reread.DayItem[May][3][2], QStringLiteral("05032#休"));
+TEST(ListCommands, EveryCommandSavesTheLoadedYearFirst) {
+    for (int index = 0; index < 3; ++index) {
+        SCOPED_TRACE(index);
+        Calendar cal;
+        cal.typeUserTexts();
+        cal.fx.ui.modalActions.push_back([](QWidget& w) { pressCancel(dynamic_cast<HbmReNew&>(w)); });
+        cal.commands().LblHoly_Click(index);
+        EXPECT_FALSE(cal.m().LoadedYearChanged);
+        // The year file alone, read into a module of its own, holds what was typed.
+        HbmModule reread(cal.fx.path({}), cal.fx.ui);
+        YearLoad(reread, QStringLiteral("2024"));
+        EXPECT_EQ(reread.PubLine[May][19], QStringLiteral("メモ"));
+        EXPECT_EQ(reread.DayItem[May][3][2], QStringLiteral("05032#休"));
+    }
 }
 
 TEST_P(EditorCommand, EditorOutlivesTheMainWindowUntilItsTextPasses) {
