@@ -1,5 +1,6 @@
 #include "calendar/YearFile.h"
 
+#include "calendar/Cp932.h"
 #include "calendar/HbmModule.h"
 #include "calendar/Records.h"
 #include "calendar/TextNumber.h"
@@ -22,23 +23,41 @@ QString yearFilePath(const HbmModule& m, const QString& yyyy) {
     return m.filePath(QStringLiteral("HB") + year + QStringLiteral(".hbd"));
 }
 
+namespace {
+
+// Appends one quoted record made of a prefix and a text without building it first: the year file
+// has some 800 records and is written on every edit.
+void appendRecord(QString& out, QStringView prefix, const QString& text) {
+    out += QLatin1Char('"');
+    out += prefix;
+    if (text.contains(QLatin1Char('"')))
+        out += withoutDoubleQuotes(text);
+    else
+        out += text;
+    out += QLatin1String("\"\r\n");
+}
+
+} // namespace
+
 QString yearFileText(const HbmModule& m) {
     QString text;
-    text.reserve(64 * 1024);
+    text.reserve(16 * 1024);
     for (const MonthItems& month : m.DayItem)
         for (const auto& day : month)
             for (const QString& entry : day)
                 if (entry.size() > 5)
-                    text += quotedRecord(entry);
-    text += quotedRecord(EndMarker);
-    for (int mi = 0; mi < 12; ++mi) {
-        const QString mm = twoDigits(mi + 1);
+                    appendRecord(text, {}, entry);
+    appendRecord(text, {}, EndMarker);
+    QString pub = PubMarker + QStringLiteral("mmdd");
+    QString priv = PrivMarker + QStringLiteral("mmdd");
+    for (int mi = 0; mi < 12; ++mi)
         for (int d = 0; d < 31; ++d) {
-            const QString mmdd = mm + twoDigits(d + 1);
-            text += quotedRecord(PubMarker + mmdd + m.PubLine[mi][d]);
-            text += quotedRecord(PrivMarker + mmdd + m.PrivLine[mi][d]);
+            const QString mmdd = twoDigits(mi + 1) + twoDigits(d + 1);
+            pub.replace(6, 4, mmdd);
+            priv.replace(6, 4, mmdd);
+            appendRecord(text, pub, m.PubLine[mi][d]);
+            appendRecord(text, priv, m.PrivLine[mi][d]);
         }
-    }
     return text;
 }
 

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+namespace hibimo::bench {
+
+// Median wall time of runs calls of work, in milliseconds.
+inline double medianMs(int runs, const std::function<void()>& work) {
+    std::vector<double> times;
+    times.reserve(static_cast<size_t>(runs));
+    for (int i = 0; i < runs; ++i) {
+        const auto start = std::chrono::steady_clock::now();
+        work();
+        times.push_back(
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+    }
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
+// One figure per line: "<name> <median> ms".
+inline void report(const char* name, double ms) {
+    std::printf("%s %.3f ms\n", name, ms);
+}
+
+} // namespace hibimo::bench

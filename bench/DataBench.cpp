@@ -1,0 +1,104 @@
+#include "bench/DataBench.h"
+
+#include "bench/Bench.h"
+#include "calendar/HbmModule.h"
+#include "calendar/Records.h"
+#include "calendar/YearFile.h"
+#include "calendar/YearLoading.h"
+#include "generation/ListFiles.h"
+#include "generation/YearGeneration.h"
+#include "toolkit/Interaction.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <cstdlib>
+
+namespace hibimo::bench {
+
+namespace {
+
+// Says nothing; a message or the end of the program during a benchmark is a fault of the bench.
+class QuietInteraction : public Interaction {
+  public:
+    void message(const QString& text, const QString& = {}) override {
+        std::fprintf(stderr, "unexpected message: %s\n", qPrintable(text));
+    }
+    [[noreturn]] void endProgram() override { std::abort(); }
+    QString prompt(const QString&, const QString&, const QString&) override { return {}; }
+    std::optional<int> chooseColour() override { return std::nullopt; }
+    QString openFileName(const QString&) override { return {}; }
+    QString saveFileName(const QString&) override { return {}; }
+    void printWindow(QWidget&) override {}
+
+  protected:
+    void runModal(QWidget&) override {}
+};
+
+QString deliveredList(const QString& name) {
+    return QFileInfo(QStringLiteral(__FILE__)).dir().filePath(QStringLiteral("../data/") + name);
+}
+
+// Rules spread over every date: fixed dates and n-th weekdays, one in three red.
+QString generatedRules(int count) {
+    static const QStringView weekdays = u"日月火水木金土";
+    QString text;
+    for (int i = 0; i < count; ++i) {
+        const int month = i % 12 + 1;
+        text += i % 3 == 0 ? QStringLiteral("**") : QStringLiteral("*");
+        if (i % 4 == 0)
+            text += QStringLiteral("%1w%2").arg(month, 2, 10, QLatin1Char('0')).arg(i / 12 % 4 + 1) +
+                    weekdays[i / 48 % 7];
+        else
+            text += QStringLiteral("%1/%2")
+                        .arg(month, 2, 10, QLatin1Char('0'))
+                        .arg(i / 12 % 31 + 1, 2, 10, QLatin1Char('0'));
+        text += QStringLiteral("祝日%1\r\n").arg(i);
+    }
+    return text;
+}
+
+} // namespace
+
+void runDataBenchmarks() {
+    QTemporaryDir dir;
+    QuietInteraction ui;
+    HbmModule m(dir.path(), ui);
+    for (const QString& name : {HolyFileName, BirthFileName})
+        QFile::copy(deliveredList(name), m.filePath(name));
+
+    report("yearmake_write_delivered", medianMs(101, [&] { YearMake(m, QStringLiteral("2026")); }));
+    report("yearload_delivered", medianMs(101, [&] { YearLoad(m, QStringLiteral("2026")); }));
+
+    const QString holidays = readListFile(m.filePath(HolyFileName)).value_or(QString());
+    const QString anniversaries = readListFile(m.filePath(BirthFileName)).value_or(QString());
+    report("generate_delivered", medianMs(101, [&] {
+               YearItems items;
+               generateYear(items, holidays, anniversaries, 2026);
+           }));
+    report("pcwrite_delivered", medianMs(101, [&] { PCwrite(m, QStringLiteral("2026")); }));
+    report("yearfiletext_delivered", medianMs(101, [&] { (void)yearFileText(m); }));
+    for (int rules : {1000, 10000, 100000}) {
+        const QString list = generatedRules(rules);
+        YearItems items;
+        const double ms = medianMs(rules >= 100000 ? 7 : 21, [&] {
+            if (!generateYear(items, list, anniversaries, 2026))
+                std::abort();
+        });
+        report(qPrintable(QStringLiteral("generate_%1_rules").arg(rules)), ms);
+    }
+
+    report("generate_1000_years", medianMs(5, [&] {
+               YearItems items;
+               for (int year = 2000; year < 3000; ++year)
+                   if (!generateYear(items, holidays, anniversaries, year))
+                       std::abort();
+           }));
+    report("yearmake_write_1000_years", medianMs(3, [&] {
+               for (int year = 2000; year < 3000; ++year)
+                   YearMake(m, QString::number(year));
+           }));
+}
+
+} // namespace hibimo::bench

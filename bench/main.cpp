@@ -1,0 +1,11 @@
+#include "bench/DataBench.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    hibimo::bench::runDataBenchmarks();
+    return 0;
+}
