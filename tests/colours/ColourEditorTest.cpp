@@ -294,7 +294,7 @@ TEST(ColourEditorThickness, ReadsTheAnswerAsANumber) {
         {"", 0},
         {"abc", 0},
         {" 1 2", 12},
-        {"\n\t5\n1", 51},
+        {"\n\t1\n2", 12},
         {"1e1", 10},
         {"1.5E1", 15},
         {"+4", 4},
