@@ -9,11 +9,14 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPainter>
+#include <QPicture>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -91,15 +94,30 @@ void QtInteraction::runModal(QWidget& window) {
         loop.exec();
 }
 
+namespace {
+
+// A file name for the printout that names the window and the time, never one that is already there.
+QString printoutName(const QWidget& window, const QString& folder) {
+    QString caption = window.windowTitle().trimmed();
+    if (caption.isEmpty())
+        caption = AppTitle;
+    for (QChar bad : {QLatin1Char('/'), QLatin1Char('\\'), QLatin1Char(':')})
+        caption.replace(bad, QLatin1Char('_'));
+    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    const QDir dir(folder);
+    QString name = dir.filePath(caption + QLatin1Char(' ') + stamp + QStringLiteral(".pdf"));
+    for (int n = 2; QFileInfo::exists(name); ++n)
+        name = dir.filePath(caption + QLatin1Char(' ') + stamp + QStringLiteral("-%1.pdf").arg(n));
+    return name;
+}
+
+} // namespace
+
 QString printWidget(QWidget& window, const QString& pdfFolder) {
     QPrinter printer(QPrinter::HighResolution);
     QString pdfName;
     if (QPrinterInfo::defaultPrinter().isNull()) {
-        const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
-        QString caption = window.windowTitle();
-        if (caption.isEmpty())
-            caption = AppTitle;
-        pdfName = QDir(pdfFolder).filePath(caption + QLatin1Char(' ') + stamp + QStringLiteral(".pdf"));
+        pdfName = printoutName(window, pdfFolder);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdfName);
     }
@@ -108,21 +126,34 @@ QString printWidget(QWidget& window, const QString& pdfFolder) {
                                                                 : QPageLayout::Portrait);
     QPainter painter;
     if (!painter.begin(&printer))
-        return {};
+        return pdfName;
     const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
     const double scale =
         std::min(page.width() / double(window.width()), page.height() / double(window.height()));
-    painter.scale(scale, scale);
-    // Through a painter, text stays text in the output instead of one large image.
-    window.render(&painter, QPoint(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    // Rendered straight onto a printer, a widget becomes one bitmap at the printer's resolution (megabytes,
+    // seconds). Recorded as a picture first and played back, text stays text and lines stay lines.
+    QPicture picture;
+    {
+        QPainter recorder(&picture);
+        window.render(&recorder, QPoint(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    }
+    // Playback converts the picture's resolution to the printer's; the scale above already did that.
+    const double playback = double(picture.logicalDpiX()) / printer.logicalDpiX();
+    painter.scale(scale * playback, scale * playback);
+    painter.drawPicture(0, 0, picture);
     painter.end();
     return pdfName;
 }
 
 void QtInteraction::printWindow(QWidget& window) {
     const QString pdf = printWidget(window, folder_);
-    if (!pdf.isEmpty())
+    if (pdf.isEmpty())
+        return;
+    if (QFileInfo::exists(pdf))
         message(QStringLiteral("プリンターが見つからないため、次のファイルに保存しました。") +
+                QLatin1Char('\r') + pdf);
+    else
+        message(QStringLiteral("プリンターが見つからず、次のファイルにも保存できませんでした。") +
                 QLatin1Char('\r') + pdf);
 }
 

@@ -33,7 +33,8 @@ class QtInteraction : public Interaction {
 };
 
 // Draws a window's client area, as shown, scaled to fit the page of a printer or PDF writer.
-// Returns the name of the PDF written when there is no printer (empty when printed).
+// Returns the name of the PDF meant for the output when there is no printer (empty when printed); the
+// file is missing when it could not be written.
 QString printWidget(QWidget& window, const QString& pdfFolder);
 
 } // namespace hibimo
