@@ -26,17 +26,17 @@ DayCellEditing::~DayCellEditing() = default;
 
 void DayCellEditing::connectSignals() {
     for (int i = 0; i < 42; ++i) {
-        QObject::connect(frm_.Text1[i], &CellBox::DblClick, &frm_, [this, i] { Text1_DblClick(i); });
-        QObject::connect(frm_.Text2[i], &CellBox::DblClick, &frm_, [this, i] { Text2_DblClick(i); });
-        QObject::connect(frm_.Text3[i], &CellBox::DblClick, &frm_, [this, i] { Text3_DblClick(i); });
-        QObject::connect(frm_.Text5[i], &CellBox::DblClick, &frm_, [this, i] { Text5_DblClick(i); });
-        QObject::connect(frm_.Text2[i], &CellBox::GotFocus, &frm_, [this, i] { Text2_GotFocus(i); });
-        QObject::connect(frm_.Text2[i], &CellBox::LostFocus, &frm_, [this, i] { Text2_LostFocus(i); });
-        QObject::connect(frm_.Text3[i], &CellBox::GotFocus, &frm_, [this, i] { Text3_GotFocus(i); });
-        QObject::connect(frm_.Text3[i], &CellBox::LostFocus, &frm_, [this, i] { Text3_LostFocus(i); });
-        QObject::connect(frm_.Text5[i], &CellBox::Click, &frm_, [this, i] { Text5_Click(i); });
-        QObject::connect(frm_.Text5[i], &CellBox::LostFocus, &frm_, [this, i] { Text5_LostFocus(i); });
-        QObject::connect(frm_.Text3[i], &CellBox::Change, &frm_, [this, i] { Text3_Change(i); });
+        QObject::connect(frm_.Text1[i], &CellBox::DblClick, &context_, [this, i] { Text1_DblClick(i); });
+        QObject::connect(frm_.Text2[i], &CellBox::DblClick, &context_, [this, i] { Text2_DblClick(i); });
+        QObject::connect(frm_.Text3[i], &CellBox::DblClick, &context_, [this, i] { Text3_DblClick(i); });
+        QObject::connect(frm_.Text5[i], &CellBox::DblClick, &context_, [this, i] { Text5_DblClick(i); });
+        QObject::connect(frm_.Text2[i], &CellBox::GotFocus, &context_, [this, i] { Text2_GotFocus(i); });
+        QObject::connect(frm_.Text2[i], &CellBox::LostFocus, &context_, [this, i] { Text2_LostFocus(i); });
+        QObject::connect(frm_.Text3[i], &CellBox::GotFocus, &context_, [this, i] { Text3_GotFocus(i); });
+        QObject::connect(frm_.Text3[i], &CellBox::LostFocus, &context_, [this, i] { Text3_LostFocus(i); });
+        QObject::connect(frm_.Text5[i], &CellBox::Click, &context_, [this, i] { Text5_Click(i); });
+        QObject::connect(frm_.Text5[i], &CellBox::LostFocus, &context_, [this, i] { Text5_LostFocus(i); });
+        QObject::connect(frm_.Text3[i], &CellBox::Change, &context_, [this, i] { Text3_Change(i); });
     }
 }
 

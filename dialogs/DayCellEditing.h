@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QObject>
 #include <QString>
 #include <memory>
 
@@ -42,6 +43,9 @@ class DayCellEditing {
 
     HbmFrm& frm_;
     std::unique_ptr<HbmInput> input_;
+    // The connections end with this object: the window's boxes still report focus changes while the
+    // window is being destroyed, after this object has gone.
+    QObject context_;
 };
 
 } // namespace hibimo

@@ -12,10 +12,10 @@ namespace hibimo {
 
 void MonthMemo::connectSignals() {
     MemoBox* box = frm_.Text4;
-    QObject::connect(box, &MemoBox::Click, &frm_, [this] { Text4_Click(); });
-    QObject::connect(box, &MemoBox::GotFocus, &frm_, [this] { Text4_GotFocus(); });
-    QObject::connect(box, &MemoBox::LostFocus, &frm_, [this] { Text4_LostFocus(); });
-    QObject::connect(box, &MemoBox::Change, &frm_, [this] { Text4_Change(); });
+    QObject::connect(box, &MemoBox::Click, &context_, [this] { Text4_Click(); });
+    QObject::connect(box, &MemoBox::GotFocus, &context_, [this] { Text4_GotFocus(); });
+    QObject::connect(box, &MemoBox::LostFocus, &context_, [this] { Text4_LostFocus(); });
+    QObject::connect(box, &MemoBox::Change, &context_, [this] { Text4_Change(); });
 }
 
 void MonthMemo::Text4_Click() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QObject>
 #include <QString>
 
 namespace hibimo {
@@ -28,6 +29,9 @@ class MonthMemo {
     void replaceText(const QString& widgetText, int cursor);
 
     HbmFrm& frm_;
+    // The connections end with this object (the box reports losing the focus while the window is
+    // being destroyed).
+    QObject context_;
 };
 
 } // namespace hibimo
