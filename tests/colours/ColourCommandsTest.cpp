@@ -1,5 +1,6 @@
 #include "colours/ColourCommands.h"
 
+#include "ColourEditorSupport.h"
 #include "calendar/Cp932.h"
 #include "calendar/YearFile.h"
 #include "colours/HbmColor.h"
@@ -19,30 +20,10 @@ const QString Reminder =
     QStringLiteral("最終的に配色が決まればカレンダー画面左下の[Sav]をクリックし適当な名前\r\r"
                    "をつけて セーブ下さい。これを実行しないと次回以降に反映されません。");
 
-std::vector<int> scheme(const ColourScheme& s) {
-    return {s.ColScreenBack,   s.ColGuideFore,       s.ColCommandBack,     s.ColOtherMonthBack,
-            s.ColSunDateBack,  s.ColSunDateFore,     s.ColWeekdayDateBack, s.ColWeekdayDateFore,
-            s.ColSatDateBack,  s.ColSatDateFore,     s.ColHolidayDateBack, s.ColHolidayDateFore,
-            s.ColTodayBack,    s.ColPubLineFore,     s.ColPubLineBack,     s.ColPrivLineFore,
-            s.ColPrivLineBack, s.ColMarkFore,        s.ColMarkBack,        s.ColMemoFore,
-            s.ColMemoBack,     s.ColYearFore,        s.ColYearBack,        s.ColMonthFore,
-            s.ColMonthBack,    s.ColWeekdayHeadFore, s.ColWeekdayHeadBack, s.ColSunHeadFore,
-            s.ColSunHeadBack,  s.ColSatHeadFore,     s.ColSatHeadBack,     s.YmBorderStyle,
-            s.ColFrameLine,    s.FrameLineWidth};
-}
-
 // Every value of the scheme changed by `step` (the border style flipped).
 void shiftScheme(ColourScheme& s, int step) {
-    for (int* v : {&s.ColScreenBack,   &s.ColGuideFore,       &s.ColCommandBack,     &s.ColOtherMonthBack,
-                   &s.ColSunDateBack,  &s.ColSunDateFore,     &s.ColWeekdayDateBack, &s.ColWeekdayDateFore,
-                   &s.ColSatDateBack,  &s.ColSatDateFore,     &s.ColHolidayDateBack, &s.ColHolidayDateFore,
-                   &s.ColTodayBack,    &s.ColPubLineFore,     &s.ColPubLineBack,     &s.ColPrivLineFore,
-                   &s.ColPrivLineBack, &s.ColMarkFore,        &s.ColMarkBack,        &s.ColMemoFore,
-                   &s.ColMemoBack,     &s.ColYearFore,        &s.ColYearBack,        &s.ColMonthFore,
-                   &s.ColMonthBack,    &s.ColWeekdayHeadFore, &s.ColWeekdayHeadBack, &s.ColSunHeadFore,
-                   &s.ColSunHeadBack,  &s.ColSatHeadFore,     &s.ColSatHeadBack,     &s.ColFrameLine,
-                   &s.FrameLineWidth})
-        *v += step;
+    for (const auto& [name, slot] : allSlots())
+        s.*slot += step;
     s.YmBorderStyle = s.YmBorderStyle ? 0 : 1;
 }
 
@@ -113,7 +94,7 @@ TEST(ColourCommands, EditorChangeShowsOnTheMainWindowThenTheReminder) {
 TEST(ColourCommands, SaveThenLoadRestoresTheWholeSchemeAndShowsIt) {
     Window w;
     shiftScheme(w.m(), 1); // something other than the defaults
-    const auto saved = scheme(w.m());
+    const auto saved = values(w.m());
     const QString file = w.path(QStringLiteral("mine.ccf"));
     w.ui.fileAnswers.push_back(file);
     w.commands().LblColor_Click(1);
@@ -122,32 +103,32 @@ TEST(ColourCommands, SaveThenLoadRestoresTheWholeSchemeAndShowsIt) {
 
     shiftScheme(w.m(), 7);
     w.frm->F_C_disp(w.m().CurYear, w.m().CurMonth);
-    ASSERT_NE(w.sundayDateFore(), saved[5]);
+    ASSERT_NE(w.sundayDateFore(), saved.at("ColSunDateFore"));
     w.m().ColorFile.clear();
     w.ui.fileAnswers.push_back(file);
     w.commands().LblColor_Click(2);
-    EXPECT_EQ(scheme(w.m()), saved);
+    EXPECT_EQ(values(w.m()), saved);
     EXPECT_EQ(w.m().ColorFile, file);
-    EXPECT_EQ(w.sundayDateFore(), saved[5]);
-    EXPECT_EQ(backColor(*w.frm), saved[0]);
+    EXPECT_EQ(w.sundayDateFore(), saved.at("ColSunDateFore"));
+    EXPECT_EQ(backColor(*w.frm), saved.at("ColScreenBack"));
     EXPECT_TRUE(w.ui.messages.empty());
 }
 
 TEST(ColourCommands, CancelledDialogsTouchNeitherFilesNorScheme) {
     Window w;
     w.m().ColorFile = QStringLiteral("before.ccf");
-    const auto before = scheme(w.m());
+    const auto before = values(w.m());
     w.commands().LblColor_Click(1);
     w.commands().LblColor_Click(2);
     EXPECT_EQ(w.m().ColorFile, QStringLiteral("before.ccf"));
-    EXPECT_EQ(scheme(w.m()), before);
+    EXPECT_EQ(values(w.m()), before);
     EXPECT_TRUE(w.ui.messages.empty());
     EXPECT_FALSE(QFile::exists(w.path(QStringLiteral("before.ccf"))));
 }
 
 TEST(ColourCommands, LoadingAForeignFileKeepsWhatWasReadAndRedisplays) {
     Window w;
-    const auto before = scheme(w.m());
+    const auto before = values(w.m());
     const QString file = w.path(QStringLiteral("notes.txt"));
     // Three text lines as in a colour file, then two numbers and a word.
     w.writeBytes(QStringLiteral("notes.txt"), "\"x\"\r\n\"y\"\r\n\"z\"\r\n255,65280,hello\r\n");
@@ -155,9 +136,9 @@ TEST(ColourCommands, LoadingAForeignFileKeepsWhatWasReadAndRedisplays) {
     w.commands().LblColor_Click(2);
     EXPECT_EQ(w.ui.messageTexts(), QStringList{ColourReadMessage});
     auto expected = before;
-    expected[0] = 255;
-    expected[1] = 65280;
-    EXPECT_EQ(scheme(w.m()), expected);
+    expected["ColScreenBack"] = 255;
+    expected["ColGuideFore"] = 65280;
+    EXPECT_EQ(values(w.m()), expected);
     EXPECT_EQ(backColor(*w.frm), 255); // shown at once
 }
 
