@@ -42,7 +42,7 @@ HbmBirth::HbmBirth(HbmModule& module)
         QStringLiteral("Label3_3"),
         QStringLiteral(
             "　この画面を閉じてからカレンダー画面左下の[反映]を実行するとカレンダーに反映されます。"),
-        5960, 5700, 2280, 750);
+        5960, 5700, 2280, 1125);
 }
 
 } // namespace hibimo

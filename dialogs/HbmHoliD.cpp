@@ -47,7 +47,7 @@ HbmHoliD::HbmHoliD(HbmModule& module)
         QStringLiteral("Label3_6"),
         QStringLiteral(
             "　この画面を閉じてからカレンダー画面左下の[反映]を実行するとカレンダーに反映されます。"),
-        5880, 6375, 2415, 600);
+        5880, 6375, 2415, 990);
 }
 
 } // namespace hibimo

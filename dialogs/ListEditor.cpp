@@ -57,6 +57,9 @@ Label* ListEditor::guidance(const QString& name, const QString& text, int left, 
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setForeColor(*label, GuidanceFore);
     placeTwips(*label, left, top, width, height);
+    // The last label runs down to the window's bottom edge, past the print button's top; its text
+    // ends left of the button, and the button must stay clickable above it.
+    label->lower();
     return label;
 }
 

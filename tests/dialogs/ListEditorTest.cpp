@@ -269,6 +269,8 @@ TEST_P(EachEditor, IsATopLevelWindowWithItsLayout) {
     EXPECT_EQ(editor->parentWidget(), nullptr);
     EXPECT_EQ(editor->windowTitle(), holiday ? QStringLiteral("Holiday") : QStringLiteral("Birth day"));
     EXPECT_EQ(editor->size(), holiday ? QSize(558, 491) : QSize(558, 455));
+    for (QPushButton* button : {editor->Command1, editor->Command2})
+        EXPECT_EQ(editor->childAt(button->geometry().center()), button) << button->text().toStdString();
     // Every control lies inside the client area and the guidance column does not cover the list box.
     const QRect client = editor->rect();
     for (QWidget* child : editor->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
