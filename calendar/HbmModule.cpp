@@ -4,6 +4,8 @@
 
 namespace hibimo {
 
-QString HbmModule::filePath(const QString& name) const { return QDir(folder).filePath(name); }
+QString HbmModule::filePath(const QString& name) const {
+    return QDir(folder).filePath(name);
+}
 
 } // namespace hibimo

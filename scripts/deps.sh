@@ -10,7 +10,7 @@ packages=(
     fonts-ipafont-gothic fonts-noto-cjk
 )
 if [ "${1:-}" = "--test" ]; then
-    packages+=(clang libclang-rt-14-dev xvfb xauth openbox xdotool wmctrl imagemagick faketime poppler-utils)
+    packages+=(clang libclang-rt-14-dev xvfb xauth x11-utils openbox xdotool wmctrl imagemagick faketime poppler-utils)
 fi
 
 missing=()
