@@ -43,6 +43,7 @@ HbmBirth::HbmBirth(HbmModule& module)
         QStringLiteral(
             "　この画面を閉じてからカレンダー画面左下の[反映]を実行するとカレンダーに反映されます。"),
         5960, 5700, 2280, 1125);
+    fitGuidance({Label3[2], Label2[0], Label3[1], Label2[1], Label3[0], Label3[3]});
 }
 
 } // namespace hibimo

@@ -48,6 +48,7 @@ HbmHoliD::HbmHoliD(HbmModule& module)
         QStringLiteral(
             "　この画面を閉じてからカレンダー画面左下の[反映]を実行するとカレンダーに反映されます。"),
         5880, 6375, 2415, 990);
+    fitGuidance({Label3[5], Label3[0], Label3[1], Label3[4], Label3[2], Label3[7], Label3[3], Label3[6]});
 }
 
 } // namespace hibimo

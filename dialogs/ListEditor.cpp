@@ -6,6 +6,8 @@
 #include "toolkit/Fonts.h"
 #include "toolkit/Interaction.h"
 
+#include <algorithm>
+
 namespace hibimo {
 
 namespace {
@@ -61,6 +63,19 @@ Label* ListEditor::guidance(const QString& name, const QString& text, int left, 
     // ends left of the button, and the button must stay clickable above it.
     label->lower();
     return label;
+}
+
+void ListEditor::fitGuidance(std::initializer_list<Label*> column) {
+    int nextFree = 0;
+    for (Label* label : column) {
+        QRect place = label->geometry();
+        if (place.top() < nextFree)
+            place.moveTop(nextFree);
+        place.setHeight(std::max(place.height(), label->heightForWidth(place.width())));
+        place.setBottom(std::min(place.bottom(), height() - 1));
+        label->setGeometry(place);
+        nextFree = place.bottom() + 1;
+    }
 }
 
 void ListEditor::Form_Load() {

@@ -6,6 +6,7 @@
 
 #include <QPushButton>
 #include <QString>
+#include <initializer_list>
 
 namespace hibimo {
 
@@ -47,6 +48,10 @@ class ListEditor : public Form {
     void buildCommon(QRect text, QRect command1, QRect command2);
     // A guidance label of the right-hand column.
     Label* guidance(const QString& name, const QString& text, int left, int top, int width, int height);
+    // The guidance column, top to bottom: a label whose text needs more lines than its place gives
+    // (the substitute fonts run taller than the ones the layout was drawn for) grows, and the labels
+    // below it move down as far as needed, the last one no further than the window's bottom edge.
+    void fitGuidance(std::initializer_list<Label*> column);
 
   private:
     ListEditorKind kind_;
