@@ -1,0 +1,131 @@
+#include "bench/WindowBench.h"
+
+#include "app/HbmFrm.h"
+#include "bench/Bench.h"
+#include "calendar/HbmModule.h"
+#include "calendar/YearLoading.h"
+#include "colours/ColourScheme.h"
+#include "toolkit/Fonts.h"
+#include "toolkit/Interaction.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLabel>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <cstdlib>
+
+namespace hibimo::bench {
+
+namespace {
+
+class QuietInteraction : public Interaction {
+  public:
+    void message(const QString&, const QString&) override {}
+    [[noreturn]] void endProgram() override { std::abort(); }
+    QString prompt(const QString&, const QString&, const QString&) override { return {}; }
+    std::optional<int> chooseColour() override { return std::nullopt; }
+    QString openFileName(const QString&) override { return {}; }
+    QString saveFileName(const QString&) override { return {}; }
+    void printWindow(QWidget&) override {}
+
+  protected:
+    void runModal(QWidget&) override {}
+};
+
+// A program folder as after some use: the delivered lists, settings, a colour file and year files.
+void prepareFolder(const QString& folder) {
+    for (const char* list : {"HBHolyD.dat", "HBBirth.dat"})
+        QFile::copy(QStringLiteral(HIBIMO_SOURCE_DIR "/data/") + QLatin1String(list),
+                    QDir(folder).filePath(QLatin1String(list)));
+    QuietInteraction ui;
+    HbmModule m(folder, ui);
+    ColorDefaults(m);
+    m.ColorFile = m.filePath(QStringLiteral("Default.ccf"));
+    ColorSave(m);
+    m.VersionText = QStringLiteral("ver 10392");
+    SettingsWrite(m);
+    for (int year = 2020; year <= 2031; ++year) {
+        m.LoadedYear = QString::number(year);
+        YearLoad(m, m.LoadedYear);
+    }
+}
+
+void startMainWindow(HbmFrm& frm) {
+    frm.Form_Load();
+    frm.show();
+    frm.activateIfPending();
+    frm.repaint();
+}
+
+double medianProcessMs(const char* self, const QStringList& args, int runs) {
+    return medianMs(runs, [&] {
+        QProcess child;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        child.setProcessEnvironment(env);
+        child.start(QString::fromLocal8Bit(self), args);
+        child.waitForFinished(-1);
+    });
+}
+
+} // namespace
+
+int runBareWindow(bool withText) {
+    QWidget window;
+    window.resize(679, 481);
+    if (withText) {
+        // One line of Japanese text: what any window with text pays for the font database.
+        auto* label = new QLabel(QStringLiteral("日曜"), &window);
+        label->setFont(msFont(MsGothic, 9));
+    }
+    window.show();
+    window.repaint();
+    return 0;
+}
+
+int runMainWindow(const char* folder) {
+    installFontSubstitutions();
+    QuietInteraction ui;
+    HbmModule m(QString::fromLocal8Bit(folder), ui);
+    HbmFrm frm(m);
+    startMainWindow(frm);
+    return m.NewMonthText.isEmpty() ? 1 : 0;
+}
+
+void runWindowBenchmarks(const char* self) {
+    QTemporaryDir dir;
+    prepareFolder(dir.path());
+    installFontSubstitutions();
+    QuietInteraction ui;
+    HbmModule m(dir.path(), ui);
+    m.today = [] { return QDate(2024, 6, 15); };
+    HbmFrm frm(m);
+    startMainWindow(frm);
+
+    // 240 steps forward and back through 2022..2026: mostly steps within a year, a year change at
+    // every year end (save the old year, load the new one).
+    int direction = 1;
+    int steps = 0;
+    const double stepMs = medianMs(240, [&] {
+        if (steps++ % 60 == 0)
+            direction = -direction;
+        frm.Command1_Click(direction > 0 ? 1 : 0);
+        frm.repaint();
+    });
+    report("month_step_with_repaint", stepMs);
+
+    const int runs = 15;
+    const double bare = medianProcessMs(self, {QStringLiteral("--bare-window")}, runs);
+    const double bareText = medianProcessMs(self, {QStringLiteral("--bare-window-text")}, runs);
+    const double main = medianProcessMs(self, {QStringLiteral("--main-window"), dir.path()}, runs);
+    report("startup_bare_qt_window_process", bare);
+    report("startup_bare_qt_window_with_text_process", bareText);
+    report("startup_first_month_process", main);
+    std::printf("startup_ratio_to_bare %.2f x\n", main / bare);
+    std::printf("startup_ratio_to_bare_with_text %.2f x\n", main / bareText);
+}
+
+} // namespace hibimo::bench
