@@ -19,7 +19,12 @@ for target in "$build"/fuzz/fuzz_*; do
     seeds="$root/fuzz/corpus/${name#fuzz_}"
     [ -d "$seeds" ] && cp -n "$seeds"/* "$corpus"/ 2>/dev/null || true
     echo "== $name for $seconds s"
-    if ! (cd "$build" && "$target" -max_total_time="$seconds" -print_final_stats=0 "$corpus" 2>&1 | tail -n 3); then
+    log="$build/$name.log"
+    if (cd "$build" && "$target" -max_total_time="$seconds" -print_final_stats=0 "$corpus" >"$log" 2>&1); then
+        tail -n 2 "$log"
+    else
+        # A crash: show what the fuzzer found (the reproducer is saved in the build folder).
+        tail -n 40 "$log"
         status=1
     fi
 done

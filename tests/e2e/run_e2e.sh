@@ -133,7 +133,7 @@ if [ -n "$dialog" ]; then
 else
     fail "the memo dialog did not open"
 fi
-import -window root "$out/calendar.png"
+import -window "$win" "$out/calendar.png"
 
 # ---- 5. SIGTERM ends the program like the close box.
 rm -f "$folder/Hibimo.ini"
