@@ -5,6 +5,7 @@
 
 #include <QGroupBox>
 #include <QPushButton>
+#include <QString>
 #include <array>
 #include <memory>
 
@@ -82,7 +83,7 @@ class HbmFrm : public Form {
     void applyToday(int i);
     void applyOtherMonthColours(int i);
     void drawFrameLines();
-    void fillCell(int i, const class QString& pub, const class QString& priv, const class QString& mark);
+    void fillCell(int i, const QString& pub, const QString& priv, const QString& mark);
 
     bool unloaded_ = false;
     std::unique_ptr<DayCellEditing> dayCells_;

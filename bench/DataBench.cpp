@@ -19,23 +19,6 @@ namespace hibimo::bench {
 
 namespace {
 
-// Says nothing; a message or the end of the program during a benchmark is a fault of the bench.
-class QuietInteraction : public Interaction {
-  public:
-    void message(const QString& text, const QString& = {}) override {
-        std::fprintf(stderr, "unexpected message: %s\n", qPrintable(text));
-    }
-    [[noreturn]] void endProgram() override { std::abort(); }
-    QString prompt(const QString&, const QString&, const QString&) override { return {}; }
-    std::optional<int> chooseColour() override { return std::nullopt; }
-    QString openFileName(const QString&) override { return {}; }
-    QString saveFileName(const QString&) override { return {}; }
-    void printWindow(QWidget&) override {}
-
-  protected:
-    void runModal(QWidget&) override {}
-};
-
 QString deliveredList(const QString& name) {
     return QFileInfo(QStringLiteral(__FILE__)).dir().filePath(QStringLiteral("../data/") + name);
 }

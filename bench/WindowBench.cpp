@@ -21,20 +21,6 @@ namespace hibimo::bench {
 
 namespace {
 
-class QuietInteraction : public Interaction {
-  public:
-    void message(const QString&, const QString&) override {}
-    [[noreturn]] void endProgram() override { std::abort(); }
-    QString prompt(const QString&, const QString&, const QString&) override { return {}; }
-    std::optional<int> chooseColour() override { return std::nullopt; }
-    QString openFileName(const QString&) override { return {}; }
-    QString saveFileName(const QString&) override { return {}; }
-    void printWindow(QWidget&) override {}
-
-  protected:
-    void runModal(QWidget&) override {}
-};
-
 // A program folder as after some use: the delivered lists, settings, a colour file and year files.
 void prepareFolder(const QString& folder) {
     for (const char* list : {"HBHolyD.dat", "HBBirth.dat"})
