@@ -142,9 +142,81 @@ for _ in $(seq 100); do kill -0 "$program" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$program" 2>/dev/null && fail "SIGTERM did not end the program" || pass "SIGTERM ended the program"
 cmp -s "$work/expected.ini" "$folder/Hibimo.ini" && pass "SIGTERM wrote Hibimo.ini" || fail "SIGTERM did not write Hibimo.ini"
 
-if [ -x "$source/tests/e2e/more_e2e.sh" ]; then
-    source "$source/tests/e2e/more_e2e.sh"
+
+# ---- 6. The holiday list: [国], add a red day, close, [反映], 更　新: 20 May shows it in red.
+start_program
+answer_messages
+win=$(main_window)
+sleep 0.5
+click_twips "$win" 350 6765 # [国]
+if holy=$(wait_window '^Holiday$'); then
+    xdotool windowactivate --sync "$holy"
+    xdotool key ctrl+End Return
+    xdotool type --delay 100 '**05/20テスト'
+    click_twips "$holy" $((7035 + 660)) 165 # 登録→閉じる
+    sleep 0.5
+    [ -z "$(xdotool search --onlyvisible --name '^Holiday$')" ] && pass "the holiday list was accepted" \
+        || fail "the holiday editor stayed open"
+    iconv -f CP932 -t UTF-8 "$folder/HBHolyD.dat" | grep -q '^\*\*05/20テスト' && pass "HBHolyD.dat has the new day" \
+        || fail "HBHolyD.dat lacks the new day"
+else
+    fail "the holiday editor did not open"
 fi
+click_twips "$win" 1222 6765 # [反映]
+if renew=$(wait_window 'カレンダー新規作成/更新'); then
+    click_twips "$renew" $((6165 + 960)) $((1035 + 180)) # 更　新
+    sleep 0.5
+    text=$(year_file_text 2024)
+    echo "$text" | grep -q '^"05200テスト"' && echo "$text" | grep -q '^"05202#"' \
+        && pass "regenerated: 20 May is a red day named テスト" || fail "20 May was not regenerated"
+else
+    fail "the regenerate dialog did not open"
+fi
+for _ in 1 2 3 4 5 6 7; do click_twips "$win" 255 1960; sleep 0.2; done # month -1, down to May
+sleep 0.3
+import -window "$win" "$out/may-2024.png"
+# 20 May 2024 is cell 22 (row 3, Monday); its day number must be drawn in red.
+red=$(convert "$out/may-2024.png" -crop 77x30+191+257 +repage -fill black +opaque '#FF0000' \
+    -format '%[fx:mean*w*h]' info: 2>/dev/null)
+[ "${red%.*}" -gt 5 ] 2>/dev/null && pass "20 May is shown in red" || fail "20 May is not red ($red)"
+
+# ---- 7. Colours: 設定, Sunday digits green, OK, the reminder, Sav; the next start shows them.
+click_twips "$win" 397 6240 # 設定
+if editor=$(wait_window '^HbmColor$'); then
+    click_twips "$editor" 1030 2475 # 日付文字 日曜
+    if chooser=$(wait_window '^Hibimo$'); then
+        xdotool windowactivate --sync "$chooser"
+        xdotool key alt+h ctrl+a
+        xdotool type --delay 50 '#00aa00'
+        xdotool key Return
+        sleep 0.3
+    fi
+    click_twips "$editor" 5175 135 # OK
+    answer_messages                # the reminder
+    click_twips "$win" 877 6240    # Sav
+    if saver=$(wait_window '^Hibimo$'); then
+        xdotool windowactivate --sync "$saver"
+        xdotool type --delay 30 "$folder/Green.ccf"
+        xdotool key Return
+        sleep 0.5
+    fi
+    iconv -f CP932 -t UTF-8 "$folder/Green.ccf" 2>/dev/null | sed -n 4p | cut -d, -f6 | grep -q '^43520$' \
+        && pass "Green.ccf holds the green Sunday digits" || fail "Green.ccf missing or wrong"
+else
+    fail "the colour editor did not open"
+fi
+close_program || fail "the program did not end"
+grep -q 'Green.ccf' "$folder/Hibimo.ini" && pass "Hibimo.ini names Green.ccf" || fail "Hibimo.ini does not name Green.ccf"
+start_program
+answer_messages
+win=$(main_window)
+sleep 0.5
+import -window "$win" "$out/green-sundays.png"
+# 15 December 2024 (cell 14, a Sunday) is today: green digits on the today colour.
+green=$(convert "$out/green-sundays.png" -crop 77x30+111+187 +repage -fill black +opaque '#00AA00' \
+    -format '%[fx:mean*w*h]' info: 2>/dev/null)
+[ "${green%.*}" -gt 5 ] 2>/dev/null && pass "the restarted calendar shows green Sundays" || fail "Sundays not green ($green)"
+close_program || fail "the program did not end"
 
 echo "e2e failures: $failures"
 [ "$failures" -eq 0 ]
