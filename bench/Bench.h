@@ -1,33 +1,18 @@
 #pragma once
 
-#include "toolkit/Interaction.h"
+#include "toolkit/NullInteraction.h"
 
 #include <QString>
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <cstdlib>
 #include <functional>
 #include <vector>
 
 namespace hibimo::bench {
 
-// Says nothing; a message or the end of the program during a benchmark is a fault of the bench.
-class QuietInteraction : public Interaction {
-  public:
-    void message(const QString& text, const QString& = {}) override {
-        std::fprintf(stderr, "unexpected message: %s\n", qPrintable(text));
-    }
-    [[noreturn]] void endProgram() override { std::abort(); }
-    QString prompt(const QString&, const QString&, const QString&) override { return {}; }
-    std::optional<int> chooseColour() override { return std::nullopt; }
-    QString openFileName(const QString&) override { return {}; }
-    QString saveFileName(const QString&) override { return {}; }
-    void printWindow(QWidget&) override {}
-
-  protected:
-    void runModal(QWidget&) override {}
-};
+// Benchmarks run without a user.
+using QuietInteraction = NullInteraction;
 
 // Median wall time of runs calls of work, in milliseconds.
 inline double medianMs(int runs, const std::function<void()>& work) {

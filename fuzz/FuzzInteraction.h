@@ -1,6 +1,6 @@
 #pragma once
 
-#include "toolkit/Interaction.h"
+#include "toolkit/NullInteraction.h"
 
 #include <exception>
 
@@ -10,19 +10,9 @@ namespace hibimo::fuzz {
 struct ProgramEnded : std::exception {};
 
 // Answers nothing and shows nothing: the readers' messages are part of normal behaviour.
-class QuietInteraction : public Interaction {
+class QuietInteraction : public NullInteraction {
   public:
-    int messages = 0;
-    void message(const QString&, const QString& = {}) override { ++messages; }
     [[noreturn]] void endProgram() override { throw ProgramEnded(); }
-    QString prompt(const QString&, const QString&, const QString&) override { return {}; }
-    std::optional<int> chooseColour() override { return std::nullopt; }
-    QString openFileName(const QString&) override { return {}; }
-    QString saveFileName(const QString&) override { return {}; }
-    void printWindow(QWidget&) override {}
-
-  protected:
-    void runModal(QWidget&) override {}
 };
 
 } // namespace hibimo::fuzz

@@ -3,7 +3,7 @@
 #include "calendar/HbmModule.h"
 #include "calendar/Records.h"
 #include "colours/ColourScheme.h"
-#include "toolkit/Interaction.h"
+#include "toolkit/NullInteraction.h"
 
 #include <QByteArray>
 #include <QFile>
@@ -18,20 +18,7 @@ namespace {
 
 using namespace hibimo;
 
-class RecordingInteraction : public Interaction {
-  public:
-    QStringList messages;
-    void message(const QString& text, const QString& = {}) override { messages << text; }
-    [[noreturn]] void endProgram() override { std::abort(); }
-    QString prompt(const QString&, const QString&, const QString&) override { return {}; }
-    std::optional<int> chooseColour() override { return std::nullopt; }
-    QString openFileName(const QString&) override { return {}; }
-    QString saveFileName(const QString&) override { return {}; }
-    void printWindow(QWidget&) override {}
-
-  protected:
-    void runModal(QWidget&) override {}
-};
+using RecordingInteraction = NullInteraction;
 
 void writeBytes(const QString& path, const uint8_t* data, size_t size) {
     QFile file(path);
