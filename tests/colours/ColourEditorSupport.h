@@ -2,59 +2,22 @@
 
 #include "colours/ColourSlots.h"
 
-#include <QString>
-#include <map>
+#include <QtGlobal>
+#include <vector>
 
 namespace hibimo::test {
 
-using Slot = int ColourScheme::*;
-
-// The 33 integer slots by name; with YmBorderStyle they are the whole scheme.
-inline const std::map<QString, Slot>& allSlots() {
-    static const std::map<QString, Slot> table = {
-        {"ColScreenBack", &ColourScheme::ColScreenBack},
-        {"ColGuideFore", &ColourScheme::ColGuideFore},
-        {"ColCommandBack", &ColourScheme::ColCommandBack},
-        {"ColOtherMonthBack", &ColourScheme::ColOtherMonthBack},
-        {"ColSunDateBack", &ColourScheme::ColSunDateBack},
-        {"ColSunDateFore", &ColourScheme::ColSunDateFore},
-        {"ColWeekdayDateBack", &ColourScheme::ColWeekdayDateBack},
-        {"ColWeekdayDateFore", &ColourScheme::ColWeekdayDateFore},
-        {"ColSatDateBack", &ColourScheme::ColSatDateBack},
-        {"ColSatDateFore", &ColourScheme::ColSatDateFore},
-        {"ColHolidayDateBack", &ColourScheme::ColHolidayDateBack},
-        {"ColHolidayDateFore", &ColourScheme::ColHolidayDateFore},
-        {"ColTodayBack", &ColourScheme::ColTodayBack},
-        {"ColPubLineFore", &ColourScheme::ColPubLineFore},
-        {"ColPubLineBack", &ColourScheme::ColPubLineBack},
-        {"ColPrivLineFore", &ColourScheme::ColPrivLineFore},
-        {"ColPrivLineBack", &ColourScheme::ColPrivLineBack},
-        {"ColMarkFore", &ColourScheme::ColMarkFore},
-        {"ColMarkBack", &ColourScheme::ColMarkBack},
-        {"ColMemoFore", &ColourScheme::ColMemoFore},
-        {"ColMemoBack", &ColourScheme::ColMemoBack},
-        {"ColYearFore", &ColourScheme::ColYearFore},
-        {"ColYearBack", &ColourScheme::ColYearBack},
-        {"ColMonthFore", &ColourScheme::ColMonthFore},
-        {"ColMonthBack", &ColourScheme::ColMonthBack},
-        {"ColWeekdayHeadFore", &ColourScheme::ColWeekdayHeadFore},
-        {"ColWeekdayHeadBack", &ColourScheme::ColWeekdayHeadBack},
-        {"ColSunHeadFore", &ColourScheme::ColSunHeadFore},
-        {"ColSunHeadBack", &ColourScheme::ColSunHeadBack},
-        {"ColSatHeadFore", &ColourScheme::ColSatHeadFore},
-        {"ColSatHeadBack", &ColourScheme::ColSatHeadBack},
-        {"ColFrameLine", &ColourScheme::ColFrameLine},
-        {"FrameLineWidth", &ColourScheme::FrameLineWidth},
-    };
-    return table;
-}
-
-inline std::map<QString, int> values(const ColourScheme& s) {
-    std::map<QString, int> out;
-    for (const auto& [name, slot] : allSlots())
-        out[name] = s.*slot;
-    out["YmBorderStyle"] = s.YmBorderStyle;
-    return out;
+// The whole scheme, in the order of a colour file's lines 4 to 10.
+inline std::vector<qint64> values(const ColourScheme& s) {
+    return {s.ColScreenBack,   s.ColGuideFore,       s.ColCommandBack,     s.ColOtherMonthBack,
+            s.ColSunDateBack,  s.ColSunDateFore,     s.ColWeekdayDateBack, s.ColWeekdayDateFore,
+            s.ColSatDateBack,  s.ColSatDateFore,     s.ColHolidayDateBack, s.ColHolidayDateFore,
+            s.ColTodayBack,    s.ColPubLineFore,     s.ColPubLineBack,     s.ColPrivLineFore,
+            s.ColPrivLineBack, s.ColMarkFore,        s.ColMarkBack,        s.ColMemoFore,
+            s.ColMemoBack,     s.ColYearFore,        s.ColYearBack,        s.ColMonthFore,
+            s.ColMonthBack,    s.ColWeekdayHeadFore, s.ColWeekdayHeadBack, s.ColSunHeadFore,
+            s.ColSunHeadBack,  s.ColSatHeadFore,     s.ColSatHeadBack,     s.YmBorderStyle,
+            s.ColFrameLine,    s.FrameLineWidth};
 }
 
 } // namespace hibimo::test
