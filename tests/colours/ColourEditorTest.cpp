@@ -33,25 +33,23 @@ const struct {
     int row;
     int S::*text; // nullptr: the button is disabled
     int S::*back;
-} RowTable[] = {
-    {0, &S::ColGuideFore, &S::ColScreenBack},
-    {1, nullptr, &S::ColCommandBack},
-    {2, &S::ColSunHeadFore, &S::ColSunHeadBack},
-    {3, &S::ColSatHeadFore, &S::ColSatHeadBack},
-    {4, &S::ColWeekdayHeadFore, &S::ColWeekdayHeadBack},
-    {5, &S::ColSunDateFore, &S::ColSunDateBack},
-    {6, &S::ColSatDateFore, &S::ColSatDateBack},
-    {7, &S::ColWeekdayDateFore, &S::ColWeekdayDateBack},
-    {8, &S::ColHolidayDateFore, nullptr},
-    {9, nullptr, &S::ColTodayBack},
-    {10, &S::ColMarkFore, &S::ColMarkBack},
-    {11, &S::ColPubLineFore, &S::ColPubLineBack},
-    {12, &S::ColPrivLineFore, &S::ColPrivLineBack},
-    {13, &S::ColMemoFore, &S::ColMemoBack},
-    {14, &S::ColYearFore, &S::ColYearBack},
-    {15, &S::ColMonthFore, &S::ColMonthBack},
-    {16, nullptr, &S::ColOtherMonthBack},
-};
+} RowTable[] = {{0, &S::ColGuideFore, &S::ColScreenBack},
+                {1, nullptr, &S::ColCommandBack},
+                {2, &S::ColSunHeadFore, &S::ColSunHeadBack},
+                {3, &S::ColSatHeadFore, &S::ColSatHeadBack},
+                {4, &S::ColWeekdayHeadFore, &S::ColWeekdayHeadBack},
+                {5, &S::ColSunDateFore, &S::ColSunDateBack},
+                {6, &S::ColSatDateFore, &S::ColSatDateBack},
+                {7, &S::ColWeekdayDateFore, &S::ColWeekdayDateBack},
+                {8, &S::ColHolidayDateFore, nullptr},
+                {9, nullptr, &S::ColTodayBack},
+                {10, &S::ColMarkFore, &S::ColMarkBack},
+                {11, &S::ColPubLineFore, &S::ColPubLineBack},
+                {12, &S::ColPrivLineFore, &S::ColPrivLineBack},
+                {13, &S::ColMemoFore, &S::ColMemoBack},
+                {14, &S::ColYearFore, &S::ColYearBack},
+                {15, &S::ColMonthFore, &S::ColMonthBack},
+                {16, nullptr, &S::ColOtherMonthBack}};
 
 TEST(ColourEditor, EveryButtonSetsItsOwnSlotAndSampleOrIsDisabled) {
     Editor e;

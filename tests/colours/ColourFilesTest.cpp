@@ -16,28 +16,22 @@ const QString SettingsReadMessage =
 const QString ColourReadMessage =
     QStringLiteral("CCFファイルが違うか 異常です。確認下さい。デフォルトの配色で立ち上げます。");
 
-// Distinct values unlike the defaults (the border style is a byte).
-const std::vector<qint64> V = {1000, 1001, 1002, 1003, 1004, 1005, 1006, 1007, 1008, 1009, 1010, 1011,
-                               1012, 1013, 1014, 1015, 1016, 1017, 1018, 1019, 1020, 1021, 1022, 1023,
-                               1024, 1025, 1026, 1027, 1028, 1029, 1030, 1,    1032, 1033};
+// Values unlike the defaults, in lines 4 to 10 as the program writes them: 1000 + position, the border
+// style (a byte) 1.
+const QStringList Grouped = {"1000,1001,1002,1003,1004,1005,1006,1007",
+                             "1008,1009,1010,1011,1012",
+                             "1013,1014,1015,1016,1017",
+                             "1018,1019,1020,1021,1022,1023,1024",
+                             "1025,1026,1027,1028,1029,1030",
+                             "1",
+                             "1032,1033"};
 
-QString join(std::size_t from, std::size_t count, const char* separator = ",") {
-    QStringList fields;
-    for (std::size_t i = from; i < from + count; ++i)
-        fields << QString::number(V[i]);
-    return fields.join(QLatin1String(separator));
-}
-
-// A colour file naming "stored.ccf" with V in lines 4 to 10 as the program writes them.
-QStringList grouped() {
-    return {join(0, 8), join(8, 5), join(13, 5), join(18, 7), join(25, 6), join(31, 1), join(32, 2)};
-}
-QString colourFile(const QStringList& lines = grouped(), int closingDummies = 4) {
+QString colourFile(const QStringList& lines = Grouped, int closingDummies = 4) {
     return QStringLiteral("\"stored.ccf\"\r\n\"ver 10392\"\r\n\"Dummy\"\r\n") + lines.join("\r\n") +
            QStringLiteral("\r\n") + QStringLiteral("\"Dummy\"\r\n").repeated(closingDummies);
 }
 QString withLine(int index, const char* line) {
-    QStringList lines = grouped();
+    QStringList lines = Grouped;
     lines[index] = QLatin1String(line);
     return colourFile(lines);
 }
@@ -46,6 +40,13 @@ struct ColourFiles : ::testing::Test {
     Fixture fx;
     HbmModule& m = fx.m();
     const std::vector<qint64> defaults = (ColorDefaults(m), values(m));
+    // The defaults with the first n values of the file.
+    std::vector<qint64> fromFile(std::size_t n) const {
+        std::vector<qint64> v = defaults;
+        for (std::size_t i = 0; i < n; ++i)
+            v[i] = i == 31 ? 1 : 1000 + qint64(i);
+        return v;
+    }
     void read(const QString& name, const QString& text, void (*reader)(HbmModule&)) {
         ColorDefaults(m);
         fx.ui.messages.clear();
@@ -59,7 +60,6 @@ TEST_F(ColourFiles, DefaultSchemeIsWrittenByteForByte) {
     m.VersionText = QStringLiteral("ver 10392");
     m.ColorFile = fx.path(QStringLiteral("Default.ccf"));
     ColorSave(m);
-    EXPECT_TRUE(fx.ui.messages.empty());
     EXPECT_EQ(
         fx.bytes(QStringLiteral("Default.ccf")),
         encodeCp932(QLatin1Char('"') + m.ColorFile +
@@ -75,6 +75,7 @@ TEST_F(ColourFiles, DefaultSchemeIsWrittenByteForByte) {
 }
 
 TEST_F(ColourFiles, SaveThenLoadRestoresEveryValueAndTheStoredPath) {
+    read(QStringLiteral("in.ccf"), colourFile(), ColorLoad); // every value different
     m.ColScreenBack = INT_MIN;
     m.ColGuideFore = INT_MAX;
     m.YmBorderStyle = 255;
@@ -99,9 +100,9 @@ TEST_F(ColourFiles, ReadingAppliesWhatCameBeforeAFault) {
         std::size_t applied; // values taken from the file; the rest keep what they were
         bool broken;
     } rows[] = {
-        {"all in one line", colourFile({join(0, 34)}), 34, false},
-        {"one number a line", colourFile({join(0, 34, "\r\n")}), 34, false},
-        {"closing Dummy lines missing", colourFile(grouped(), 0), 34, true},
+        {"all in one line", colourFile({Grouped.join(',')}), 34, false},
+        {"one number a line", colourFile({Grouped.join(',').replace(',', "\r\n")}), 34, false},
+        {"closing Dummy lines missing", colourFile(Grouped, 0), 34, true},
         {"256 as border style in line 9", withLine(5, "256"), 31, true},
         {"a word for a number", withLine(1, "1008,red"), 9, true},
         {"colour above signed 32-bit", withLine(0, "1000,1001,2147483648"), 2, true},
@@ -111,9 +112,7 @@ TEST_F(ColourFiles, ReadingAppliesWhatCameBeforeAFault) {
         read(QStringLiteral("in.ccf"), row.text, ColorLoad);
         EXPECT_EQ(fx.ui.messageTexts(), row.broken ? QStringList{ColourReadMessage} : QStringList())
             << row.name;
-        std::vector<qint64> expected = defaults;
-        std::copy(V.begin(), V.begin() + static_cast<std::ptrdiff_t>(row.applied), expected.begin());
-        EXPECT_EQ(values(m), expected) << row.name;
+        EXPECT_EQ(values(m), fromFile(row.applied)) << row.name;
         EXPECT_EQ(m.ColorFile, QStringLiteral("stored.ccf")) << row.name;
     }
 }
@@ -126,7 +125,7 @@ TEST_F(ColourFiles, SettingsOfFourLinesReadNoColourFile) {
                  QStringLiteral("\"Dummy\"\r\n").repeated(dummies),
              SettingsRead);
         EXPECT_EQ(fx.ui.messageTexts(), dummies == 3 ? QStringList() : QStringList{SettingsReadMessage});
-        EXPECT_EQ(values(m), dummies == 3 ? V : defaults);
+        EXPECT_EQ(values(m), fromFile(dummies == 3 ? 34 : 0));
     }
 }
 

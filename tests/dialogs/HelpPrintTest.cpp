@@ -6,7 +6,6 @@
 #include <QMessageBox>
 #include <QPrinterInfo>
 #include <QProcess>
-#include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -34,9 +33,8 @@ TEST(HelpPrint, HintLabelsShowTheUsageAndThePrintLabelPrints) {
 }
 
 TEST(HelpPrint, WithoutAPrinterTheWindowGoesToAPdfThatShowsIt) {
-    const QString pdftoppm = QStandardPaths::findExecutable(QStringLiteral("pdftoppm"));
-    if (!QPrinterInfo::defaultPrinter().isNull() || pdftoppm.isEmpty())
-        GTEST_SKIP() << "a printer is configured (it would be used) or pdftoppm is missing";
+    if (!QPrinterInfo::defaultPrinter().isNull())
+        GTEST_SKIP() << "a printer is configured; printing here would use it";
     Fixture fx;
     const auto frm = startMainWindow(fx);
     QTemporaryDir out;
@@ -54,9 +52,11 @@ TEST(HelpPrint, WithoutAPrinterTheWindowGoesToAPdfThatShowsIt) {
     EXPECT_TRUE(shown.contains(pdf)) << shown.toStdString();
 
     const QString page = QDir(out.path()).filePath(QStringLiteral("page"));
-    ASSERT_EQ(QProcess::execute(pdftoppm, {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("50"),
-                                           QStringLiteral("-singlefile"), pdf, page}),
-              0);
+    const int rendered = QProcess::execute(
+        QStringLiteral("pdftoppm"), QStringLiteral("-png -r 50 -singlefile").split(' ') << pdf << page);
+    if (rendered == -2)
+        GTEST_SKIP() << "pdftoppm is not installed";
+    ASSERT_EQ(rendered, 0);
     const QImage image(page + QStringLiteral(".png"));
     EXPECT_NEAR(image.width(), 570, 25); // a landscape A4 or Letter page at 50 dots per inch
     EXPECT_NEAR(image.height(), 418, 20);
