@@ -6,25 +6,20 @@
 namespace hibimo::test {
 
 // Makes every write beyond a size fail (EFBIG), also for root, whom folder permissions do not stop.
-class FileSizeLimit {
-  public:
+struct FileSizeLimit {
+    rlimit old{};
+    void (*previousHandler)(int) = std::signal(SIGXFSZ, SIG_IGN);
+
     explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &old_);
-        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = old_;
+        getrlimit(RLIMIT_FSIZE, &old);
+        rlimit limit = old;
         limit.rlim_cur = bytes;
         setrlimit(RLIMIT_FSIZE, &limit);
     }
     ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &old_);
-        std::signal(SIGXFSZ, previousHandler_);
+        setrlimit(RLIMIT_FSIZE, &old);
+        std::signal(SIGXFSZ, previousHandler);
     }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-  private:
-    rlimit old_{};
-    void (*previousHandler_)(int) = nullptr;
 };
 
 } // namespace hibimo::test
