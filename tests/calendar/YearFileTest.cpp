@@ -1,16 +1,36 @@
+// The year calendar files: writing, loading, creating the missing ones.
 #include "calendar/YearFile.h"
 
 #include "calendar/Cp932.h"
 #include "calendar/Records.h"
 #include "calendar/YearLoading.h"
+#include "generation/ListFiles.h"
 #include "tests/TestSupport.h"
-#include "tests/calendar/FileSizeLimit.h"
 
 #include <QDir>
+#include <csignal>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 namespace hibimo {
 namespace {
+
+// Makes every write beyond a size fail (EFBIG), also for root, whom folder permissions do not stop.
+struct FileSizeLimit {
+    rlimit old{};
+    void (*previousHandler)(int) = std::signal(SIGXFSZ, SIG_IGN);
+
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &old);
+        rlimit limit = old;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &old);
+        std::signal(SIGXFSZ, previousHandler);
+    }
+};
 
 QStringList records(const QByteArray& bytes) {
     const QString text = decodeCp932(bytes).value_or(QString());
@@ -68,7 +88,7 @@ TEST(YearFile, AFailedWriteShowsItsMessageAndLeavesTheOldFile) {
     EXPECT_FALSE(PCwrite(f.m(), "2023"));
     f.writeBytes("HB2024.hbd", "old");
     {
-        test::FileSizeLimit limit(1000); // the year file is about 12 KB: the write fails half-way
+        FileSizeLimit limit(1000); // the year file is about 12 KB: the write fails half-way
         EXPECT_FALSE(PCwrite(f.m(), "2024"));
     }
     EXPECT_EQ(f.bytes("HB2024.hbd"), QByteArray("old"));
@@ -78,6 +98,134 @@ TEST(YearFile, AFailedWriteShowsItsMessageAndLeavesTheOldFile) {
         EXPECT_EQ(message.text, "カレンダーデータファイル作成失敗！");
         EXPECT_EQ(message.title, AppTitle);
     }
+}
+
+// The end marker and the 744 line records; `texts` puts a text after the named ones.
+QString tail(int count = 744, const QStringList& texts = {}) {
+    QString text = "\"TTTTT\"\r\n";
+    for (int i = 0; i < count; ++i) {
+        QString record =
+            QString::asprintf("%s%02d%02d", i % 2 ? "T3Priv" : "T2PubL", i / 62 + 1, i % 62 / 2 + 1);
+        for (const QString& t : texts)
+            if (t.startsWith(record))
+                record = t;
+        text += "\"" + record + "\"\r\n";
+    }
+    return text;
+}
+
+TEST(YearLoad, ADamagedFileNamesTheRecordAndEndsTheProgramWithoutWriting) {
+    const struct {
+        const char* name;
+        QByteArray bytes;
+        int record;
+    } rows[] = {
+        {"empty file", "", 1},
+        {"only the marker", "\"TTTTT\"\r\n", 2},
+        {"ends before the last line record", encodeCp932(tail(743)), 745},
+        {"ends inside the entries", "\"01010a\"\r\n", 2},
+        {"month 13 in the second record", encodeCp932("\"01010a\"\r\n\"13010b\"\r\n" + tail()), 2},
+        {"day 32", encodeCp932("\"01320b\"\r\n" + tail()), 1},
+        {"kind 3", encodeCp932("\"01013b\"\r\n" + tail()), 1},
+        {"key not a number", encodeCp932("\"ab010b\"\r\n" + tail()), 1},
+        {"unterminated quote", "\"TTTTT\"\r\n\"T2PubL0101", 2},
+        {"not code page 932", "\"\x81\"\r\n", 1},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        test::Fixture f;
+        f.writeBytes("HB2024.hbd", row.bytes);
+        EXPECT_THROW(YearLoad(f.m(), "2024"), ProgramEnded);
+        ASSERT_EQ(f.ui.messages.size(), 1u);
+        EXPECT_EQ(f.ui.messages[0].text, "カレンダーファイル HB2024.hbd の  " + QString::number(row.record) +
+                                             "行目に異常があるようです。確認下さい。");
+        EXPECT_EQ(f.ui.messages[0].title, "2024カレンダーファイル異常！");
+        EXPECT_EQ(f.ui.calls, QStringList({"message", "end"}));
+        EXPECT_EQ(f.bytes("HB2024.hbd"), row.bytes);
+    }
+}
+
+struct Lists : test::Fixture {
+    int redisplays = 0;
+    Lists() {
+        writeList(HolyFileName, "**01/01元旦");
+        writeList(BirthFileName, "*1972/01/25花子");
+        ui.setRedisplay([this] { ++redisplays; });
+    }
+};
+
+TEST(NbMonthLoad, LoadsJanuaryBesideDecemberAndDecemberBesideJanuary) {
+    test::Fixture f;
+    f.writeText("HB2025.hbd",
+                "\"01010元旦\"\r\n\"12251聖誕\"\r\n" + tail(744, {"T3Priv0103一月私", "T2PubL1224聖夜"}));
+    f.m().NewMonthText = "12";
+    f.m().NbDayItem[5][0] = "stale";
+    NbMonthLoad(f.m(), " 2025");
+    EXPECT_EQ(f.m().NbDayItem[1][0], "01010元旦");
+    EXPECT_TRUE(f.m().NbDayItem[5][0].isEmpty());
+    EXPECT_EQ(f.m().NbPrivLine[2], "一月私");
+    f.m().NewMonthText = "01";
+    NbMonthLoad(f.m(), " 2025");
+    EXPECT_EQ(f.m().NbDayItem[25][1], "12251聖誕");
+    EXPECT_TRUE(f.m().NbDayItem[1][0].isEmpty());
+    EXPECT_EQ(f.m().NbPubLine[23], "聖夜");
+
+    // A damaged neighbour is read as far as it goes and left alone.
+    const QByteArray damaged = encodeCp932("\"01010元旦\"\r\n\"01320x\"\r\n\"01030三日\"\r\n");
+    f.writeBytes("HB2025.hbd", damaged);
+    f.m().NewMonthText = "12";
+    NbMonthLoad(f.m(), " 2025");
+    EXPECT_EQ(f.m().NbDayItem[1][0], "01010元旦");
+    EXPECT_TRUE(f.m().NbDayItem[3][0].isEmpty());
+    EXPECT_TRUE(f.ui.calls.isEmpty());
+    EXPECT_EQ(f.bytes("HB2025.hbd"), damaged);
+}
+
+TEST(YearLoading, AMissingYearIsCreatedFromTheListsAndShownAgain) {
+    Lists f;
+    auto& m = f.m();
+    m.LoadedYear = "2024";
+    m.NewMonthText = "12";
+    m.DayItem[11][0][0] = "12000十二月のメモ";
+    m.PubLine[0][0] = "公の行";
+    const CalendarState before = m;
+    f.ui.setRedisplay([&] {
+        ++f.redisplays;
+        NbMonthLoad(m, " 2025"); // the display loads the neighbour again from the new file
+    });
+    NbMonthLoad(m, " 2025");
+    EXPECT_EQ(f.redisplays, 1);
+    EXPECT_EQ(m.DayItem, before.DayItem);
+    EXPECT_EQ(m.PubLine, before.PubLine);
+    EXPECT_EQ(m.PrivLine, before.PrivLine);
+    EXPECT_EQ(m.LoadedYear, "2024");
+    EXPECT_EQ(m.NbDayItem[25][1], "01251花子'72");
+    const QString written = decodeCp932(f.bytes("HB2025.hbd")).value();
+    EXPECT_FALSE(written.contains("十二月のメモ") || written.contains("公の行"));
+    EXPECT_FALSE(QFile::exists(f.path("HB2024.hbd")));
+
+    YearLoad(m, "2024");
+    EXPECT_EQ(f.redisplays, 2);
+    EXPECT_TRUE(m.DayItem[11][0][0].isEmpty());
+    EXPECT_EQ(m.DayItem[0][1][0], "01010元旦");
+    EXPECT_TRUE(QFile::exists(f.path("HB2024.hbd")));
+    ASSERT_EQ(f.ui.messages.size(), 2u);
+    EXPECT_EQ(f.ui.messages[0].text, "カレンダーファイル 2025年分は未作成なので作成いたします。");
+    EXPECT_EQ(f.ui.messages[0].title, " 2025年分作成(12_1)");
+    EXPECT_EQ(f.ui.messages[1].text, "カレンダーファイル 2024年分は未作成なので作成します。");
+    EXPECT_EQ(f.ui.messages[1].title, "2024年分作成");
+}
+
+TEST(NbMonthLoad, AFailedCreationDoesNotAskForTheDisplayAgain) {
+    Lists f;
+    f.m().NewMonthText = "12";
+    {
+        FileSizeLimit limit(1000);
+        NbMonthLoad(f.m(), " 2025");
+    }
+    EXPECT_FALSE(QFile::exists(f.path("HB2025.hbd")));
+    EXPECT_EQ(f.redisplays, 0);
+    EXPECT_EQ(f.ui.messageTexts().last(), "カレンダーデータファイル作成失敗！");
 }
 
 } // namespace

@@ -29,7 +29,6 @@ QString expectedMessage(const CheckRow& row) {
 
 TEST(ListCheck, EveryStarIsCheckedAsGenerationReadsIt) {
     const CheckRow rows[] = {
-        {"fixed dates", Holiday, "**01/01元旦\r\n*01/02初夢", 0, {}},
         {"month 13 in the second entry", Holiday, "**01/01元旦\r\n*13/01十三月", 2, "*13/01十三月"},
         {"month 00", Holiday, "*00/10零月", 1, "*00/10零月"},
         {"letter in the month", Holiday, "*0a/01", 1, "*0a/01"},
@@ -37,7 +36,6 @@ TEST(ListCheck, EveryStarIsCheckedAsGenerationReadsIt) {
         {"day 32", Holiday, "*01/32", 1, "*01/32"},
         {"day 00 and day 31 accepted", Holiday, "*01/00零日\r\n*12/31大晦日", 0, {}},
         {"body shorter than five characters", Holiday, "*01/1", 1, "*01/1"},
-        {"star alone", Holiday, "*", 1, "*"},
         {"week 6", Holiday, "*01w6月", 1, "*01w6月"},
         {"week 0", Holiday, "*01w0月", 1, "*01w0月"},
         {"not a weekday character", Holiday, "**05w2曜母の日", 1, "**05w2曜母の日"},
@@ -73,14 +71,10 @@ TEST(ListCheck, EveryStarIsCheckedAsGenerationReadsIt) {
         {"body shorter than ten characters", Anniversary, "*1972/01/2", 1, "*1972/01/2"},
         {"two stars", Anniversary, "**1972/01/25", 1, "**1972/01/25"},
         {"anniversary star inside a name", Anniversary, "*1972/01/25花子*メモ", 2, "*メモ"},
-        {"anniversary star inside a memo line", Anniversary, "*1972/01/25花子\r\n贈り物*ピアノ", 2,
-         "*ピアノ"},
         {"anniversaries without a star", Anniversary, "1972/01/25花子", 1, {}},
-        {"empty text", Anniversary, "", 1, {}},
         {"excerpt cut at 25 characters", Anniversary, "*1972/13/25あいうえおかきくけこさしすせそたちつてと",
          1, "*1972/13/25あいうえおかきくけこさしすせ"},
         {"characters a plain Shift_JIS table lacks", Anniversary, "*1972/01/25髙﨑①～－ｶﾅ", 0, {}},
-        {"anniversary emoji", Anniversary, "*1972/01/25花子😀", -1, "😀"},
         {"anniversary sample", Anniversary, anniversarySampleList(), 0, {}},
     };
     for (const CheckRow& row : rows) {
