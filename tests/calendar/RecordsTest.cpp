@@ -60,17 +60,6 @@ TEST(RecordReader, ReadsQuotedAndUnquotedRecords) {
     }
 }
 
-TEST(FieldReader, ReadsFieldsAcrossLinesAndRefusesBadNumbers) {
-    const QString text = "\"C:\\a,b.ccf\"\r\n  12632256,-5, 7\r\n256,abc,12x,99999999999";
-    FieldReader reader(text);
-    EXPECT_EQ(reader.next(), "C:\\a,b.ccf");
-    EXPECT_EQ(reader.nextNumber(INT32_MIN, INT32_MAX), 12632256);
-    EXPECT_EQ(reader.nextNumber(INT32_MIN, INT32_MAX), -5);
-    EXPECT_EQ(reader.nextNumber(0, 255), 7);
-    for (qint64 max : {255, 255, 255, INT32_MAX, 255}) // out of range, not numbers, then nothing left
-        EXPECT_FALSE(reader.nextNumber(0, max).has_value());
-}
-
 TEST(ListFile, WritesOneQuotedRecordAndReadsOnlyWhatIsThere) {
     test::Fixture f;
     const QString text = "**01/01元旦\r\n*01/02初夢 ～①髙";

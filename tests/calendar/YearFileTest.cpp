@@ -41,21 +41,11 @@ QStringList records(const QByteArray& bytes) {
     return list;
 }
 
-TEST(YearFile, AnEmptyYearIsTheMarkerAndAllLineRecords) {
-    test::Fixture f;
-    ASSERT_TRUE(PCwrite(f.m(), "2024"));
-    const QStringList list = records(f.bytes("HB2024.hbd"));
-    ASSERT_EQ(list.size(), 745);
-    EXPECT_TRUE(f.bytes("HB2024.hbd").startsWith("\"TTTTT\"\r\n\"T2PubL0101\"\r\n\"T3Priv0101\"\r\n"));
-    EXPECT_EQ(list[61], "T2PubL0131"); // slots of dates that do not exist are written too
-    EXPECT_EQ(list[63], "T2PubL0201");
-    EXPECT_EQ(list[744], "T3Priv1231");
-    EXPECT_EQ(yearFilePath(f.m(), "../20/24"), f.path("HB2024.hbd"));
-}
-
 TEST(YearFile, WriteLoadWriteGivesIdenticalBytes) {
     test::Fixture f;
     auto& m = f.m();
+    ASSERT_TRUE(PCwrite(m, "2024"));
+    EXPECT_EQ(records(f.bytes("HB2024.hbd")).size(), 745); // an empty year: the marker and 744 line records
     m.DayItem[0][1][2] = "01012#";
     m.DayItem[0][1][0] = "01010元旦";
     m.DayItem[0][0][0] = "01000メモ\r\n二行目 ～①髙﨑ｶﾅ";
@@ -67,10 +57,11 @@ TEST(YearFile, WriteLoadWriteGivesIdenticalBytes) {
     const QByteArray first = f.bytes("HB2024.hbd");
     const QStringList list = records(first);
     ASSERT_EQ(list.size(), 749);
-    EXPECT_EQ(list.mid(0, 5),
-              QStringList({"01000メモ\r\n二行目 ～①髙﨑ｶﾅ", "01010元旦", "01012#", "12311誰か'72", "TTTTT"}));
-    EXPECT_EQ(list[6], "T3Priv0101私");
-    EXPECT_EQ(list[5 + 2 * 31 + 2 * 29], "T2PubL0230say ”hi”");
+    EXPECT_EQ(list.mid(0, 7), QStringList({"01000メモ\r\n二行目 ～①髙﨑ｶﾅ", "01010元旦", "01012#",
+                                           "12311誰か'72", "TTTTT", "T2PubL0101", "T3Priv0101私"}));
+    EXPECT_EQ(list[5 + 2 * 31 + 2 * 29], "T2PubL0230say ”hi”"); // slots of dates that do not exist too
+    EXPECT_EQ(list.last(), "T3Priv1231");
+    EXPECT_EQ(yearFilePath(m, "../20/24"), f.path("HB2024.hbd"));
 
     m.DayItem = {};
     m.PubLine = {};
@@ -82,22 +73,35 @@ TEST(YearFile, WriteLoadWriteGivesIdenticalBytes) {
     EXPECT_TRUE(f.ui.messages.empty());
 }
 
+struct Lists : test::Fixture {
+    int redisplays = 0;
+    Lists() {
+        writeList(HolyFileName, "**01/01元旦");
+        writeList(BirthFileName, "*1972/01/25花子");
+        ui.setRedisplay([this] { ++redisplays; });
+    }
+};
+
 TEST(YearFile, AFailedWriteShowsItsMessageAndLeavesTheOldFile) {
-    test::Fixture f;
+    Lists f;
     ASSERT_TRUE(QDir(f.dir.path()).mkdir("HB2023.hbd"));
     EXPECT_FALSE(PCwrite(f.m(), "2023"));
     f.writeBytes("HB2024.hbd", "old");
+    f.m().NewMonthText = "12";
     {
         FileSizeLimit limit(1000); // the year file is about 12 KB: the write fails half-way
         EXPECT_FALSE(PCwrite(f.m(), "2024"));
+        NbMonthLoad(f.m(), " 2025"); // the neighbour it could not create is not asked for again
     }
+    EXPECT_EQ(f.redisplays, 0);
     EXPECT_EQ(f.bytes("HB2024.hbd"), QByteArray("old"));
-    EXPECT_EQ(QDir(f.dir.path()).entryList(QDir::Files), QStringList{"HB2024.hbd"});
-    ASSERT_EQ(f.ui.messages.size(), 2u);
-    for (const auto& message : f.ui.messages) {
-        EXPECT_EQ(message.text, "カレンダーデータファイル作成失敗！");
-        EXPECT_EQ(message.title, AppTitle);
-    }
+    EXPECT_EQ(QDir(f.dir.path()).entryList(QDir::Files),
+              QStringList({"HB2024.hbd", "HBBirth.dat", "HBHolyD.dat"}));
+    const QString failed = "カレンダーデータファイル作成失敗！";
+    EXPECT_EQ(
+        f.ui.messageTexts(),
+        QStringList({failed, failed, "カレンダーファイル 2025年分は未作成なので作成いたします。", failed}));
+    EXPECT_EQ(f.ui.messages[0].title, AppTitle);
 }
 
 // The end marker and the 744 line records; `texts` puts a text after the named ones.
@@ -144,15 +148,6 @@ TEST(YearLoad, ADamagedFileNamesTheRecordAndEndsTheProgramWithoutWriting) {
         EXPECT_EQ(f.bytes("HB2024.hbd"), row.bytes);
     }
 }
-
-struct Lists : test::Fixture {
-    int redisplays = 0;
-    Lists() {
-        writeList(HolyFileName, "**01/01元旦");
-        writeList(BirthFileName, "*1972/01/25花子");
-        ui.setRedisplay([this] { ++redisplays; });
-    }
-};
 
 TEST(NbMonthLoad, LoadsJanuaryBesideDecemberAndDecemberBesideJanuary) {
     test::Fixture f;
@@ -214,18 +209,6 @@ TEST(YearLoading, AMissingYearIsCreatedFromTheListsAndShownAgain) {
     EXPECT_EQ(f.ui.messages[0].title, " 2025年分作成(12_1)");
     EXPECT_EQ(f.ui.messages[1].text, "カレンダーファイル 2024年分は未作成なので作成します。");
     EXPECT_EQ(f.ui.messages[1].title, "2024年分作成");
-}
-
-TEST(NbMonthLoad, AFailedCreationDoesNotAskForTheDisplayAgain) {
-    Lists f;
-    f.m().NewMonthText = "12";
-    {
-        FileSizeLimit limit(1000);
-        NbMonthLoad(f.m(), " 2025");
-    }
-    EXPECT_FALSE(QFile::exists(f.path("HB2025.hbd")));
-    EXPECT_EQ(f.redisplays, 0);
-    EXPECT_EQ(f.ui.messageTexts().last(), "カレンダーデータファイル作成失敗！");
 }
 
 } // namespace

@@ -21,10 +21,7 @@ class Editor : public testing::TestWithParam<bool> { // true: the holiday editor
     QString entry() const { return holiday() ? "*05/20名" : "*1972/05/20名"; }
     QString sample() const { return holiday() ? holidaySampleList() : anniversarySampleList(); }
     void open() {
-        if (holiday())
-            editor = std::make_unique<HbmHoliD>(fx.m());
-        else
-            editor = std::make_unique<HbmBirth>(fx.m());
+        editor.reset(holiday() ? static_cast<ListEditor*>(new HbmHoliD(fx.m())) : new HbmBirth(fx.m()));
         editor->Form_Load();
         editor->show();
     }
