@@ -65,15 +65,19 @@ TEST(Regenerate, TheAnswerDecidesWhileUserTextsAlwaysStay) {
         cal.commands().LblHoly_Click(0);
         cal.editor(0)->Text1->setText("**01/01元旦\r\n**05/20テスト");
         cal.editor(0)->Command1->click();
-        QString yearShown;
+        QString yearShown, savedMark;
         cal.ui.modalActions.push_back([&](QWidget& w) {
             auto& dialog = dynamic_cast<HbmReNew&>(w);
             yearShown = dialog.LbYReNew->caption();
+            HbmModule reread(cal.dir.path(), cal.ui); // the year file as the dialog opens
+            YearLoad(reread, "2024");
+            savedMark = reread.DayItem[May][3][2];
             if (row.button >= 0)
                 dialog.ComReNew[row.button]->click();
         });
         cal.commands().LblHoly_Click(2);
         EXPECT_EQ(yearShown, " 2024年");
+        EXPECT_EQ(savedMark, "05032#休");
         EXPECT_EQ(cal.m().RenewChoice, row.after);
         for (const char* when : {"after the dialog", "after reloading the year file"}) {
             SCOPED_TRACE(when);

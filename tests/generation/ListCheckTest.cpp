@@ -31,7 +31,6 @@ TEST(ListCheck, EveryStarIsCheckedAsGenerationReadsIt) {
     const CheckRow rows[] = {
         {"month 13 in the second entry", Holiday, "**01/01元旦\r\n*13/01十三月", 2, "*13/01十三月"},
         {"month 00", Holiday, "*00/10零月", 1, "*00/10零月"},
-        {"letter in the month", Holiday, "*0a/01", 1, "*0a/01"},
         {"full-width digit", Holiday, "*０1/01", 1, "*０1/01"},
         {"day 32", Holiday, "*01/32", 1, "*01/32"},
         {"day 00 and day 31 accepted", Holiday, "*01/00零日\r\n*12/31大晦日", 0, {}},
@@ -65,8 +64,6 @@ TEST(ListCheck, EveryStarIsCheckedAsGenerationReadsIt) {
          {}},
         {"single-digit month", Anniversary, "*1972/01/25a\r\n1995/9/17\r\n*1995/9/17太郎", 2,
          "*1995/9/17太郎"},
-        {"anniversary month 13", Anniversary, "*1972/13/25", 1, "*1972/13/25"},
-        {"anniversary day 32", Anniversary, "*1972/01/32", 1, "*1972/01/32"},
         {"first separator not a slash", Anniversary, "*1972-01/25", 1, "*1972-01/25"},
         {"body shorter than ten characters", Anniversary, "*1972/01/2", 1, "*1972/01/2"},
         {"two stars", Anniversary, "**1972/01/25", 1, "**1972/01/25"},
