@@ -68,7 +68,8 @@ int runBareWindow(bool withText) {
         label->setFont(msFont(MsGothic, 9));
     }
     window.show();
-    window.repaint();
+    // The first paint happens once the window is exposed, in the event loop.
+    QCoreApplication::processEvents();
     return 0;
 }
 
@@ -78,6 +79,7 @@ int runMainWindow(const char* folder) {
     HbmModule m(QString::fromLocal8Bit(folder), ui);
     HbmFrm frm(m);
     startMainWindow(frm);
+    QCoreApplication::processEvents();
     return m.NewMonthText.isEmpty() ? 1 : 0;
 }
 
@@ -90,6 +92,8 @@ void runWindowBenchmarks(const char* self) {
     m.today = [] { return QDate(2024, 6, 15); };
     HbmFrm frm(m);
     startMainWindow(frm);
+    // Exposed, so that every repaint below really paints.
+    QCoreApplication::processEvents();
 
     // 240 steps forward and back through 2022..2026: mostly steps within a year, a year change at
     // every year end (save the old year, load the new one).

@@ -11,7 +11,12 @@ void installFontSubstitutions() {
 }
 
 QFont msFont(const QString& family, double points, bool bold) {
-    QFont f(family);
+    QFont f;
+    // The installed fonts by name: asking the font database for the window fonts' own names first
+    // costs a fallback search of all fonts for every size and weight.
+    QStringList families = QFont::substitutes(family);
+    families.append(family);
+    f.setFamilies(families);
     f.setPointSizeF(points);
     f.setBold(bold);
     f.setStyleHint(QFont::SansSerif);
