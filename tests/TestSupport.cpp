@@ -1,8 +1,12 @@
 #include "TestSupport.h"
 
 #include "calendar/Cp932.h"
+#include "calendar/Records.h"
+#include "calendar/YearLoading.h"
 
 #include <QFile>
+#include <QTest>
+#include <gtest/gtest.h>
 
 namespace hibimo::test {
 
@@ -29,20 +33,62 @@ void Fixture::writeText(const QString& name, const QString& text) const {
 }
 
 void Fixture::writeList(const QString& name, const QString& text) const {
-    writeText(name, QStringLiteral("\"") + text + QStringLiteral("\"\r\n"));
+    writeText(name, "\"" + text + "\"\r\n");
 }
 
-std::unique_ptr<HbmFrm> startMainWindow(Fixture& fx) {
-    auto frm = std::make_unique<HbmFrm>(fx.m());
+void Fixture::writeLists(const QString& holidays, const QString& anniversaries) const {
+    writeList("HBHolyD.dat", holidays);
+    writeList("HBBirth.dat", anniversaries);
+}
+
+std::unique_ptr<HbmModule> Fixture::reread(const QString& year) {
+    auto reader = std::make_unique<HbmModule>(dir.path(), ui);
+    YearLoad(*reader, year);
+    return reader;
+}
+
+QStringList records(const QByteArray& bytes) {
+    const QString text = decodeCp932(bytes).value_or(QString());
+    RecordReader reader(text);
+    QStringList list;
+    while (std::optional<QString> record = reader.next())
+        list << *record;
+    return list;
+}
+
+Calendar::Calendar(QDate today, bool withLists) : Fixture(today) {
+    if (withLists)
+        writeLists();
+    frm = std::make_unique<HbmFrm>(m());
     Form::setMainForm(frm.get());
     frm->Form_Load();
     frm->show();
     frm->activateIfPending();
-    return frm;
+    EXPECT_FALSE(ui.calls.contains("modal:HbmInput")) << "the display's own writes are no input";
+    startUp = std::move(ui.messages);
+    ui.messages.clear();
+    ui.calls.clear();
 }
 
-QString crlf(const QStringList& lines) {
-    return lines.join(QStringLiteral("\r\n"));
+QStringList Calendar::dayNumbers() const {
+    QStringList days;
+    for (auto* box : frm->Text1)
+        days << box->text();
+    return days;
+}
+
+CellBox* Calendar::box(Box b, int cell) const {
+    return std::array{frm->Text1[cell], frm->Text2[cell], frm->Text3[cell], frm->Text5[cell]}[int(b)];
+}
+
+void Calendar::doubleClick(Box b, int cell) const {
+    QTest::mouseDClick(box(b, cell), Qt::LeftButton, Qt::NoModifier, QPoint(4, 4));
+}
+
+void Calendar::pasteMemo(const QString& text) {
+    frm->Text4->setLocked(false);
+    frm->Text4->moveCursor(QTextCursor::End);
+    frm->Text4->insertPlainText(text);
 }
 
 } // namespace hibimo::test

@@ -11,6 +11,33 @@
 
 namespace hibimo::test {
 
+// Message texts that the tests of more than one area check.
+inline const QString SettingsUnreadable =
+    "Hibimo.ini ファイルを読み込めません。デフォルトの配色で立ち上げます。";
+inline const QString ColourFileFaulty =
+    "CCFファイルが違うか 異常です。確認下さい。デフォルトの配色で立ち上げます。";
+inline const QString Unstorable = "次の文字は保存できません: 𠮷😀\r別の文字に置き換えて下さい。"; // for "𠮷😀"
+inline const QString HolidaysMissing =
+    "祝祭日などのファイルHBHolyD.datが見つからないか/"
+    "読み込めませんでした。とりあえず、元旦のみを設定して立ち上げ"
+    "ます。立ち上がり後 カレンダー画面左下の[国]をクリックすると、デフォルトの 祝祭日など "
+    "登録画面が立ち上がります。内容を確認して必要なら修正/追加を行い "
+    "一旦閉じ、カレンダー画面左下の[反映]を実行下"
+    "さい。";
+inline const QString AnniversariesMissing =
+    "誕生日などのファイルHBBirth.datが見つからないか/読み込めませんでした。仮に、1/"
+    "25を花子の誕生日として立ち上げ"
+    "ます。立ち上がり後 カレンダー画面左下の[個]をクリックすると、デフォルトの 誕生日など "
+    "登録画面が立ち上がります。デフォルトの内容にならって修正/追加を行い 一旦閉じ、 "
+    "カレンダー画面左下の[反映]を実行下さい。";
+inline QString yearCreation(const QString& year) {
+    return "カレンダーファイル " + year + "年分は未作成なので作成します。";
+}
+// The year as the neighbour loading shows it, with its leading blank.
+inline QString neighbourCreation(const QString& year) {
+    return "カレンダーファイル" + year + "年分は未作成なので作成いたします。";
+}
+
 // A module over a fresh temporary program folder with a scripted interaction and a fixed today.
 struct Fixture {
     QTemporaryDir dir;
@@ -28,13 +55,40 @@ struct Fixture {
     void writeText(const QString& name, const QString& text) const;
     // Writes a list file (one quoted record) in code page 932.
     void writeList(const QString& name, const QString& text) const;
+    // Small lists, so that generation shows no list messages.
+    void writeLists(const QString& holidays = "**01/01元旦\r\n**05/03憲法記念日\r\n*05/10記念日",
+                    const QString& anniversaries = "*1972/05/20花子") const;
+    // The tables of a year as a fresh start would read them from its file.
+    std::unique_ptr<HbmModule> reread(const QString& year = "2024");
 };
 
-// Opens the main window over the fixture's folder as the program does: Form_Load, show, the first
-// Form_Activate (year loading and the first display). Messages go to the fixture's script.
-std::unique_ptr<HbmFrm> startMainWindow(Fixture& fx);
+// The records of code page 932 text.
+QStringList records(const QByteArray& bytes);
 
-// CR LF joined lines.
-QString crlf(const QStringList& lines);
+enum class Box { DayNumber, Public, Private, Mark };
+
+// The main window over the small lists (or none), started as the program does: Form_Load, show, the
+// first Form_Activate (year loading and the first display). The start's messages are moved to startUp.
+// On the default today, 15 May 2024, 1 May is a Wednesday: day d stands in cell d + 2.
+struct Calendar : Fixture {
+    std::unique_ptr<HbmFrm> frm;
+    std::vector<ScriptedInteraction::Message> startUp;
+
+    explicit Calendar(QDate today = QDate(2024, 5, 15), bool withLists = true);
+    HbmFrm& f() { return *frm; }
+    static int cellOf(int day) { return day + 2; }
+    QStringList dayNumbers() const;
+    CellBox* box(Box b, int cell) const;
+    void doubleClick(Box b, int cell) const;
+    // Sets a box's text as the display does, so that no change handler takes it for input.
+    template <class B> void showIn(B& box, const QString& text) {
+        const bool done = m().DispDone;
+        m().DispDone = false;
+        box.setText(text);
+        m().DispDone = done;
+    }
+    // Pastes text at the end of the month memo, as the user does after clicking it.
+    void pasteMemo(const QString& text);
+};
 
 } // namespace hibimo::test

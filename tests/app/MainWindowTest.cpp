@@ -1,5 +1,3 @@
-#include "calendar/YearFile.h"
-#include "calendar/YearLoading.h"
 #include "tests/TestSupport.h"
 #include "toolkit/Colours.h"
 
@@ -9,39 +7,6 @@
 namespace hibimo::test {
 namespace {
 
-const QString SettingsMissing =
-    QStringLiteral("Hibimo.ini ファイルを読み込めません。デフォルトの配色で立ち上げます。");
-
-QString creation(const QString& year) {
-    return QStringLiteral("カレンダーファイル ") + year + QStringLiteral("年分は未作成なので作成します。");
-}
-QString neighbourCreation(const QString& year) {
-    return QStringLiteral("カレンダーファイル") + year + QStringLiteral("年分は未作成なので作成いたします。");
-}
-
-// A program folder with small lists, so that generation shows no list messages.
-struct Window : Fixture {
-    std::unique_ptr<HbmFrm> frm;
-    explicit Window(QDate today = QDate(2024, 12, 15), bool withLists = true) : Fixture(today) {
-        if (withLists) {
-            writeList(QStringLiteral("HBHolyD.dat"),
-                      crlf({QStringLiteral("**01/01元旦"), QStringLiteral("*01/02初夢"),
-                            QStringLiteral("**05/03憲法記念日"), QStringLiteral("*12/25クリスマス")}));
-            writeList(QStringLiteral("HBBirth.dat"), QStringLiteral("*1972/01/25花子誕生日"));
-        }
-    }
-    HbmFrm& start() {
-        frm = startMainWindow(*this);
-        return *frm;
-    }
-    QStringList dayNumbers() const {
-        QStringList days;
-        for (auto* box : frm->Text1)
-            days << box->text();
-        return days;
-    }
-};
-
 QStringList range(int from, int to) {
     QStringList s;
     for (int d = from; d <= to; ++d)
@@ -50,8 +15,8 @@ QStringList range(int from, int to) {
 }
 
 TEST(MainWindowLayout, ControlsStandAtTheirTwipPositions) {
-    Window w;
-    HbmFrm& f = w.start();
+    Calendar w;
+    HbmFrm& f = w.f();
     EXPECT_EQ(f.windowTitle(), QStringLiteral("Hibimoyomi"));
     EXPECT_EQ(f.size(), QSize(679, 481)); // 10185 x 7215 twips
     struct Row {
@@ -88,8 +53,7 @@ TEST(MainWindowGrid, CellsFollowTheFirstWeekdayAndMonthLength) {
         {"29-day February", 2024, 2, range(28, 31) + range(1, 29) + range(1, 9)},
     };
     for (const auto& row : rows) {
-        Window w(QDate(row.year, row.month, 10));
-        w.start();
+        Calendar w(QDate(row.year, row.month, 10));
         EXPECT_EQ(w.dayNumbers(), row.days) << row.name;
         EXPECT_EQ(w.frm->Label2->caption(), QString::number(row.month)) << row.name;
         EXPECT_EQ(w.frm->Label5->caption(), QString::number(row.month) + QStringLiteral("月行事メモ"))
@@ -97,31 +61,10 @@ TEST(MainWindowGrid, CellsFollowTheFirstWeekdayAndMonthLength) {
     }
 }
 
-TEST(MainWindowGrid, NeighbouringYearsFillTheEdgeCells) {
-    Window w(QDate(2024, 1, 10));
-    // December 2023 already exists with a user's texts and a mark on the 31st.
-    {
-        Fixture other;
-        other.m().PubLine[11][30] = QStringLiteral("大掃除");
-        other.m().PrivLine[11][30] = QStringLiteral("帰省");
-        other.m().DayItem[11][31][2] = QStringLiteral("12312#休");
-        other.m().folder = w.dir.path();
-        PCwrite(other.m(), QStringLiteral("2023"));
-    }
-    HbmFrm& f = w.start();
-    // January 2024 begins on a Monday: cell 0 is 31 December 2023.
-    EXPECT_EQ(f.Text1[0]->text(), QStringLiteral("31"));
-    EXPECT_EQ(f.Text2[0]->text(), QStringLiteral("大掃除"));
-    EXPECT_EQ(f.Text3[0]->text(), QStringLiteral("帰省"));
-    EXPECT_EQ(f.Text5[0]->text(), QStringLiteral("休"));
-    EXPECT_EQ(foreColor(*f.Text1[0]), w.m().ColHolidayDateFore);
-    EXPECT_EQ(backColor(*f.Text1[0]), w.m().ColOtherMonthBack);
-}
-
 TEST(MainWindowStyling, ColoursFollowColumnRedDayTodayAndMonth) {
-    Window w(QDate(2024, 6, 15)); // a Saturday
+    Calendar w(QDate(2024, 6, 15)); // a Saturday
     HbmModule& m = w.m();
-    HbmFrm& f = w.start();
+    HbmFrm& f = w.f();
     m.DayItem[5][2][2] = QStringLiteral("06022#");  // Sunday 2 June, red
     m.DayItem[6][3][2] = QStringLiteral("07032#◆"); // 3 July, red, shown in the trailing cells
     m.FrameLineWidth = 5;
@@ -162,69 +105,69 @@ TEST(MainWindowStyling, ColoursFollowColumnRedDayTodayAndMonth) {
 }
 
 TEST(MainWindowStartUp, FirstStartInAnEmptyFolder) {
-    Window w(QDate(2024, 5, 3), false);
-    HbmFrm& f = w.start();
-    const QString holyMissing =
-        QStringLiteral("祝祭日などのファイルHBHolyD.datが見つからないか/読み込めませんでした。");
-    ASSERT_GE(w.ui.messages.size(), 3u);
-    EXPECT_EQ(w.ui.messages[0].text, SettingsMissing);
-    EXPECT_EQ(w.ui.messages[1].text, creation(QStringLiteral("2024")));
-    EXPECT_EQ(w.ui.messages[1].title, QStringLiteral("2024年分作成"));
-    EXPECT_TRUE(w.ui.messages[2].text.startsWith(holyMissing));
-    EXPECT_EQ(f.Text2[3]->text(), QString()); // 3 May: only 元旦 exists in the built-in list
-    EXPECT_EQ(f.Label3->caption(), QStringLiteral("2024"));
-    EXPECT_TRUE(QFile::exists(w.path(QStringLiteral("HB2024.hbd"))));
+    Calendar w(QDate(2024, 5, 3), false);
+    HbmFrm& f = w.f();
+    const QString expected[] = {SettingsUnreadable, yearCreation("2024"), HolidaysMissing,
+                                AnniversariesMissing};
+    ASSERT_EQ(w.startUp.size(), std::size(expected));
+    for (std::size_t i = 0; i < std::size(expected); ++i)
+        EXPECT_EQ(w.startUp[i].text, expected[i]) << i;
+    EXPECT_EQ(w.startUp[1].title, "2024年分作成");
+    EXPECT_EQ(f.Text2[5]->text(), QString()); // 3 May: only 元旦 exists in the built-in list
+    EXPECT_EQ(f.Label3->caption(), "2024");
+    EXPECT_TRUE(QFile::exists(w.path("HB2024.hbd")));
 
     f.close();
-    const QByteArray ini = w.bytes(QStringLiteral("Hibimo.ini"));
-    EXPECT_EQ(ini, (QStringLiteral("\"") + w.path(QStringLiteral("Default.ccf")) +
-                    QStringLiteral("\"\r\n\"ver 10392\"\r\n\"Dummy\"\r\n\"Dummy\"\r\n\"Dummy\"\r\n"))
-                       .toUtf8());
-    EXPECT_FALSE(QFile::exists(w.path(QStringLiteral("HBHolyD.dat"))));
+    EXPECT_EQ(w.bytes("Hibimo.ini"), ("\"" + w.path("Default.ccf") +
+                                      "\"\r\n\"ver 10392\"\r\n\"Dummy\"\r\n\"Dummy\"\r\n\"Dummy\"\r\n")
+                                         .toUtf8());
+    EXPECT_FALSE(QFile::exists(w.path("HBHolyD.dat")));
 }
 
 TEST(MainWindowNavigation, CrossingYearEndsSavesTheOldYearAndCreatesTheNew) {
-    Window w(QDate(2024, 11, 20));
-    HbmFrm& f = w.start();
+    Calendar w(QDate(2024, 11, 20));
+    HbmFrm& f = w.f();
     HbmModule& m = w.m();
-    EXPECT_EQ(w.ui.messageTexts(), (QStringList{SettingsMissing, creation(QStringLiteral("2024"))}));
-    m.PubLine[10][19] = QStringLiteral("研修");
-    w.ui.messages.clear();
+    m.PubLine[10][19] = "研修";
+    m.PubLine[11][30] = "大掃除";
+    m.PrivLine[11][30] = "帰省";
+    m.DayItem[11][31][2] = "12312#休";
 
     f.Command1_Click(1); // December: January 2025 is made for the trailing cells
-    EXPECT_EQ(w.ui.messageTexts(), QStringList{neighbourCreation(QStringLiteral(" 2025"))});
-    EXPECT_EQ(w.ui.messages[0].title, QStringLiteral(" 2025年分作成(12_1)"));
+    EXPECT_EQ(w.ui.messageTexts(), QStringList{neighbourCreation(" 2025")});
+    EXPECT_EQ(w.ui.messages[0].title, " 2025年分作成(12_1)");
     // December 2024 begins on a Sunday: the trailing cells from 31 on are January 2025.
-    EXPECT_EQ(f.Text1[31]->text(), QStringLiteral("1"));
-    EXPECT_EQ(f.Text2[31]->text(), QStringLiteral("元旦"));
-    EXPECT_EQ(m.LoadedYear, QStringLiteral("2024")) << "the loaded year stays while 2025 is made";
-    f.Command1_Click(1); // January 2025: 2024 saved, 2025 loaded; December 2024 read for the leading cells
-    EXPECT_EQ(f.Label3->caption(), QStringLiteral("2025"));
-    EXPECT_EQ(f.Label2->caption(), QStringLiteral("1"));
-    EXPECT_EQ(f.Label5->caption(), QStringLiteral("1月行事メモ"));
-    EXPECT_EQ(m.LoadedYear, QStringLiteral("2025"));
+    EXPECT_EQ(f.Text1[31]->text(), "1");
+    EXPECT_EQ(f.Text2[31]->text(), "元旦");
+    EXPECT_EQ(m.LoadedYear, "2024") << "the loaded year stays while 2025 is made";
+    f.Command1_Click(1); // January 2025: 2024 saved, 2025 loaded
+    EXPECT_EQ(f.Label3->caption(), "2025");
+    EXPECT_EQ(f.Label2->caption(), "1");
+    EXPECT_EQ(f.Label5->caption(), "1月行事メモ");
+    EXPECT_EQ(m.LoadedYear, "2025");
     EXPECT_EQ(m.PubLine[10][19], QString()) << "the tables hold 2025";
+    // January 2025 begins on a Wednesday: cell 2 is 31 December, read from the 2024 file just written.
+    EXPECT_EQ(f.Text1[2]->text(), "31");
+    EXPECT_EQ(f.Text2[2]->text(), "大掃除");
+    EXPECT_EQ(f.Text3[2]->text(), "帰省");
+    EXPECT_EQ(f.Text5[2]->text(), "休");
+    EXPECT_EQ(foreColor(*f.Text1[2]), m.ColHolidayDateFore);
+    EXPECT_EQ(backColor(*f.Text1[2]), m.ColOtherMonthBack);
     EXPECT_EQ(w.ui.messages.size(), 1u);
 
-    Fixture reader;
-    reader.m().folder = w.dir.path();
-    YearLoad(reader.m(), QStringLiteral("2024"));
-    EXPECT_EQ(reader.m().PubLine[10][19], QStringLiteral("研修")) << "2024 was written when it was left";
-
     f.Command2_Click(1); // January 2026: a new year with its message
-    EXPECT_EQ(w.ui.messages.back().text, creation(QStringLiteral("2026")));
+    EXPECT_EQ(w.ui.messages.back().text, yearCreation("2026"));
     f.Command1_Click(0); // December 2025
-    EXPECT_EQ(f.Label3->caption(), QStringLiteral("2025"));
-    EXPECT_EQ(f.Label2->caption(), QStringLiteral("12"));
-    EXPECT_EQ(f.Label5->caption(), QStringLiteral("12月行事メモ"));
+    EXPECT_EQ(f.Label3->caption(), "2025");
+    EXPECT_EQ(f.Label2->caption(), "12");
+    EXPECT_EQ(f.Label5->caption(), "12月行事メモ");
 
     // Closing while 2025 is shown saves 2025 and loads today's year again.
-    m.PrivLine[11][0] = QStringLiteral("忘年会");
+    m.PrivLine[11][0] = "忘年会";
     f.close();
-    YearLoad(reader.m(), QStringLiteral("2025"));
-    EXPECT_EQ(reader.m().PrivLine[11][0], QStringLiteral("忘年会"));
-    EXPECT_EQ(m.LoadedYear, QStringLiteral("2024"));
-    EXPECT_EQ(m.PubLine[10][19], QStringLiteral("研修"));
+    EXPECT_EQ(w.reread("2025")->PrivLine[11][0], "忘年会");
+    EXPECT_EQ(m.LoadedYear, "2024");
+    EXPECT_EQ(m.PubLine[10][19], "研修");
 }
 
 TEST(MainWindowNavigation, YearsStayWithinOneToNineNineNineNine) {
@@ -241,8 +184,8 @@ TEST(MainWindowNavigation, YearsStayWithinOneToNineNineNineNine) {
         {"year before 1", QDate(1, 7, 1), false, 0, "HB0000.hbd"},
     };
     for (const auto& row : rows) {
-        Window w(row.today);
-        HbmFrm& f = w.start();
+        Calendar w(row.today);
+        HbmFrm& f = w.f();
         const QStringList before = w.dayNumbers();
         const QString year = f.Label3->caption();
         if (row.monthButton)
@@ -254,8 +197,8 @@ TEST(MainWindowNavigation, YearsStayWithinOneToNineNineNineNine) {
         EXPECT_FALSE(QFile::exists(w.path(QString::fromLatin1(row.neverMade)))) << row.name;
         EXPECT_FALSE(QFile::exists(w.path(QStringLiteral("HB0.hbd")))) << row.name;
     }
-    Window w(QDate(9999, 12, 1));
-    HbmFrm& f = w.start();
+    Calendar w(QDate(9999, 12, 1));
+    HbmFrm& f = w.f();
     const int last = w.dayNumbers().indexOf(QStringLiteral("31"), 7);
     ASSERT_GT(last, 0);
     EXPECT_EQ(f.Text1[last + 1]->text(), QStringLiteral("1")) << "January 10000 shows day numbers only";
@@ -263,8 +206,8 @@ TEST(MainWindowNavigation, YearsStayWithinOneToNineNineNineNine) {
 }
 
 TEST(MainWindowShutDown, RunsOnceHoweverTheProgramEnds) {
-    Window w;
-    HbmFrm& f = w.start();
+    Calendar w;
+    HbmFrm& f = w.f();
     f.shutDown();
     QFile::remove(w.path(QStringLiteral("Hibimo.ini")));
     f.close(); // the close box after a signal already ended the session

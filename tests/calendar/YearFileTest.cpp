@@ -32,20 +32,12 @@ struct FileSizeLimit {
     }
 };
 
-QStringList records(const QByteArray& bytes) {
-    const QString text = decodeCp932(bytes).value_or(QString());
-    RecordReader reader(text);
-    QStringList list;
-    while (std::optional<QString> record = reader.next())
-        list << *record;
-    return list;
-}
-
 TEST(YearFile, WriteLoadWriteGivesIdenticalBytes) {
     test::Fixture f;
     auto& m = f.m();
     ASSERT_TRUE(PCwrite(m, "2024"));
-    EXPECT_EQ(records(f.bytes("HB2024.hbd")).size(), 745); // an empty year: the marker and 744 line records
+    EXPECT_EQ(test::records(f.bytes("HB2024.hbd")).size(),
+              745); // an empty year: the marker and 744 line records
     m.DayItem[0][1][2] = "01012#";
     m.DayItem[0][1][0] = "01010元旦";
     m.DayItem[0][0][0] = "01000メモ\r\n二行目 ～①髙﨑ｶﾅ";
@@ -55,7 +47,7 @@ TEST(YearFile, WriteLoadWriteGivesIdenticalBytes) {
     m.PrivLine[0][0] = "私";
     ASSERT_TRUE(PCwrite(m, " 2024 "));
     const QByteArray first = f.bytes("HB2024.hbd");
-    const QStringList list = records(first);
+    const QStringList list = test::records(first);
     ASSERT_EQ(list.size(), 749);
     EXPECT_EQ(list.mid(0, 7), QStringList({"01000メモ\r\n二行目 ～①髙﨑ｶﾅ", "01010元旦", "01012#",
                                            "12311誰か'72", "TTTTT", "T2PubL0101", "T3Priv0101私"}));
@@ -76,8 +68,7 @@ TEST(YearFile, WriteLoadWriteGivesIdenticalBytes) {
 struct Lists : test::Fixture {
     int redisplays = 0;
     Lists() {
-        writeList(HolyFileName, "**01/01元旦");
-        writeList(BirthFileName, "*1972/01/25花子");
+        writeLists();
         ui.setRedisplay([this] { ++redisplays; });
     }
 };
@@ -98,9 +89,7 @@ TEST(YearFile, AFailedWriteShowsItsMessageAndLeavesTheOldFile) {
     EXPECT_EQ(QDir(f.dir.path()).entryList(QDir::Files),
               QStringList({"HB2024.hbd", "HBBirth.dat", "HBHolyD.dat"}));
     const QString failed = "カレンダーデータファイル作成失敗！";
-    EXPECT_EQ(
-        f.ui.messageTexts(),
-        QStringList({failed, failed, "カレンダーファイル 2025年分は未作成なので作成いたします。", failed}));
+    EXPECT_EQ(f.ui.messageTexts(), QStringList({failed, failed, test::neighbourCreation(" 2025"), failed}));
     EXPECT_EQ(f.ui.messages[0].title, AppTitle);
 }
 
@@ -177,7 +166,7 @@ TEST(YearLoading, AMissingYearIsCreatedFromTheListsAndShownAgain) {
     EXPECT_EQ(m.PubLine, before.PubLine);
     EXPECT_EQ(m.PrivLine, before.PrivLine);
     EXPECT_EQ(m.LoadedYear, "2024");
-    EXPECT_EQ(m.NbDayItem[25][1], "01251花子'72");
+    EXPECT_EQ(m.NbDayItem[1][0], "01010元旦");
     const QString written = decodeCp932(f.bytes("HB2025.hbd")).value();
     EXPECT_FALSE(written.contains("十二月のメモ") || written.contains("公の行"));
     EXPECT_FALSE(QFile::exists(f.path("HB2024.hbd")));
@@ -187,11 +176,8 @@ TEST(YearLoading, AMissingYearIsCreatedFromTheListsAndShownAgain) {
     EXPECT_TRUE(m.DayItem[11][0][0].isEmpty());
     EXPECT_EQ(m.DayItem[0][1][0], "01010元旦");
     EXPECT_TRUE(QFile::exists(f.path("HB2024.hbd")));
-    ASSERT_EQ(f.ui.messages.size(), 2u);
-    EXPECT_EQ(f.ui.messages[0].text, "カレンダーファイル 2025年分は未作成なので作成いたします。");
-    EXPECT_EQ(f.ui.messages[0].title, " 2025年分作成(12_1)");
-    EXPECT_EQ(f.ui.messages[1].text, "カレンダーファイル 2024年分は未作成なので作成します。");
-    EXPECT_EQ(f.ui.messages[1].title, "2024年分作成");
+    EXPECT_EQ(f.ui.messageTexts(),
+              QStringList({test::neighbourCreation(" 2025"), test::yearCreation("2024")}));
 }
 
 } // namespace

@@ -11,22 +11,16 @@
 namespace hibimo::test {
 namespace {
 
-struct Window : Fixture {
-    std::unique_ptr<HbmFrm> frm = startMainWindow(*this);
+struct Window : Calendar {
     std::vector<qint64> before = values(m());
-    Window() {
-        ui.calls.clear();
-        ui.messages.clear();
-    }
     void click(int index) { QTest::mouseClick(frm->LblColor[index], Qt::LeftButton); }
-    // December 2024 is shown; 8 December, a Sunday, is cell 7.
-    int sundayDateFore() const { return foreColor(*frm->Text1[7]); }
+    int sundayDateFore() const { return foreColor(*frm->Text1[cellOf(5)]); } // 5 May 2024
 };
 
 TEST(ColourCommands, EveryClickSavesTheLoadedYearFirst) {
     Window w;
     for (int index : {0, 1, 2}) {
-        w.m().DayItem[11][0][0] = QStringLiteral("12000memo %1").arg(index);
+        w.m().DayItem[4][0][0] = QStringLiteral("05000memo %1").arg(index);
         w.m().LoadedYearChanged = true;
         w.click(index); // the editor closed, the file dialogs cancelled
         EXPECT_EQ(w.bytes(QStringLiteral("HB2024.hbd")), encodeCp932(yearFileText(w.m()))) << index;
@@ -67,9 +61,7 @@ TEST(ColourCommands, LoadingAForeignFileKeepsWhatWasReadAndRedisplays) {
     w.writeBytes(QStringLiteral("notes.txt"), "\"x\"\r\n\"y\"\r\n\"z\"\r\n255,65280,hello\r\n");
     w.ui.fileAnswers.push_back(w.path(QStringLiteral("notes.txt")));
     w.click(2);
-    EXPECT_EQ(w.ui.messageTexts(),
-              QStringList{QStringLiteral(
-                  "CCFファイルが違うか 異常です。確認下さい。デフォルトの配色で立ち上げます。")});
+    EXPECT_EQ(w.ui.messageTexts(), QStringList{ColourFileFaulty});
     w.before[0] = 255;
     w.before[1] = 65280;
     EXPECT_EQ(values(w.m()), w.before);

@@ -11,11 +11,6 @@
 namespace hibimo::test {
 namespace {
 
-const QString SettingsReadMessage =
-    QStringLiteral("Hibimo.ini ファイルを読み込めません。デフォルトの配色で立ち上げます。");
-const QString ColourReadMessage =
-    QStringLiteral("CCFファイルが違うか 異常です。確認下さい。デフォルトの配色で立ち上げます。");
-
 // Values unlike the defaults, in lines 4 to 10 as the program writes them: 1000 + position, the border
 // style (a byte) 1.
 const QStringList Grouped = {"1000,1001,1002,1003,1004,1005,1006,1007",
@@ -110,7 +105,7 @@ TEST_F(ColourFiles, ReadingAppliesWhatCameBeforeAFault) {
     };
     for (const auto& row : rows) {
         read(QStringLiteral("in.ccf"), row.text, ColorLoad);
-        EXPECT_EQ(fx.ui.messageTexts(), row.broken ? QStringList{ColourReadMessage} : QStringList())
+        EXPECT_EQ(fx.ui.messageTexts(), row.broken ? QStringList{ColourFileFaulty} : QStringList())
             << row.name;
         EXPECT_EQ(values(m), fromFile(row.applied)) << row.name;
         EXPECT_EQ(m.ColorFile, QStringLiteral("stored.ccf")) << row.name;
@@ -124,19 +119,9 @@ TEST_F(ColourFiles, SettingsOfFourLinesReadNoColourFile) {
              QStringLiteral("\"%1\"\r\n\"v\"\r\n").arg(fx.path(QStringLiteral("mine.ccf"))) +
                  QStringLiteral("\"Dummy\"\r\n").repeated(dummies),
              SettingsRead);
-        EXPECT_EQ(fx.ui.messageTexts(), dummies == 3 ? QStringList() : QStringList{SettingsReadMessage});
+        EXPECT_EQ(fx.ui.messageTexts(), dummies == 3 ? QStringList() : QStringList{SettingsUnreadable});
         EXPECT_EQ(values(m), fromFile(dummies == 3 ? 34 : 0));
     }
-}
-
-TEST_F(ColourFiles, SettingsWithoutColourFileNameDefaultCcf) {
-    m.VersionText = QStringLiteral("ver 10392");
-    SettingsWrite(m);
-    const QString expectedPath = QDir(fx.dir.path()).filePath(QStringLiteral("Default.ccf"));
-    EXPECT_EQ(m.ColorFile, expectedPath);
-    EXPECT_EQ(fx.bytes(QStringLiteral("Hibimo.ini")),
-              encodeCp932(QLatin1Char('"') + expectedPath +
-                          QStringLiteral("\"\r\n\"ver 10392\"\r\n\"Dummy\"\r\n\"Dummy\"\r\n\"Dummy\"\r\n")));
 }
 
 TEST_F(ColourFiles, FailedWritesShowTheirMessageAndLeaveTheOldFile) {

@@ -1,11 +1,14 @@
 // Editing the day cells: the double-click edits through the memo dialog, the refusal of other-month
 // cells by colour, and the growing of long boxes.
-#include "EditingSupport.h"
 #include "calendar/YearFile.h"
 #include "dialogs/HbmInput.h"
+#include "tests/TestSupport.h"
 #include "toolkit/Twips.h"
 
-namespace hibimo::test::editing {
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace hibimo::test {
 namespace {
 
 TEST(EditingRefusal, OtherMonthCellsAreRefusedByColourAndNothingIsWritten) {
@@ -101,8 +104,8 @@ TEST(EditingDoubleClick, EditsStoresSavesAndShowsKeepingTheMonthMemo) {
         c.doubleClick(row.box, i);
         EXPECT_EQ(c.ui.calls, QStringList{"modal:HbmInput"}) << row.name;
         const auto saved = c.reread();
-        EXPECT_EQ(userText(saved->m(), row.box, row.day), row.stored) << row.name;
-        EXPECT_EQ(saved->m().DayItem[4][0][0], "05000連休は帰省") << row.name;
+        EXPECT_EQ(userText(*saved, row.box, row.day), row.stored) << row.name;
+        EXPECT_EQ(saved->DayItem[4][0][0], "05000連休は帰省") << row.name;
         EXPECT_EQ(c.f().Text4->text(), "連休は帰省") << row.name;
         EXPECT_EQ(c.box(row.box == Box::DayNumber ? Box::Mark : row.box, i)->text(), row.shown) << row.name;
         EXPECT_FALSE(m.LoadedYearChanged) << row.name;
@@ -139,4 +142,4 @@ TEST(EditingLongText, GrowsWhileFocusedAndReturns) {
 }
 
 } // namespace
-} // namespace hibimo::test::editing
+} // namespace hibimo::test

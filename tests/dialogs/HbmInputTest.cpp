@@ -41,7 +41,7 @@ TEST(HbmInputOutcome, HandsBackTheConfirmedTextOnly) {
         {"Enter in the line does not close", "旧", "tn", true, "旧追加", "旧", ""},
         {"Enter moves to O K, a second Enter presses it", "旧", "tnn", false, "旧追加", "旧追加", ""},
         {"unstorable characters keep the dialog open with the text", "旧", "u0", true, "𠮷野家😀😀", "旧",
-         "次の文字は保存できません: 𠮷😀\r別の文字に置き換えて下さい。"},
+         test::Unstorable},
     };
     test::Fixture fx;
     HbmModule& m = fx.m();

@@ -14,10 +14,8 @@ namespace hibimo::test {
 namespace {
 
 TEST(HelpPrint, HintLabelsShowTheUsageAndThePrintLabelPrints) {
-    Fixture fx;
-    const auto frm = startMainWindow(fx);
-    fx.ui.calls.clear();
-    fx.ui.messages.clear();
+    Calendar fx;
+    const auto& frm = fx.frm;
     for (QWidget* label : {frm->Label6[1], frm->Label6[2], frm->Label6[3], frm->lblPrintForm})
         QTest::mouseClick(label, Qt::LeftButton);
     const QString usage = QStringLiteral(
@@ -35,8 +33,7 @@ TEST(HelpPrint, HintLabelsShowTheUsageAndThePrintLabelPrints) {
 TEST(HelpPrint, WithoutAPrinterTheWindowGoesToAPdfThatShowsIt) {
     if (!QPrinterInfo::defaultPrinter().isNull())
         GTEST_SKIP() << "a printer is configured; printing here would use it";
-    Fixture fx;
-    const auto frm = startMainWindow(fx);
+    Calendar fx;
     QTemporaryDir out;
     QString shown;
     QTimer::singleShot(0, [&shown] {
@@ -45,7 +42,7 @@ TEST(HelpPrint, WithoutAPrinterTheWindowGoesToAPdfThatShowsIt) {
             box->accept();
         }
     });
-    QtInteraction(out.path()).printWindow(*frm);
+    QtInteraction(out.path()).printWindow(fx.f());
     const QStringList pdfs = QDir(out.path()).entryList({QStringLiteral("Hibimoyomi *.pdf")});
     ASSERT_EQ(pdfs.size(), 1);
     const QString pdf = QDir(out.path()).filePath(pdfs.first());

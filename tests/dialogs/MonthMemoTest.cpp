@@ -1,10 +1,14 @@
 // The month memo: what a paste leaves in the box and in the tables, growing while focused, the month it
 // belongs to, and no memo lost when the main window is activated again (for the memo dialog closing,
 // see the double-click edits).
-#include "EditingSupport.h"
+#include "dialogs/MonthMemo.h"
+
+#include "tests/TestSupport.h"
 #include "toolkit/Twips.h"
 
-namespace hibimo::test::editing {
+#include <gtest/gtest.h>
+
+namespace hibimo::test {
 namespace {
 
 TEST(MonthMemoPaste, TheBoxShowsWhatIsStored) {
@@ -18,8 +22,7 @@ TEST(MonthMemoPaste, TheBoxShowsWhatIsStored) {
         {"a line break counts twice", QString("a\n").repeated(401), QString("a\r\n").repeated(400), tooLong},
         {"never half a line break", a1199 + "\nb", a1199, tooLong},
         {"double quote", "\"晴\"の日", "”晴”の日", ""},
-        {"unstorable characters removed, each named once", "𠮷会😀😀議", "会議",
-         "次の文字は保存できません: 𠮷😀\r別の文字に置き換えて下さい。"},
+        {"unstorable characters removed, each named once", "𠮷会😀😀議", "会議", Unstorable},
     };
     for (const auto& row : rows) {
         Calendar c;
@@ -68,8 +71,8 @@ TEST(MonthMemoNeverLost, SurvivesAnotherWindowClosing) {
     c.pasteMemo("エディタを開いたまま");
     editor.close();
     EXPECT_EQ(c.f().Text4->text(), "エディタを開いたまま");
-    EXPECT_EQ(c.reread()->m().DayItem[4][0][0], "05000エディタを開いたまま");
+    EXPECT_EQ(c.reread()->DayItem[4][0][0], "05000エディタを開いたまま");
 }
 
 } // namespace
-} // namespace hibimo::test::editing
+} // namespace hibimo::test

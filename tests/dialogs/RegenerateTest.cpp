@@ -1,6 +1,4 @@
 // The [国] [個] [反映] commands on the main window: editors kept one at a time, regeneration.
-#include "app/HbmFrm.h"
-#include "calendar/YearLoading.h"
 #include "dialogs/HbmBirth.h"
 #include "dialogs/HbmHoliD.h"
 #include "dialogs/HbmReNew.h"
@@ -10,41 +8,27 @@
 
 #include <gtest/gtest.h>
 
-namespace hibimo {
+namespace hibimo::test {
 namespace {
 
 const int May = 4;
-// May 2024 begins on a Wednesday: day d sits in cell d + 2.
-constexpr int cellOf(int day) {
-    return day + 2;
-}
 
 // May 2024 shown, with texts typed on 3 and 20 May and not yet saved.
-struct Calendar : test::Fixture {
-    std::unique_ptr<HbmFrm> frm;
-
-    Calendar() : Fixture(QDate(2024, 5, 15)) {
-        writeList("HBHolyD.dat", "**01/01元旦\r\n**05/03憲法記念日");
-        writeList("HBBirth.dat", "*1972/05/20花子");
-        frm = test::startMainWindow(*this);
-        ui.messages.clear(); // the first start's own messages are not under test
-        ui.calls.clear();
+struct Lists : Calendar {
+    Lists() {
         m().DayItem[May][3][2] = "05032#休";
         m().PubLine[May][19] = "メモ";
         m().PrivLine[May][19] = "私";
         m().LoadedYearChanged = true;
-    }
-    ~Calendar() {
-        // The editors are windows of their own; the main window's end does not close them.
-        frm.reset();
-        Form::setMainForm(nullptr);
     }
     ListCommands& commands() { return frm->listCommands(); }
     ListEditor* editor(int index) {
         return index == 0 ? static_cast<ListEditor*>(commands().holidayEditor())
                           : commands().anniversaryEditor();
     }
-    bool redDate(int day) const { return foreColor(*frm->Text1[cellOf(day)]) == module->ColHolidayDateFore; }
+    bool redDate(int day) const {
+        return foreColor(*frm->Text1[Lists::cellOf(day)]) == module->ColHolidayDateFore;
+    }
 };
 
 TEST(Regenerate, TheAnswerDecidesWhileUserTextsAlwaysStay) {
@@ -60,7 +44,7 @@ TEST(Regenerate, TheAnswerDecidesWhileUserTextsAlwaysStay) {
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
-        Calendar cal;
+        Lists cal;
         cal.m().RenewChoice = static_cast<std::uint8_t>(row.before);
         cal.commands().LblHoly_Click(0);
         cal.editor(0)->Text1->setText("**01/01元旦\r\n**05/20テスト");
@@ -69,9 +53,7 @@ TEST(Regenerate, TheAnswerDecidesWhileUserTextsAlwaysStay) {
         cal.ui.modalActions.push_back([&](QWidget& w) {
             auto& dialog = dynamic_cast<HbmReNew&>(w);
             yearShown = dialog.LbYReNew->caption();
-            HbmModule reread(cal.dir.path(), cal.ui); // the year file as the dialog opens
-            YearLoad(reread, "2024");
-            savedMark = reread.DayItem[May][3][2];
+            savedMark = cal.reread()->DayItem[May][3][2]; // the year file as the dialog opens
             if (row.button >= 0)
                 dialog.ComReNew[row.button]->click();
         });
@@ -82,12 +64,12 @@ TEST(Regenerate, TheAnswerDecidesWhileUserTextsAlwaysStay) {
         for (const char* when : {"after the dialog", "after reloading the year file"}) {
             SCOPED_TRACE(when);
             EXPECT_EQ(cal.redDate(20), row.regenerated);
-            EXPECT_EQ(cal.frm->Text2[cellOf(20)]->text(), row.regenerated ? "テストメモ" : "メモ");
-            EXPECT_EQ(cal.frm->Text3[cellOf(20)]->text(), "花子'72私");
+            EXPECT_EQ(cal.frm->Text2[Lists::cellOf(20)]->text(), row.regenerated ? "テストメモ" : "メモ");
+            EXPECT_EQ(cal.frm->Text3[Lists::cellOf(20)]->text(), "花子'72私");
             // The red day taken out of the list loses its colour and its name, never the user's mark.
             EXPECT_EQ(cal.redDate(3), !row.regenerated);
-            EXPECT_EQ(cal.frm->Text2[cellOf(3)]->text(), row.regenerated ? "" : "憲法記念日");
-            EXPECT_EQ(cal.frm->Text5[cellOf(3)]->text(), "休");
+            EXPECT_EQ(cal.frm->Text2[Lists::cellOf(3)]->text(), row.regenerated ? "" : "憲法記念日");
+            EXPECT_EQ(cal.frm->Text5[Lists::cellOf(3)]->text(), "休");
             cal.frm->Form_Activate();
         }
         EXPECT_TRUE(cal.ui.messages.empty()) << cal.ui.messageTexts().join('|').toStdString();
@@ -97,13 +79,12 @@ TEST(Regenerate, TheAnswerDecidesWhileUserTextsAlwaysStay) {
 TEST(ListCommands, AnEditorIsOneWindowOfItsOwnThatOutlivesTheMainWindow) {
     for (int index : {0, 1}) {
         SCOPED_TRACE(index);
-        Calendar cal;
+        Lists cal;
         cal.commands().LblHoly_Click(index);
         ListEditor* editor = cal.editor(index);
         ASSERT_NE(editor, nullptr);
-        HbmModule reread(cal.dir.path(), cal.ui); // the year was saved before the editor opened
-        YearLoad(reread, "2024");
-        EXPECT_EQ(reread.DayItem[May][3][2], "05032#休");
+        EXPECT_EQ(cal.reread()->DayItem[May][3][2], "05032#休")
+            << "the year is saved before the editor opens";
         editor->Text1->setText("未保存");
         cal.writeList(index == 0 ? "HBHolyD.dat" : "HBBirth.dat", "*changed on disk");
         cal.commands().LblHoly_Click(index);
@@ -123,4 +104,4 @@ TEST(ListCommands, AnEditorIsOneWindowOfItsOwnThatOutlivesTheMainWindow) {
 }
 
 } // namespace
-} // namespace hibimo
+} // namespace hibimo::test

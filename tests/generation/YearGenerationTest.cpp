@@ -13,22 +13,10 @@
 namespace hibimo {
 namespace {
 
-// A program folder holding the two lists.
-struct Lists : test::Fixture {
-    Lists(const QString& holidays, const QString& anniversaries) {
-        writeList(HolyFileName, holidays);
-        writeList(BirthFileName, anniversaries);
-    }
-};
-
 // The day entries of a year file (the records before its end marker), joined by "|".
 QString entries(const test::Fixture& f, const QString& year) {
-    const QString text = decodeCp932(f.bytes("HB" + year + ".hbd")).value_or(QString());
-    RecordReader reader(text);
-    QStringList list;
-    for (std::optional<QString> record = reader.next(); record && *record != "TTTTT"; record = reader.next())
-        list << *record;
-    return list.join('|');
+    const QStringList list = test::records(f.bytes("HB" + year + ".hbd"));
+    return list.mid(0, list.indexOf("TTTTT")).join('|');
 }
 
 TEST(YearMake, WritesExactlyTheEntriesOfTheListsOrEndsTheProgramWithNothingWritten) {
@@ -67,7 +55,8 @@ TEST(YearMake, WritesExactlyTheEntriesOfTheListsOrEndsTheProgramWithNothingWritt
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
-        Lists f(row.holidays, row.anniversaries);
+        test::Fixture f;
+        f.writeLists(row.holidays, row.anniversaries);
         const QString file = QString("HB") + row.year + ".hbd";
         f.writeBytes(file, "old");
         if (row.entries) {
@@ -101,8 +90,9 @@ TEST(YearMake, WritesExactlyTheEntriesOfTheListsOrEndsTheProgramWithNothingWritt
 // Day 00, a fifth Tuesday on the 32nd, week 0 and week 9 would write into the memo slot or out of
 // bounds if taken literally.
 TEST(YearMake, RegeneratingKeepsMarksMemosAndLinesAndRulesWithoutADayWriteNothing) {
-    Lists f("**01/07七草\r\n**02/00零日\r\n*02w5火第五\r\n*03w0日第零週\r\n*04w9土",
-            "*1990/02/00零日\r\n*2000/03/03x");
+    test::Fixture f;
+    f.writeLists("**01/07七草\r\n**02/00零日\r\n*02w5火第五\r\n*03w0日第零週\r\n*04w9土",
+                 "*1990/02/00零日\r\n*2000/03/03x");
     auto& m = f.m();
     m.DayItem[0][1][0] = "01010古い祝日";
     m.DayItem[0][1][1] = "01011古い記念日'99";
@@ -124,17 +114,7 @@ TEST(YearMake, UnreadableListsFallBackToTheBuiltInOnesWithTheirMessages) {
     f.writeBytes(BirthFileName, "\"\x81\"\r\n"); // not code page 932; the holiday list is missing
     YearMake(f.m(), "2024");
     EXPECT_EQ(entries(f, "2024"), "01010元旦|01012#|01251花子誕生日S47'72");
-    EXPECT_EQ(f.ui.messageTexts(),
-              QStringList({"祝祭日などのファイルHBHolyD.datが見つからないか/"
-                           "読み込めませんでした。とりあえず、元旦のみを設定して立ち上げます。立ち上がり後 "
-                           "カレンダー画面左下の[国]をクリックすると、デフォルトの 祝祭日など "
-                           "登録画面が立ち上がります。内容を確認して必要なら修正/追加を行い "
-                           "一旦閉じ、カレンダー画面左下の[反映]を実行下さい。",
-                           "誕生日などのファイルHBBirth.datが見つからないか/"
-                           "読み込めませんでした。仮に、1/25を花子の誕生日として立ち上げます。立ち上がり後 "
-                           "カレンダー画面左下の[個]をクリックすると、デフォルトの 誕生日など "
-                           "登録画面が立ち上がります。デフォルトの内容にならって修正/追加を行い 一旦閉じ、 "
-                           "カレンダー画面左下の[反映]を実行下さい。"}));
+    EXPECT_EQ(f.ui.messageTexts(), QStringList({test::HolidaysMissing, test::AnniversariesMissing}));
     EXPECT_EQ(f.ui.messages[1].title, AppTitle);
     EXPECT_FALSE(QFile::exists(f.path(HolyFileName)));
     EXPECT_EQ(f.bytes(BirthFileName), QByteArray("\"\x81\"\r\n"));
