@@ -159,7 +159,7 @@ void HbmFrm::buildSideControls() {
     Text4->setObjectName(QStringLiteral("Text4"));
     placeTwips(*Text4, 60, 2610, 1490, 3270);
 
-    Frame2 = new QGroupBox(QStringLiteral("配色"), this);
+    Frame2 = new Frame(this, QStringLiteral("配色"));
     Frame2->setObjectName(QStringLiteral("Frame2"));
     placeTwips(*Frame2, 45, 5970, 1490, 435);
     const std::array<QString, 3> colourCaptions = {QStringLiteral("設定"), QStringLiteral("Sav"),
@@ -172,7 +172,7 @@ void HbmFrm::buildSideControls() {
         placeTwips(*LblColor[k], colourLeft[k], 165, colourWidth[k], 210);
     }
 
-    Frame1 = new QGroupBox(QStringLiteral("祝祭/誕生日設定"), this);
+    Frame1 = new Frame(this, QStringLiteral("祝祭/誕生日設定"));
     Frame1->setObjectName(QStringLiteral("Frame1"));
     placeTwips(*Frame1, 45, 6480, 1490, 435);
     const std::array<QString, 3> holyCaptions = {QStringLiteral("国"), QStringLiteral("個"),
@@ -424,7 +424,7 @@ void HbmFrm::applyChromeColours() {
     setForeColor(*Label6[3], m.ColGuideFore);
     for (int k = 1; k <= 12; ++k)
         setLineControlColour(Line[k], m.ColGuideFore);
-    for (QGroupBox* frame : {Frame1, Frame2}) {
+    for (Frame* frame : {Frame1, Frame2}) {
         setBackColor(*frame, m.ColScreenBack);
         setForeColor(*frame, m.ColGuideFore);
     }

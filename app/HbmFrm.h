@@ -3,7 +3,6 @@
 #include "toolkit/Controls.h"
 #include "toolkit/Form.h"
 
-#include <QGroupBox>
 #include <QPushButton>
 #include <QString>
 #include <array>
@@ -40,8 +39,8 @@ class HbmFrm : public Form {
     std::array<Label*, 4> Label6{}; // 1 version, 2 and 3 hints (0 unused)
     std::array<QPushButton*, 2> Command1{};
     std::array<QPushButton*, 2> Command2{};
-    QGroupBox* Frame1 = nullptr;
-    QGroupBox* Frame2 = nullptr;
+    Frame* Frame1 = nullptr;
+    Frame* Frame2 = nullptr;
     std::array<Label*, 3> LblColor{};
     std::array<Label*, 3> LblHoly{};
     Label* lblPrintForm = nullptr;

@@ -226,6 +226,28 @@ void Label::mouseReleaseEvent(QMouseEvent* event) {
         emit Click();
 }
 
+// ---- Frame
+
+Frame::Frame(QWidget* parent, const QString& caption) : QWidget(parent), caption_(caption) {
+    setAutoFillBackground(true);
+}
+
+void Frame::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    const QFontMetrics metrics(font());
+    const int top = metrics.height() / 2;
+    const QRect border = rect().adjusted(0, top, -2, -2);
+    p.setPen(palette().color(QPalette::Dark));
+    p.drawRect(border);
+    p.setPen(palette().color(QPalette::Light));
+    p.drawRect(border.translated(1, 1));
+    const int textWidth = metrics.horizontalAdvance(caption_);
+    const QRect label(6, 0, textWidth + 4, metrics.height());
+    p.fillRect(label, palette().color(QPalette::Window));
+    p.setPen(palette().color(QPalette::WindowText));
+    p.drawText(label, Qt::AlignCenter, caption_);
+}
+
 // ---- PictureBox
 
 PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {}

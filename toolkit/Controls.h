@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QGroupBox>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -120,6 +119,21 @@ class Label : public QLabel {
 
   private:
     int borderStyle_ = 0;
+};
+
+// A frame grouping controls: an etched border with the caption standing on its top edge, painted
+// in the frame's own colours.
+class Frame : public QWidget {
+    Q_OBJECT
+  public:
+    Frame(QWidget* parent, const QString& caption);
+    QString caption() const { return caption_; }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    QString caption_;
 };
 
 // A picture box that keeps what is drawn on it.
