@@ -145,7 +145,7 @@ TEST(MainWindowNavigation, CrossingYearEndsSavesTheOldYearAndCreatesTheNew) {
     EXPECT_EQ(f.Label2->caption(), "1");
     EXPECT_EQ(f.Label5->caption(), "1月行事メモ");
     EXPECT_EQ(m.LoadedYear, "2025");
-    EXPECT_EQ(m.PubLine[10][19], QString()) << "the tables hold 2025";
+    EXPECT_EQ(m.PubLine[10][19] + m.DayItem[11][31][2], QString()) << "2025 was made from empty tables";
     // January 2025 begins on a Wednesday: cell 2 is 31 December, read from the 2024 file just written.
     EXPECT_EQ(f.Text1[2]->text(), "31");
     EXPECT_EQ(f.Text2[2]->text(), "大掃除");

@@ -1,10 +1,8 @@
-// The year calendar files: writing, loading, creating the missing ones.
+// The year calendar files: writing, loading, failing (creation is followed through the main window).
 #include "calendar/YearFile.h"
 
 #include "calendar/Cp932.h"
-#include "calendar/Records.h"
 #include "calendar/YearLoading.h"
-#include "generation/ListFiles.h"
 #include "tests/TestSupport.h"
 
 #include <QDir>
@@ -65,16 +63,11 @@ TEST(YearFile, WriteLoadWriteGivesIdenticalBytes) {
     EXPECT_TRUE(f.ui.messages.empty());
 }
 
-struct Lists : test::Fixture {
-    int redisplays = 0;
-    Lists() {
-        writeLists();
-        ui.setRedisplay([this] { ++redisplays; });
-    }
-};
-
 TEST(YearFile, AFailedWriteShowsItsMessageAndLeavesTheOldFile) {
-    Lists f;
+    test::Fixture f;
+    f.writeLists();
+    int redisplays = 0;
+    f.ui.setRedisplay([&] { ++redisplays; });
     ASSERT_TRUE(QDir(f.dir.path()).mkdir("HB2023.hbd"));
     EXPECT_FALSE(PCwrite(f.m(), "2023"));
     f.writeBytes("HB2024.hbd", "old");
@@ -84,7 +77,7 @@ TEST(YearFile, AFailedWriteShowsItsMessageAndLeavesTheOldFile) {
         EXPECT_FALSE(PCwrite(f.m(), "2024"));
         NbMonthLoad(f.m(), " 2025"); // the neighbour it could not create is not asked for again
     }
-    EXPECT_EQ(f.redisplays, 0);
+    EXPECT_EQ(redisplays, 0);
     EXPECT_EQ(f.bytes("HB2024.hbd"), QByteArray("old"));
     EXPECT_EQ(QDir(f.dir.path()).entryList(QDir::Files),
               QStringList({"HB2024.hbd", "HBBirth.dat", "HBHolyD.dat"}));
@@ -146,38 +139,6 @@ TEST(NbMonthLoad, ADamagedNeighbourIsNeitherReportedNorReplaced) {
     EXPECT_TRUE(f.m().NbDayItem[5][0].isEmpty());
     EXPECT_TRUE(f.ui.calls.isEmpty());
     EXPECT_EQ(f.bytes("HB2025.hbd"), damaged);
-}
-
-TEST(YearLoading, AMissingYearIsCreatedFromTheListsAndShownAgain) {
-    Lists f;
-    auto& m = f.m();
-    m.LoadedYear = "2024";
-    m.NewMonthText = "12";
-    m.DayItem[11][0][0] = "12000十二月のメモ";
-    m.PubLine[0][0] = "公の行";
-    const CalendarState before = m;
-    f.ui.setRedisplay([&] {
-        ++f.redisplays;
-        NbMonthLoad(m, " 2025"); // the display loads the neighbour again from the new file
-    });
-    NbMonthLoad(m, " 2025");
-    EXPECT_EQ(f.redisplays, 1);
-    EXPECT_EQ(m.DayItem, before.DayItem);
-    EXPECT_EQ(m.PubLine, before.PubLine);
-    EXPECT_EQ(m.PrivLine, before.PrivLine);
-    EXPECT_EQ(m.LoadedYear, "2024");
-    EXPECT_EQ(m.NbDayItem[1][0], "01010元旦");
-    const QString written = decodeCp932(f.bytes("HB2025.hbd")).value();
-    EXPECT_FALSE(written.contains("十二月のメモ") || written.contains("公の行"));
-    EXPECT_FALSE(QFile::exists(f.path("HB2024.hbd")));
-
-    YearLoad(m, "2024");
-    EXPECT_EQ(f.redisplays, 2);
-    EXPECT_TRUE(m.DayItem[11][0][0].isEmpty());
-    EXPECT_EQ(m.DayItem[0][1][0], "01010元旦");
-    EXPECT_TRUE(QFile::exists(f.path("HB2024.hbd")));
-    EXPECT_EQ(f.ui.messageTexts(),
-              QStringList({test::neighbourCreation(" 2025"), test::yearCreation("2024")}));
 }
 
 } // namespace

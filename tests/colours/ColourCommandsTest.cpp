@@ -6,6 +6,7 @@
 #include "toolkit/Colours.h"
 
 #include <QTest>
+#include <climits>
 #include <gtest/gtest.h>
 
 namespace hibimo::test {
@@ -37,22 +38,27 @@ TEST(ColourCommands, EveryClickSavesTheLoadedYearFirst) {
 
 TEST(ColourCommands, SavThenLdRestoresTheWholeSchemeAndShowsIt) {
     Window w;
-    w.m().ColSunDateFore = 0x00AA00;
-    w.m().ColScreenBack = 0x123456;
-    w.m().YmBorderStyle = 1;
+    w.writeText("in.ccf", colourFile());        // every value different
+    const QString mine = w.path("配色,一.ccf"); // the quoted field carries the comma
+    w.ui.fileAnswers = {w.path("in.ccf"), mine, mine};
+    w.click(2);
+    w.m().ColCommandBack = INT_MIN;
+    w.m().ColGuideFore = INT_MAX;
+    w.m().YmBorderStyle = 255;
+    w.m().FrameLineWidth = -5;
+    w.m().VersionText = "ver \"x\""; // a double quote must not end the field
     const auto saved = values(w.m());
-    w.ui.fileAnswers = {w.path(QStringLiteral("mine.ccf")), w.path(QStringLiteral("mine.ccf"))};
     w.click(1);
     ColorDefaults(w.m());
     w.m().ColorFile.clear();
     w.frm->F_C_disp(w.m().CurYear, w.m().CurMonth);
-    ASSERT_NE(w.sundayDateFore(), 0x00AA00);
+    ASSERT_NE(w.sundayDateFore(), 1005);
     w.click(2);
     EXPECT_TRUE(w.ui.messages.empty());
     EXPECT_EQ(values(w.m()), saved);
-    EXPECT_EQ(w.m().ColorFile, w.path(QStringLiteral("mine.ccf")));
-    EXPECT_EQ(w.sundayDateFore(), 0x00AA00);
-    EXPECT_EQ(backColor(*w.frm), 0x123456);
+    EXPECT_EQ(w.m().ColorFile, mine);
+    EXPECT_EQ(w.sundayDateFore(), 1005);
+    EXPECT_EQ(backColor(*w.frm), 1000);
 }
 
 TEST(ColourCommands, LoadingAForeignFileKeepsWhatWasReadAndRedisplays) {

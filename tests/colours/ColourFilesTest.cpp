@@ -11,20 +11,6 @@
 namespace hibimo::test {
 namespace {
 
-// Values unlike the defaults, in lines 4 to 10 as the program writes them: 1000 + position, the border
-// style (a byte) 1.
-const QStringList Grouped = {"1000,1001,1002,1003,1004,1005,1006,1007",
-                             "1008,1009,1010,1011,1012",
-                             "1013,1014,1015,1016,1017",
-                             "1018,1019,1020,1021,1022,1023,1024",
-                             "1025,1026,1027,1028,1029,1030",
-                             "1",
-                             "1032,1033"};
-
-QString colourFile(const QStringList& lines = Grouped, int closingDummies = 4) {
-    return QStringLiteral("\"stored.ccf\"\r\n\"ver 10392\"\r\n\"Dummy\"\r\n") + lines.join("\r\n") +
-           QStringLiteral("\r\n") + QStringLiteral("\"Dummy\"\r\n").repeated(closingDummies);
-}
 QString withLine(int index, const char* line) {
     QStringList lines = Grouped;
     lines[index] = QLatin1String(line);
@@ -67,25 +53,6 @@ TEST_F(ColourFiles, DefaultSchemeIsWrittenByteForByte) {
                                    "0\r\n"
                                    "10526880,2\r\n"
                                    "\"Dummy\"\r\n\"Dummy\"\r\n\"Dummy\"\r\n\"Dummy\"\r\n")));
-}
-
-TEST_F(ColourFiles, SaveThenLoadRestoresEveryValueAndTheStoredPath) {
-    read(QStringLiteral("in.ccf"), colourFile(), ColorLoad); // every value different
-    m.ColScreenBack = INT_MIN;
-    m.ColGuideFore = INT_MAX;
-    m.YmBorderStyle = 255;
-    m.FrameLineWidth = -5;
-    m.VersionText = QStringLiteral("ver \"x\""); // a double quote must not end the field
-    const std::vector<qint64> saved = values(m);
-    m.ColorFile = fx.path(QStringLiteral("配色,一.ccf")); // the quoted field carries the comma
-    ColorSave(m);
-    ASSERT_TRUE(QFile::copy(m.ColorFile, fx.path(QStringLiteral("moved.ccf"))));
-    ColorDefaults(m);
-    m.ColorFile = fx.path(QStringLiteral("moved.ccf"));
-    ColorLoad(m);
-    EXPECT_TRUE(fx.ui.messages.empty());
-    EXPECT_EQ(values(m), saved);
-    EXPECT_EQ(m.ColorFile, fx.path(QStringLiteral("配色,一.ccf")));
 }
 
 TEST_F(ColourFiles, ReadingAppliesWhatCameBeforeAFault) {
