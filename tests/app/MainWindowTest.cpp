@@ -142,8 +142,6 @@ TEST(MainWindowNavigation, CrossingYearEndsSavesTheOldYearAndCreatesTheNew) {
     EXPECT_EQ(m.LoadedYear, "2024") << "the loaded year stays while 2025 is made";
     f.Command1_Click(1); // January 2025: 2024 saved, 2025 loaded
     EXPECT_EQ(f.Label3->caption(), "2025");
-    EXPECT_EQ(f.Label2->caption(), "1");
-    EXPECT_EQ(f.Label5->caption(), "1月行事メモ");
     EXPECT_EQ(m.LoadedYear, "2025");
     EXPECT_EQ(m.PubLine[10][19] + m.DayItem[11][31][2], QString()) << "2025 was made from empty tables";
     // January 2025 begins on a Wednesday: cell 2 is 31 December, read from the 2024 file just written.
@@ -159,8 +157,6 @@ TEST(MainWindowNavigation, CrossingYearEndsSavesTheOldYearAndCreatesTheNew) {
     EXPECT_EQ(w.ui.messages.back().text, yearCreation("2026"));
     f.Command1_Click(0); // December 2025
     EXPECT_EQ(f.Label3->caption(), "2025");
-    EXPECT_EQ(f.Label2->caption(), "12");
-    EXPECT_EQ(f.Label5->caption(), "12月行事メモ");
 
     // Closing while 2025 is shown saves 2025 and loads today's year again.
     m.PrivLine[11][0] = "忘年会";

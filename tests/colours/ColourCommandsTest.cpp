@@ -36,12 +36,15 @@ TEST(ColourCommands, EveryClickSavesTheLoadedYearFirst) {
     EXPECT_EQ(values(w.m()), w.before);
 }
 
-TEST(ColourCommands, SavThenLdRestoresTheWholeSchemeAndShowsIt) {
+TEST(ColourCommands, LdShowsAFaultyFileAsReadAndSavThenLdRestoresTheWholeScheme) {
     Window w;
-    w.writeText("in.ccf", colourFile());        // every value different
-    const QString mine = w.path("配色,一.ccf"); // the quoted field carries the comma
+    w.writeText("in.ccf", colourFile(Grouped, 0)); // every value different, the closing lines missing
+    const QString mine = w.path("配色,一.ccf");    // the quoted field carries the comma
     w.ui.fileAnswers = {w.path("in.ccf"), mine, mine};
     w.click(2);
+    EXPECT_EQ(w.ui.messageTexts(), QStringList{ColourFileFaulty});
+    EXPECT_EQ(backColor(*w.frm), 1000) << "what was read is shown at once";
+    w.ui.messages.clear();
     w.m().ColCommandBack = INT_MIN;
     w.m().ColGuideFore = INT_MAX;
     w.m().YmBorderStyle = 255;
@@ -59,19 +62,6 @@ TEST(ColourCommands, SavThenLdRestoresTheWholeSchemeAndShowsIt) {
     EXPECT_EQ(w.m().ColorFile, mine);
     EXPECT_EQ(w.sundayDateFore(), 1005);
     EXPECT_EQ(backColor(*w.frm), 1000);
-}
-
-TEST(ColourCommands, LoadingAForeignFileKeepsWhatWasReadAndRedisplays) {
-    Window w;
-    // Three text lines as in a colour file, then two numbers and a word.
-    w.writeBytes(QStringLiteral("notes.txt"), "\"x\"\r\n\"y\"\r\n\"z\"\r\n255,65280,hello\r\n");
-    w.ui.fileAnswers.push_back(w.path(QStringLiteral("notes.txt")));
-    w.click(2);
-    EXPECT_EQ(w.ui.messageTexts(), QStringList{ColourFileFaulty});
-    w.before[0] = 255;
-    w.before[1] = 65280;
-    EXPECT_EQ(values(w.m()), w.before);
-    EXPECT_EQ(backColor(*w.frm), 255); // shown at once
 }
 
 } // namespace
