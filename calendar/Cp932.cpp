@@ -5,6 +5,11 @@
 
 namespace hibimo {
 
+QString unstorableCharactersMessage(const QString& characters) {
+    return QStringLiteral("次の文字はファイルに保存できません: ") + characters + QStringLiteral("\r") +
+           QStringLiteral("別の文字に置き換えて下さい。");
+}
+
 namespace {
 
 // UTF-16LE on the Unicode side: one iconv step per QString code unit pair, and error positions

@@ -19,6 +19,9 @@ QByteArray encodeCp932(const QString& text);
 // (empty when everything can be stored).
 QString unencodableCp932(const QString& text);
 
+// The message for characters a file cannot hold (shown where the user typed them).
+QString unstorableCharactersMessage(const QString& characters);
+
 // Text as it may be stored: a double quote becomes "”" (U+201D); the record form cannot carry it.
 QString withoutDoubleQuotes(QString text);
 

@@ -8,11 +8,6 @@
 
 namespace hibimo {
 
-QString unstorableCharactersMessage(const QString& characters) {
-    return QStringLiteral("次の文字は保存できません: ") + characters + QStringLiteral("\r") +
-           QStringLiteral("別の文字に置き換えて下さい。");
-}
-
 HbmInput::HbmInput(HbmModule& module) : m(module) {
     setObjectName(QStringLiteral("HbmInput"));
     setWindowTitle(QStringLiteral("Hbmメモ入力"));

@@ -11,10 +11,6 @@ namespace hibimo {
 
 struct HbmModule;
 
-// The message shown when typed text holds characters the calendar files cannot carry; the same
-// wording wherever the user types (the memo dialog, the month memo).
-QString unstorableCharactersMessage(const QString& characters);
-
 // The modal memo dialog: one line of text for a day, handed in and back through MemoText. Only
 // "O K" hands back the edited text; every other way of closing gives back the text it was opened with.
 class HbmInput : public Form {

@@ -87,16 +87,11 @@ ListCheckResult checkList(const QString& text, bool redStars, qsizetype excerptL
     return {};
 }
 
-QString unencodableMessage(const QString& characters) {
-    return QStringLiteral("次の文字はファイルに保存できません: ") + characters + QStringLiteral("\r") +
-           QStringLiteral("別の文字に置き換えて下さい。");
-}
-
 QString lineMessage(const ListCheckResult& result, const QString& hint) {
     if (result.ok)
         return {};
     if (!result.unencodable.isEmpty())
-        return unencodableMessage(result.unencodable);
+        return unstorableCharactersMessage(result.unencodable);
     return QStringLiteral(" ") + QString::number(result.entry) + QStringLiteral(" 行目か、その数行先の「") +
            result.excerpt + QStringLiteral("」に異常があります。") + QStringLiteral("\r\r") + hint;
 }

@@ -16,7 +16,8 @@ inline const QString SettingsUnreadable =
     "Hibimo.ini ファイルを読み込めません。デフォルトの配色で立ち上げます。";
 inline const QString ColourFileFaulty =
     "CCFファイルが違うか 異常です。確認下さい。デフォルトの配色で立ち上げます。";
-inline const QString Unstorable = "次の文字は保存できません: 𠮷😀\r別の文字に置き換えて下さい。"; // for "𠮷😀"
+inline const QString Unstorable =
+    "次の文字はファイルに保存できません: 𠮷😀\r別の文字に置き換えて下さい。"; // for "𠮷😀"
 inline const QString HolidaysMissing =
     "祝祭日などのファイルHBHolyD.datが見つからないか/読み込めませんでした。"
     "とりあえず、元旦のみを設定して立ち上げます。立ち上がり後 カレンダー画面左下の[国]をクリックすると、"
