@@ -405,6 +405,8 @@ void HbmFrm::F_C_disp(int H_iY, int H_iM) {
                      content(m.DayItem[m0 - 1][q][1]) + m.PrivLine[m0 - 1][q - 1], m.DayItem[m0 - 1][q][2]);
     }
 
+    showCellColours();
+
     if (!m.DispReady) {
         Label3->setCaption(QString::number(H_iY));
         const QString monthText = QString::number(H_iM);
@@ -456,45 +458,52 @@ void HbmFrm::applyChromeColours() {
     setForeColor(*lblPrintForm, m.ColGuideFore);
 }
 
+// The rules run in their order on the cell's colours in memory; the boxes get the result once, so a
+// box whose colour ends where it was is not repainted.
 void HbmFrm::resetCell(int i) {
-    setBackColor(*Text1[i], m.ColWeekdayDateBack);
-    setForeColor(*Text1[i], m.ColWeekdayDateFore);
-    setBackColor(*Text2[i], m.ColPubLineBack);
-    setForeColor(*Text2[i], m.ColPubLineFore);
-    setBackColor(*Text3[i], m.ColPrivLineBack);
-    setForeColor(*Text3[i], m.ColPrivLineFore);
-    setBackColor(*Text5[i], m.ColMarkBack);
-    setForeColor(*Text5[i], m.ColMarkFore);
+    CellColours& c = cellColours_[i];
+    c.box[0] = {m.ColWeekdayDateFore, m.ColWeekdayDateBack};
+    c.box[1] = {m.ColPubLineFore, m.ColPubLineBack};
+    c.box[2] = {m.ColPrivLineFore, m.ColPrivLineBack};
+    c.box[3] = {m.ColMarkFore, m.ColMarkBack};
 }
 
 void HbmFrm::applyShownMonthDateColours(int i) {
     const int column = i % 7;
-    if (column == 0) {
-        setForeColor(*Text1[i], m.ColSunDateFore);
-        setBackColor(*Text1[i], m.ColSunDateBack);
-    } else if (column == 6) {
-        setForeColor(*Text1[i], m.ColSatDateFore);
-        setBackColor(*Text1[i], m.ColSatDateBack);
-    }
+    if (column == 0)
+        cellColours_[i].box[0] = {m.ColSunDateFore, m.ColSunDateBack};
+    else if (column == 6)
+        cellColours_[i].box[0] = {m.ColSatDateFore, m.ColSatDateBack};
 }
 
 void HbmFrm::applyRedDay(int i) {
-    setForeColor(*Text1[i], m.ColHolidayDateFore);
+    cellColours_[i].box[0].fore = m.ColHolidayDateFore;
 }
 
 void HbmFrm::applyToday(int i) {
-    setBackColor(*Text1[i], m.ColTodayBack);
-    setBackColor(*Text5[i], m.ColTodayBack);
+    cellColours_[i].box[0].back = m.ColTodayBack;
+    cellColours_[i].box[3].back = m.ColTodayBack;
 }
 
 void HbmFrm::applyOtherMonthColours(int i) {
-    for (CellBox* box : {Text1[i], Text2[i], Text3[i], Text5[i]})
-        setBackColor(*box, m.ColOtherMonthBack);
+    CellColours& c = cellColours_[i];
+    for (auto& box : c.box)
+        box.back = m.ColOtherMonthBack;
     const int column = i % 7;
     if (column == 0)
-        setForeColor(*Text1[i], m.ColSunDateFore);
+        c.box[0].fore = m.ColSunDateFore;
     else if (column == 6)
-        setForeColor(*Text1[i], m.ColSatDateFore);
+        c.box[0].fore = m.ColSatDateFore;
+}
+
+void HbmFrm::showCellColours() {
+    for (int i = 0; i < 42; ++i) {
+        const std::array<CellBox*, 4> boxes = {Text1[i], Text2[i], Text3[i], Text5[i]};
+        for (int k = 0; k < 4; ++k) {
+            setForeColor(*boxes[k], cellColours_[i].box[k].fore);
+            setBackColor(*boxes[k], cellColours_[i].box[k].back);
+        }
+    }
 }
 
 void HbmFrm::drawFrameLines() {

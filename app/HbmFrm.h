@@ -81,9 +81,19 @@ class HbmFrm : public Form {
     void applyRedDay(int i);
     void applyToday(int i);
     void applyOtherMonthColours(int i);
+    void showCellColours();
     void drawFrameLines();
     void fillCell(int i, const QString& pub, const QString& priv, const QString& mark);
 
+    // Text and background of a cell's four boxes: day number, public line, private line, mark.
+    struct CellColours {
+        struct Pair {
+            int fore = 0;
+            int back = 0;
+        };
+        std::array<Pair, 4> box;
+    };
+    std::array<CellColours, 42> cellColours_{};
     bool unloaded_ = false;
     std::unique_ptr<DayCellEditing> dayCells_;
     std::unique_ptr<MonthMemo> monthMemo_;
