@@ -176,4 +176,16 @@ void ColorLoad(HbmModule& m) {
         m.ui.message(colourReadFailed());
 }
 
+std::vector<qint64> schemeValues(const ColourScheme& s) {
+    return {s.ColScreenBack,   s.ColGuideFore,       s.ColCommandBack,     s.ColOtherMonthBack,
+            s.ColSunDateBack,  s.ColSunDateFore,     s.ColWeekdayDateBack, s.ColWeekdayDateFore,
+            s.ColSatDateBack,  s.ColSatDateFore,     s.ColHolidayDateBack, s.ColHolidayDateFore,
+            s.ColTodayBack,    s.ColPubLineFore,     s.ColPubLineBack,     s.ColPrivLineFore,
+            s.ColPrivLineBack, s.ColMarkFore,        s.ColMarkBack,        s.ColMemoFore,
+            s.ColMemoBack,     s.ColYearFore,        s.ColYearBack,        s.ColMonthFore,
+            s.ColMonthBack,    s.ColWeekdayHeadFore, s.ColWeekdayHeadBack, s.ColSunHeadFore,
+            s.ColSunHeadBack,  s.ColSatHeadFore,     s.ColSatHeadBack,     s.YmBorderStyle,
+            s.ColFrameLine,    s.FrameLineWidth};
+}
+
 } // namespace hibimo

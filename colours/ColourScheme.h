@@ -1,8 +1,16 @@
 #pragma once
 
+#include "colours/ColourSlots.h"
+
+#include <QtGlobal>
+#include <vector>
+
 namespace hibimo {
 
 struct HbmModule;
+
+// The 34 values of a scheme in the order of a colour file's lines 4 to 10.
+std::vector<qint64> schemeValues(const ColourScheme& s);
 
 // Every colour slot and setting to its default.
 void ColorDefaults(HbmModule& m);

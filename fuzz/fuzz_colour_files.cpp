@@ -27,18 +27,6 @@ void writeBytes(const QString& path, const uint8_t* data, size_t size) {
     file.write(reinterpret_cast<const char*>(data), static_cast<qint64>(size));
 }
 
-std::array<qint64, 34> values(const ColourScheme& s) {
-    return {s.ColScreenBack,   s.ColGuideFore,       s.ColCommandBack,     s.ColOtherMonthBack,
-            s.ColSunDateBack,  s.ColSunDateFore,     s.ColWeekdayDateBack, s.ColWeekdayDateFore,
-            s.ColSatDateBack,  s.ColSatDateFore,     s.ColHolidayDateBack, s.ColHolidayDateFore,
-            s.ColTodayBack,    s.ColPubLineFore,     s.ColPubLineBack,     s.ColPrivLineFore,
-            s.ColPrivLineBack, s.ColMarkFore,        s.ColMarkBack,        s.ColMemoFore,
-            s.ColMemoBack,     s.ColYearFore,        s.ColYearBack,        s.ColMonthFore,
-            s.ColMonthBack,    s.ColWeekdayHeadFore, s.ColWeekdayHeadBack, s.ColSunHeadFore,
-            s.ColSunHeadBack,  s.ColSatHeadFore,     s.ColSatHeadBack,     s.YmBorderStyle,
-            s.ColFrameLine,    s.FrameLineWidth};
-}
-
 // The settings file names a colour file that is then read: only let it name a file of our own
 // folder or one that does not exist, so that an input never reads a device or a stranger's file.
 bool safeToFollow(const QString& settingsPath, const QString& colourPath) {
@@ -73,12 +61,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (!ui.messages.isEmpty())
         return 0;
 
-    const auto loaded = values(m);
+    const auto loaded = schemeValues(m);
     m.ColorFile = dir.filePath(QStringLiteral("saved.ccf"));
     ColorSave(m);
     ColorDefaults(m);
     ColorLoad(m);
-    if (!ui.messages.isEmpty() || values(m) != loaded)
+    if (!ui.messages.isEmpty() || schemeValues(m) != loaded)
         std::abort();
     return 0;
 }
