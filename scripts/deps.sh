@@ -7,7 +7,7 @@ packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev
     libgtest-dev libgmock-dev
-    fonts-ipafont-gothic fonts-noto-cjk
+    fonts-ipafont-gothic
 )
 if [ "${1:-}" = "--test" ]; then
     packages+=(clang libclang-rt-14-dev xvfb xauth x11-utils openbox xdotool wmctrl imagemagick faketime poppler-utils)
