@@ -29,18 +29,39 @@ eventually() {
 }
 pass() { echo "ok: $*"; }
 
-for n in $(seq 91 120); do
-    [ -e "/tmp/.X$n-lock" ] || { display=":$n"; break; }
-done
-export DISPLAY="$display"
-Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+# Xvfb picks a free display itself and names it on fd 3: guessing a number from the lock files can
+# land on a display that another server on this machine already answers (its abstract socket has no
+# lock file), and then the window manager and the program would talk to that server.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >"$out/xvfb.log" 2>&1 &
 pids+=($!)
-for _ in $(seq 200); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-xdpyinfo >/dev/null 2>&1 || { echo "Xvfb did not start on $DISPLAY"; exit 1; }
-openbox --sm-disable >/dev/null 2>&1 &
-pids+=($!)
-for _ in $(seq 200); do wmctrl -m >/dev/null 2>&1 && break; sleep 0.1; done
-wmctrl -m >/dev/null 2>&1 || { echo "openbox did not start on $DISPLAY"; exit 1; }
+for _ in $(seq 200); do [ -s "$work/display" ] && break; sleep 0.1; done
+[ -s "$work/display" ] || { echo "Xvfb did not start:"; cat "$out/xvfb.log"; exit 1; }
+export DISPLAY=":$(head -n 1 "$work/display")"
+for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+xdpyinfo >/dev/null 2>&1 || { echo "Xvfb on $DISPLAY does not answer:"; cat "$out/xvfb.log"; exit 1; }
+
+start_wm() {
+    openbox --sm-disable "$@" >>"$out/openbox.log" 2>&1 &
+    wm=$!
+    pids+=($wm)
+    for _ in $(seq 150); do
+        wmctrl -m >/dev/null 2>&1 && return 0
+        kill -0 "$wm" 2>/dev/null || return 1
+        sleep 0.1
+    done
+    return 1
+}
+if ! start_wm; then
+    echo "openbox did not take $DISPLAY at first (running: $(kill -0 "$wm" 2>/dev/null && echo yes || echo no)); once more"
+    kill "$wm" 2>/dev/null
+    start_wm --replace || {
+        echo "openbox did not start on $DISPLAY; its output:"
+        cat "$out/openbox.log"
+        echo "root window: $(xprop -root _NET_SUPPORTING_WM_CHECK 2>&1)"
+        command -v openbox wmctrl xdotool
+        exit 1
+    }
+fi
 
 cmake --install "$build" --prefix "$folder" >/dev/null || { echo "install failed"; exit 1; }
 
