@@ -2,6 +2,8 @@
 # End to end: the installed program in a real X window (Xvfb + openbox), driven like a user would.
 # Usage: run_e2e.sh <build dir> <source dir>. Leaves screenshots in <build dir>/e2e/.
 set -uo pipefail
+# xdotool matches Japanese window titles only in a UTF-8 locale; a bare CI shell may have none.
+export LC_ALL=C.UTF-8
 build="$(cd "$1" && pwd)"
 source="$(cd "$2" && pwd)"
 out="$build/e2e"
@@ -32,7 +34,7 @@ pass() { echo "ok: $*"; }
 # Xvfb picks a free display itself and names it on fd 3: guessing a number from the lock files can
 # land on a display that another server on this machine already answers (its abstract socket has no
 # lock file), and then the window manager and the program would talk to that server.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >"$out/xvfb.log" 2>&1 &
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" >"$out/xvfb.log" 2>&1 &
 pids+=($!)
 for _ in $(seq 200); do [ -s "$work/display" ] && break; sleep 0.1; done
 [ -s "$work/display" ] || { echo "Xvfb did not start:"; cat "$out/xvfb.log"; exit 1; }
