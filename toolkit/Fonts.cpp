@@ -1,5 +1,6 @@
 #include "toolkit/Fonts.h"
 
+#include <QGuiApplication>
 #include <QStringList>
 
 namespace hibimo {
@@ -8,6 +9,9 @@ void installFontSubstitutions() {
     QFont::insertSubstitutions(MsGothic, {QStringLiteral("IPAGothic"), QStringLiteral("Noto Sans CJK JP"),
                                           QStringLiteral("Noto Sans Mono CJK JP")});
     QFont::insertSubstitutions(MsPGothic, {QStringLiteral("IPAPGothic"), QStringLiteral("Noto Sans CJK JP")});
+    // Every text of this program is Japanese, message boxes and dialogs included: with the Japanese
+    // font as the default, no text is first laid out in a Latin font that lacks the glyphs.
+    QGuiApplication::setFont(msFont(MsGothic, 9));
 }
 
 QFont msFont(const QString& family, double points, bool bold) {
