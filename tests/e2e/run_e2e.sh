@@ -33,15 +33,18 @@ pass() { echo "ok: $*"; }
 
 # Xvfb picks a free display itself and names it on fd 3: guessing a number from the lock files can
 # land on a display that another server on this machine already answers (its abstract socket has no
-# lock file), and then the window manager and the program would talk to that server.
+# lock file). -noreset: by default Xvfb resets when its last client leaves, and a client connecting
+# during the reset (openbox right after the probe below) is refused.
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" >"$out/xvfb.log" 2>&1 &
 pids+=($!)
+x_answers() { xdpyinfo >/dev/null 2>&1; }
+# Xvfb names the display once it listens; starting may take a while on a busy machine.
 for _ in $(seq 200); do [ -s "$work/display" ] && break; sleep 0.1; done
 [ -s "$work/display" ] || { echo "Xvfb did not start:"; cat "$out/xvfb.log"; exit 1; }
 export DISPLAY=":$(head -n 1 "$work/display")"
-for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-xdpyinfo >/dev/null 2>&1 || { echo "Xvfb on $DISPLAY does not answer:"; cat "$out/xvfb.log"; exit 1; }
+eventually x_answers || { echo "Xvfb on $DISPLAY does not answer:"; cat "$out/xvfb.log"; exit 1; }
 
+: >"$out/openbox.log"
 start_wm() {
     openbox --sm-disable "$@" >>"$out/openbox.log" 2>&1 &
     wm=$!
