@@ -7,12 +7,22 @@
 #include <chrono>
 #include <cstdio>
 #include <functional>
+#include <utility>
 #include <vector>
 
 namespace hibimo::bench {
 
 // Benchmarks run without a user.
 using QuietInteraction = NullInteraction;
+
+inline double median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+inline double msSince(std::chrono::steady_clock::time_point start) {
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+}
 
 // Median wall time of runs calls of work, in milliseconds.
 inline double medianMs(int runs, const std::function<void()>& work) {
@@ -21,11 +31,9 @@ inline double medianMs(int runs, const std::function<void()>& work) {
     for (int i = 0; i < runs; ++i) {
         const auto start = std::chrono::steady_clock::now();
         work();
-        times.push_back(
-            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+        times.push_back(msSince(start));
     }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
+    return median(std::move(times));
 }
 
 // One figure per line: "<name> <median> ms".

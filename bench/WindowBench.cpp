@@ -49,12 +49,15 @@ void startMainWindow(HbmFrm& frm) {
     frm.repaint();
 }
 
-// The program's own start-up ends with its first paint, not with its exit: the child prints the steady
-// clock (system-wide on Linux, so comparable across processes) once its window has been painted.
+// Nanoseconds of the steady clock, which on Linux is system-wide and so comparable across processes.
+long long steadyNs(std::chrono::steady_clock::time_point t) {
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(t.time_since_epoch()).count();
+}
+
+// The program's own start-up ends with its first paint, not with its exit: the child prints the
+// steady clock once its window has been painted.
 void printPaintedAt() {
-    std::printf("%lld\n", static_cast<long long>(std::chrono::duration_cast<std::chrono::nanoseconds>(
-                                                     std::chrono::steady_clock::now().time_since_epoch())
-                                                     .count()));
+    std::printf("%lld\n", steadyNs(std::chrono::steady_clock::now()));
     std::fflush(stdout);
 }
 
@@ -63,7 +66,7 @@ struct ProcessTimes {
     double wholeProcessMs;
 };
 
-ProcessTimes medianProcessMs(const char* self, const QStringList& args, int runs) {
+ProcessTimes medianProcessTimes(const char* self, const QStringList& args, int runs) {
     std::vector<double> painted;
     std::vector<double> whole;
     for (int i = 0; i < runs; ++i) {
@@ -74,16 +77,11 @@ ProcessTimes medianProcessMs(const char* self, const QStringList& args, int runs
         const auto start = std::chrono::steady_clock::now();
         child.start(QString::fromLocal8Bit(self), args);
         child.waitForFinished(-1);
-        const auto end = std::chrono::steady_clock::now();
+        whole.push_back(msSince(start));
         const long long paintedAt = child.readAllStandardOutput().trimmed().toLongLong();
-        const long long startedAt =
-            std::chrono::duration_cast<std::chrono::nanoseconds>(start.time_since_epoch()).count();
-        painted.push_back(static_cast<double>(paintedAt - startedAt) / 1e6);
-        whole.push_back(std::chrono::duration<double, std::milli>(end - start).count());
+        painted.push_back(static_cast<double>(paintedAt - steadyNs(start)) / 1e6);
     }
-    std::sort(painted.begin(), painted.end());
-    std::sort(whole.begin(), whole.end());
-    return {painted[painted.size() / 2], whole[whole.size() / 2]};
+    return {median(std::move(painted)), median(std::move(whole))};
 }
 
 } // namespace
@@ -139,9 +137,9 @@ void runWindowBenchmarks(const char* self) {
     report("month_step_with_repaint", stepMs);
 
     const int runs = 15;
-    const ProcessTimes bare = medianProcessMs(self, {QStringLiteral("--bare-window")}, runs);
-    const ProcessTimes bareText = medianProcessMs(self, {QStringLiteral("--bare-window-text")}, runs);
-    const ProcessTimes main = medianProcessMs(self, {QStringLiteral("--main-window"), dir.path()}, runs);
+    const ProcessTimes bare = medianProcessTimes(self, {QStringLiteral("--bare-window")}, runs);
+    const ProcessTimes bareText = medianProcessTimes(self, {QStringLiteral("--bare-window-text")}, runs);
+    const ProcessTimes main = medianProcessTimes(self, {QStringLiteral("--main-window"), dir.path()}, runs);
     report("startup_bare_qt_window_to_first_paint", bare.toFirstPaintMs);
     report("startup_bare_qt_window_with_text_to_first_paint", bareText.toFirstPaintMs);
     report("startup_first_month_to_first_paint", main.toFirstPaintMs);

@@ -9,6 +9,7 @@ inline const QString MsGothic = QStringLiteral("ＭＳ ゴシック");
 inline const QString MsPGothic = QStringLiteral("ＭＳ Ｐゴシック");
 
 // Maps the window fonts' names to the Japanese fonts installed here (IPA, then Noto Sans CJK JP).
+// The Japanese font also becomes the default font of every window and message box.
 // Called once at start-up, before any window is made.
 void installFontSubstitutions();
 
