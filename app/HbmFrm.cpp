@@ -1,6 +1,7 @@
 #include "app/HbmFrm.h"
 
 #include "calendar/HbmModule.h"
+#include "calendar/TextNumber.h"
 #include "calendar/YearFile.h"
 #include "calendar/YearLoading.h"
 #include "colours/ColourCommands.h"
@@ -26,13 +27,6 @@ constexpr int MaxYear = 9999;
 // Label5 and Label6(1) keep the colours they were designed with.
 constexpr int DesignFore = 0x404040;
 constexpr int DesignBack = 0xE0E0E0;
-
-QString twoDigits(int n) {
-    return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
-}
-QString fourDigits(int n) {
-    return QStringLiteral("%1").arg(n, 4, 10, QLatin1Char('0'));
-}
 
 // The shown text of an entry: everything after its five-character key.
 QString content(const QString& entry) {
@@ -228,7 +222,7 @@ void readToday(HbmModule& m) {
     m.CurMonth = m.TodayMonth.toInt();
     m.TodayDay = static_cast<std::int16_t>(m.TodayDayText.toInt());
     m.DispReady = false;
-    m.LoadedYear = QString::number(m.CurYear);
+    m.LoadedYear = fourDigits(m.CurYear);
 }
 } // namespace
 
@@ -290,7 +284,7 @@ void HbmFrm::navigate(int yearStep, int monthStep, bool setMemoCaption) {
     // Years outside 1..9999 have no four-digit file name: such a step does nothing.
     if (year < MinYear || year > MaxYear)
         return;
-    m.PrevYear = QString::number(m.CurYear);
+    m.PrevYear = fourDigits(m.CurYear);
     m.CurYear += yearStep;
     m.CurMonth += monthStep;
     m.NewYearText = fourDigits(year);
@@ -369,7 +363,7 @@ void HbmFrm::F_C_disp(int H_iY, int H_iM) {
     const int shownYear = Label3->caption().trimmed().toInt();
     auto loadNeighbour = [this](int neighbourYear) {
         if (neighbourYear >= MinYear && neighbourYear <= MaxYear) {
-            NbMonthLoad(m, QStringLiteral(" ") + QString::number(neighbourYear));
+            NbMonthLoad(m, QStringLiteral(" ") + fourDigits(neighbourYear));
             return;
         }
         // No year before 1 or after 9999: the neighbouring cells show their day numbers only.

@@ -1,5 +1,7 @@
+#include "app/FolderLock.h"
 #include "app/HbmFrm.h"
 #include "calendar/HbmModule.h"
+#include "calendar/Records.h"
 #include "toolkit/Fonts.h"
 #include "toolkit/Form.h"
 #include "toolkit/QtInteraction.h"
@@ -51,14 +53,10 @@ int main(int argc, char** argv) {
     const QString folder = QCoreApplication::applicationDirPath();
     hibimo::QtInteraction ui(folder);
 
-    // One program per folder: two would overwrite each other's year files.
     QLockFile lock(QDir(folder).filePath(QStringLiteral("Hibimo.lock")));
-    lock.setStaleLockTime(0);
-    if (!lock.tryLock(0)) {
-        ui.message(QStringLiteral("Hibimoはこのフォルダですでに起動しています。") + QLatin1Char('\r') +
-                   QStringLiteral("起動中のカレンダーをお使い下さい。"));
+    if (!hibimo::takeFolderLock(lock, folder, ui))
         return 1;
-    }
+    hibimo::removeLeftoverTemporaries(folder);
 
     hibimo::HbmModule m(folder, ui);
     hibimo::HbmFrm frm(m);

@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <iconv.h>
+#include <utility>
 
 namespace hibimo {
 
@@ -33,6 +34,25 @@ class Converter {
   private:
     iconv_t cd_;
 };
+
+// Single bytes the desktop platform's code page maps and glibc's table lacks; files written there
+// may hold them, so they must survive a read and a write unchanged.
+constexpr std::pair<unsigned char, char16_t> ExtraSingleBytes[] = {
+    {0x80, 0x0080}, {0xA0, 0xF8F0}, {0xFD, 0xF8F1}, {0xFE, 0xF8F2}, {0xFF, 0xF8F3}};
+
+std::optional<char16_t> extraCharacter(unsigned char byte) {
+    for (const auto& [b, c] : ExtraSingleBytes)
+        if (b == byte)
+            return c;
+    return std::nullopt;
+}
+
+std::optional<char> extraByte(QChar character) {
+    for (const auto& [b, c] : ExtraSingleBytes)
+        if (c == character.unicode())
+            return static_cast<char>(b);
+    return std::nullopt;
+}
 
 // Code units taken by the character at index i (a surrogate pair is one character).
 qsizetype characterLength(const QString& text, qsizetype i) {
@@ -69,14 +89,16 @@ template <typename OnRefused> QByteArray encode(const QString& text, OnRefused o
         // EILSEQ, or EINVAL for a lone high surrogate at the end: one character that cannot be carried.
         const qsizetype index = (in - inStart) / 2;
         const qsizetype length = characterLength(text, index);
-        onRefused(index, length);
+        const std::optional<char> extra = extraByte(text.at(index));
+        if (!extra)
+            onRefused(index, length);
         if (outLeft < 1) {
             const qsizetype written = dst - out.data();
             out.resize(out.size() + 16);
             dst = out.data() + written;
             outLeft = static_cast<size_t>(out.size() - written);
         }
-        *dst++ = '?';
+        *dst++ = extra.value_or('?');
         --outLeft;
         in += length * 2;
         inLeft -= static_cast<size_t>(length) * 2;
@@ -87,7 +109,7 @@ template <typename OnRefused> QByteArray encode(const QString& text, OnRefused o
 
 } // namespace
 
-std::optional<QString> decodeCp932(const QByteArray& bytes) {
+std::optional<QString> decodeCp932(QByteArrayView bytes) {
     if (bytes.isEmpty())
         return QString();
     Converter conv(Unicode, CodePage);
@@ -95,13 +117,22 @@ std::optional<QString> decodeCp932(const QByteArray& bytes) {
         return std::nullopt;
     // A byte of code page 932 never yields more than one UTF-16 code unit.
     QString text(bytes.size(), Qt::Uninitialized);
-    auto* in = const_cast<char*>(bytes.constData());
+    auto* in = const_cast<char*>(bytes.data());
     size_t inLeft = static_cast<size_t>(bytes.size());
     auto* dst = reinterpret_cast<char*>(text.data());
     size_t outLeft = static_cast<size_t>(text.size()) * 2;
     char* const dstStart = dst;
-    if (iconv(conv.handle(), &in, &inLeft, &dst, &outLeft) == static_cast<size_t>(-1))
-        return std::nullopt;
+    while (iconv(conv.handle(), &in, &inLeft, &dst, &outLeft) == static_cast<size_t>(-1)) {
+        const std::optional<char16_t> extra =
+            errno == EILSEQ ? extraCharacter(static_cast<unsigned char>(*in)) : std::nullopt;
+        if (!extra)
+            return std::nullopt;
+        *dst++ = static_cast<char>(*extra & 0xFF);
+        *dst++ = static_cast<char>(*extra >> 8);
+        outLeft -= 2;
+        ++in;
+        --inLeft;
+    }
     text.truncate((dst - dstStart) / 2);
     return text;
 }

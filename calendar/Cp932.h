@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <optional>
 
@@ -9,7 +10,7 @@ namespace hibimo {
 // Code page 932 as the desktop platform writes it ("～" U+FF5E, "－" U+FF0D, "①", half-width kana).
 
 // Decodes file bytes; nothing when the bytes are not valid code page 932.
-std::optional<QString> decodeCp932(const QByteArray& bytes);
+std::optional<QString> decodeCp932(QByteArrayView bytes);
 
 // Encodes text for a file. A character the code page cannot carry becomes "?", so a file is never
 // unreadable; callers that take user input check with unencodableCp932 first.

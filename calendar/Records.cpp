@@ -2,102 +2,125 @@
 
 #include "calendar/Cp932.h"
 
+#include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QSaveFile>
+#include <QStringDecoder>
+#include <algorithm>
 
 namespace hibimo {
 
 namespace {
 
-bool isBlank(QChar c) {
-    return c == QLatin1Char(' ') || c == QLatin1Char('\t');
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
 }
-bool isLineEnd(QChar c) {
-    return c == QLatin1Char('\r') || c == QLatin1Char('\n');
+bool isLineEnd(char c) {
+    return c == '\r' || c == '\n';
 }
 
-qsizetype skipBlanks(QStringView text, qsizetype pos) {
-    while (pos < text.size() && isBlank(text[pos]))
+qsizetype skipBlanks(QByteArrayView bytes, qsizetype pos) {
+    while (pos < bytes.size() && isBlank(bytes[pos]))
         ++pos;
     return pos;
 }
 
 // Position after the line end that starts at pos (CR LF, CR or LF).
-qsizetype skipLineEnd(QStringView text, qsizetype pos) {
-    if (pos < text.size() && text[pos] == QLatin1Char('\r'))
+qsizetype skipLineEnd(QByteArrayView bytes, qsizetype pos) {
+    if (pos < bytes.size() && bytes[pos] == '\r')
         ++pos;
-    if (pos < text.size() && text[pos] == QLatin1Char('\n'))
-        ++pos;
-    return pos;
-}
-
-qsizetype findLineEnd(QStringView text, qsizetype pos) {
-    while (pos < text.size() && !isLineEnd(text[pos]))
+    if (pos < bytes.size() && bytes[pos] == '\n')
         ++pos;
     return pos;
 }
 
-QString trimmedRight(QStringView text) {
-    qsizetype end = text.size();
-    while (end > 0 && isBlank(text[end - 1]))
+qsizetype findLineEnd(QByteArrayView bytes, qsizetype pos) {
+    while (pos < bytes.size() && !isLineEnd(bytes[pos]))
+        ++pos;
+    return pos;
+}
+
+// End of an unquoted record or field: the next comma or line end.
+qsizetype findSeparator(QByteArrayView bytes, qsizetype pos) {
+    while (pos < bytes.size() && bytes[pos] != ',' && !isLineEnd(bytes[pos]))
+        ++pos;
+    return pos;
+}
+
+QByteArrayView trimmedRight(QByteArrayView bytes) {
+    qsizetype end = bytes.size();
+    while (end > 0 && isBlank(bytes[end - 1]))
         --end;
-    return text.first(end).toString();
+    return bytes.first(end);
+}
+
+std::optional<QString> decodeUtf8(QByteArrayView bytes) {
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = decoder.decode(bytes);
+    if (decoder.hasError())
+        return std::nullopt;
+    return text;
+}
+
+std::optional<QString> decodeCodePage(QByteArrayView bytes) {
+    return decodeCp932(bytes);
 }
 
 } // namespace
 
+Decoder RecordReader::defaultDecoder() {
+    return decodeCodePage;
+}
+
 std::optional<QString> RecordReader::next() {
-    pos_ = skipBlanks(text_, pos_);
-    if (pos_ >= text_.size())
+    pos_ = skipBlanks(bytes_, pos_);
+    if (pos_ >= bytes_.size())
         return std::nullopt;
-    if (text_[pos_] == QLatin1Char('"')) {
-        const qsizetype close = text_.indexOf(QLatin1Char('"'), pos_ + 1);
+    QByteArrayView record;
+    if (bytes_[pos_] == '"') {
+        const qsizetype close = bytes_.indexOf('"', pos_ + 1);
         if (close < 0) {
-            pos_ = text_.size();
+            pos_ = bytes_.size();
             return std::nullopt;
         }
-        QString record = text_.mid(pos_ + 1, close - pos_ - 1).toString();
-        pos_ = skipLineEnd(text_, findLineEnd(text_, close + 1));
-        return record;
+        record = bytes_.sliced(pos_ + 1, close - pos_ - 1);
+        pos_ = skipLineEnd(bytes_, findLineEnd(bytes_, close + 1));
+    } else {
+        const qsizetype end = findSeparator(bytes_, pos_);
+        record = trimmedRight(bytes_.sliced(pos_, end - pos_));
+        pos_ = end < bytes_.size() && bytes_[end] == ',' ? end + 1 : skipLineEnd(bytes_, end);
     }
-    qsizetype end = pos_;
-    while (end < text_.size() && text_[end] != QLatin1Char(',') && !isLineEnd(text_[end]))
-        ++end;
-    QString record = trimmedRight(text_.mid(pos_, end - pos_));
-    pos_ = end < text_.size() && text_[end] == QLatin1Char(',') ? end + 1 : skipLineEnd(text_, end);
-    return record;
+    return decode_(record);
 }
 
 bool RecordReader::atEnd() const {
-    return skipBlanks(text_, pos_) >= text_.size();
+    return skipBlanks(bytes_, pos_) >= bytes_.size();
 }
 
 std::optional<QString> FieldReader::next() {
-    while (pos_ < text_.size() && (isBlank(text_[pos_]) || isLineEnd(text_[pos_])))
+    while (pos_ < bytes_.size() && (isBlank(bytes_[pos_]) || isLineEnd(bytes_[pos_])))
         ++pos_;
-    if (pos_ >= text_.size())
+    if (pos_ >= bytes_.size())
         return std::nullopt;
-    QString field;
+    QByteArrayView field;
     qsizetype end;
-    if (text_[pos_] == QLatin1Char('"')) {
-        const qsizetype close = text_.indexOf(QLatin1Char('"'), pos_ + 1);
+    if (bytes_[pos_] == '"') {
+        const qsizetype close = bytes_.indexOf('"', pos_ + 1);
         if (close < 0) {
-            pos_ = text_.size();
+            pos_ = bytes_.size();
             return std::nullopt;
         }
-        field = text_.mid(pos_ + 1, close - pos_ - 1).toString();
-        end = skipBlanks(text_, close + 1);
+        field = bytes_.sliced(pos_ + 1, close - pos_ - 1);
+        end = close + 1;
     } else {
-        end = pos_;
-        while (end < text_.size() && text_[end] != QLatin1Char(',') && !isLineEnd(text_[end]))
-            ++end;
-        field = trimmedRight(text_.mid(pos_, end - pos_));
+        end = findSeparator(bytes_, pos_);
+        field = trimmedRight(bytes_.sliced(pos_, end - pos_));
     }
     // Whatever stands between a closing quote and the separator is dropped, as a line reader would.
-    while (end < text_.size() && text_[end] != QLatin1Char(',') && !isLineEnd(text_[end]))
-        ++end;
-    pos_ = end < text_.size() && text_[end] == QLatin1Char(',') ? end + 1 : skipLineEnd(text_, end);
-    return field;
+    end = findSeparator(bytes_, end);
+    pos_ = end < bytes_.size() && bytes_[end] == ',' ? end + 1 : skipLineEnd(bytes_, end);
+    return decodeCp932(field);
 }
 
 std::optional<qint64> FieldReader::nextNumber(qint64 min, qint64 max) {
@@ -115,36 +138,66 @@ QString quotedRecord(const QString& text) {
     return QLatin1Char('"') + withoutDoubleQuotes(text) + QLatin1String("\"\r\n");
 }
 
-std::optional<QString> readTextFile(const QString& path) {
+std::optional<QByteArray> readFileBytes(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    const QByteArray bytes = file.readAll();
+    QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return std::nullopt;
-    return decodeCp932(bytes);
+    return bytes;
 }
 
-bool writeTextFile(const QString& path, const QString& text) {
+bool writeFileBytes(const QString& path, QByteArrayView bytes) {
     QSaveFile file(path);
     // Unbuffered, so that a short write (disk full, size limit) shows in write()'s count: Qt's
     // buffered flush reports a partly written file as complete and commit() would install it.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return false;
-    const QByteArray bytes = encodeCp932(text);
-    if (file.write(bytes) != bytes.size()) {
+    if (file.write(bytes.data(), bytes.size()) != bytes.size()) {
         file.cancelWriting();
         return false;
     }
     return file.commit();
 }
 
+bool writeTextFile(const QString& path, const QString& text) {
+    return writeFileBytes(path, encodeCp932(text));
+}
+
+QString folderNotWritableMessage(const QString& folder) {
+    return QStringLiteral("このフォルダにファイルを書き込めないため、Hibimoを起動できません。") +
+           QLatin1Char('\r') + QDir::toNativeSeparators(folder) + QLatin1Char('\r') +
+           QStringLiteral("フォルダへの書き込みが許可されているか、ディスクに空きがあるかを確認下さい。");
+}
+
+void removeLeftoverTemporaries(const QString& folder) {
+    // The save's temporary is the file's own name and six random letters or digits.
+    static const QRegularExpression ours(QStringLiteral(
+        R"(^(HB\d{4,}\.hbd|HBHolyD\.dat|HBBirth\.dat|HB(HolyD|Birth)\.dat\.bak|Hibimo\.ini|.+\.ccf)\.[A-Za-z0-9]{6}$)"));
+    const QDir dir(folder);
+    for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden))
+        if (ours.match(name).hasMatch())
+            QFile::remove(dir.filePath(name));
+}
+
+Decoder listFileDecoder(QByteArrayView bytes) {
+    const bool ascii = std::all_of(bytes.begin(), bytes.end(), [](char c) { return (c & 0x80) == 0; });
+    if (!ascii && decodeUtf8(bytes))
+        return decodeUtf8;
+    return decodeCodePage;
+}
+
 std::optional<QString> readListFile(const QString& path) {
-    const std::optional<QString> text = readTextFile(path);
-    if (!text)
+    const std::optional<QByteArray> bytes = readFileBytes(path);
+    if (!bytes)
         return std::nullopt;
-    RecordReader reader(*text);
-    return reader.next();
+    const Decoder decode = listFileDecoder(*bytes);
+    QByteArrayView view(*bytes);
+    // Some editors begin a UTF-8 file with a byte order mark; it is no part of the record.
+    if (decode == decodeUtf8 && view.startsWith("\xEF\xBB\xBF"))
+        view = view.sliced(3);
+    return RecordReader(view, decode).next();
 }
 
 bool writeListFile(const QString& path, const QString& text) {

@@ -43,4 +43,8 @@ QString twoDigits(int number) {
     return number >= 0 && number < 10 ? QLatin1Char('0') + QString::number(number) : QString::number(number);
 }
 
+QString fourDigits(int number) {
+    return QStringLiteral("%1").arg(number, 4, 10, QLatin1Char('0'));
+}
+
 } // namespace hibimo

@@ -16,4 +16,7 @@ QStringView textChars(QStringView text, qsizetype start, qsizetype length);
 // A number as two digits ("07"), or its plain digits when it has more.
 QString twoDigits(int number);
 
+// A year as the four digits of its file name and its captions ("0999"): one year, one file.
+QString fourDigits(int number);
+
 } // namespace hibimo

@@ -20,6 +20,9 @@ QString yearFilePath(const HbmModule& m, const QString& yyyy) {
     for (QChar c : yyyy)
         if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
             year += c;
+    // "999" and "0999" are one year and must name one file.
+    if (!year.isEmpty() && year.size() < 4)
+        year = year.rightJustified(4, QLatin1Char('0'));
     return m.filePath(QStringLiteral("HB") + year + QStringLiteral(".hbd"));
 }
 

@@ -6,7 +6,7 @@ namespace hibimo {
 
 struct HbmModule;
 
-// Path of the year calendar file "HB<yyyy>.hbd" (blanks around the year removed).
+// Path of the year calendar file "HB<yyyy>.hbd": the year's digits, at least four of them.
 QString yearFilePath(const HbmModule& m, const QString& yyyy);
 
 // Text of the year calendar file for the current DayItem/PubLine/PrivLine.

@@ -18,7 +18,7 @@ namespace {
 // Counts records as they are read, so that a failure names the record at fault.
 class CountingReader {
   public:
-    explicit CountingReader(QStringView text) : reader_(text) {}
+    explicit CountingReader(QByteArrayView bytes) : reader_(bytes) {}
     std::optional<QString> next() {
         ++count_;
         return reader_.next();
@@ -56,18 +56,18 @@ QString lineText(const QString& record) {
 
 enum class Opened { Read, Missing, Unreadable };
 
-Opened openYearFile(const HbmModule& m, const QString& yyyy, QString& text) {
+Opened openYearFile(const HbmModule& m, const QString& yyyy, QByteArray& bytes) {
     const QString path = yearFilePath(m, yyyy);
-    if (std::optional<QString> read = readTextFile(path)) {
-        text = std::move(*read);
+    if (std::optional<QByteArray> read = readFileBytes(path)) {
+        bytes = std::move(*read);
         return Opened::Read;
     }
     return QFile::exists(path) ? Opened::Unreadable : Opened::Missing;
 }
 
 // Reads the whole file into the loaded year's tables; the number of the failing record, or 0.
-int readYear(HbmModule& m, const QString& text) {
-    CountingReader reader(text);
+int readYear(HbmModule& m, QByteArrayView bytes) {
+    CountingReader reader(bytes);
     std::optional<QString> record = reader.next();
     for (; record && isEntry(*record); record = reader.next()) {
         const std::optional<EntryPosition> p = entryPosition(*record);
@@ -114,11 +114,11 @@ int neighbourMonth(const HbmModule& m) {
 }
 
 // Reads the neighbour's month as far as the file allows; a damaged file leaves what was read.
-void readNeighbourMonth(HbmModule& m, const QString& text) {
+void readNeighbourMonth(HbmModule& m, QByteArrayView bytes) {
     const int wanted = neighbourMonth(m);
     if (wanted == 0)
         return;
-    CountingReader reader(text);
+    CountingReader reader(bytes);
     std::optional<QString> record = reader.next();
     for (; record && isEntry(*record); record = reader.next()) {
         if (numberFromText(textChars(*record, 0, 2)) != wanted)
@@ -180,8 +180,8 @@ QString withoutBlanks(const QString& text) {
 
 void YearLoad(HbmModule& m, const QString& yyyy) {
     m.DayItem = {};
-    QString text;
-    switch (openYearFile(m, yyyy, text)) {
+    QByteArray bytes;
+    switch (openYearFile(m, yyyy, bytes)) {
     case Opened::Missing:
         m.ui.message(QStringLiteral("カレンダーファイル ") + yyyy + QStringLiteral("年分は未作成なので") +
                          QStringLiteral("作成します。"),
@@ -197,16 +197,16 @@ void YearLoad(HbmModule& m, const QString& yyyy) {
     case Opened::Read:
         break;
     }
-    if (const int failed = readYear(m, text))
+    if (const int failed = readYear(m, bytes))
         reportDamagedYear(m, yyyy, failed);
 }
 
 void NbMonthLoad(HbmModule& m, const QString& yyyy) {
     m.NbDayItem = {};
-    QString text;
-    switch (openYearFile(m, yyyy, text)) {
+    QByteArray bytes;
+    switch (openYearFile(m, yyyy, bytes)) {
     case Opened::Read:
-        readNeighbourMonth(m, text);
+        readNeighbourMonth(m, bytes);
         return;
     case Opened::Unreadable:
         // The neighbour only decorates the grid: a damaged file is left alone, and the user meets

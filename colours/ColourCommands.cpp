@@ -1,6 +1,7 @@
 #include "colours/ColourCommands.h"
 
 #include "app/HbmFrm.h"
+#include "calendar/Cp932.h"
 #include "calendar/HbmModule.h"
 #include "calendar/YearFile.h"
 #include "colours/ColourScheme.h"
@@ -16,6 +17,37 @@ const QString ColourCommands::Reminder =
 const QString ColourCommands::SaveFilter = QStringLiteral("配色設定File *.ccf|*.ccf|");
 const QString ColourCommands::LoadFilter = QStringLiteral("配色設定File *.ccf|*.ccf|All *.*|*.*|");
 
+namespace {
+
+// Characters of a path that the settings and colour files cannot carry: a stored path with them
+// would lead nowhere at the next start.
+QString unstorableInPath(const QString& path) {
+    QString refused = unencodableCp932(path);
+    if (path.contains(QLatin1Char('"')))
+        refused += QLatin1Char('"');
+    return refused;
+}
+
+QString folderUnstorableMessage(const QString& characters) {
+    return QStringLiteral("このプログラムのフォルダ名には、ファイルに保存できない文字があります: ") +
+           characters + QStringLiteral("\r") +
+           QStringLiteral("配色設定ファイルの場所を記録できないため、次回の起動では既定の配色になります。") +
+           QStringLiteral("\r") + QStringLiteral("フォルダ名を英数字などに変えて下さい。");
+}
+
+} // namespace
+
+QString ColourCommands::askFileName(bool save) {
+    HbmModule& m = frm_.m;
+    for (;;) {
+        const QString name = save ? m.ui.saveFileName(SaveFilter) : m.ui.openFileName(LoadFilter);
+        const QString refused = unstorableInPath(name);
+        if (refused.isEmpty())
+            return name;
+        m.ui.message(unstorableCharactersMessage(refused));
+    }
+}
+
 void ColourCommands::connectSignals() {
     for (int k = 0; k < int(frm_.LblColor.size()); ++k)
         QObject::connect(frm_.LblColor[k], &Label::Click, &frm_, [this, k] { LblColor_Click(k); });
@@ -25,6 +57,8 @@ void ColourCommands::LblColor_Click(int Index) {
     HbmModule& m = frm_.m;
     if (PCwrite(m, m.LoadedYear))
         m.LoadedYearChanged = false;
+    if (const QString refused = unstorableInPath(m.folder); !refused.isEmpty())
+        m.ui.message(folderUnstorableMessage(refused));
     switch (Index) {
     case 0:
         editColours();
@@ -53,7 +87,7 @@ void ColourCommands::editColours() {
 
 void ColourCommands::saveScheme() {
     HbmModule& m = frm_.m;
-    const QString name = m.ui.saveFileName(SaveFilter);
+    const QString name = askFileName(true);
     if (name.isEmpty())
         return;
     m.ColorFile = name;
@@ -62,7 +96,7 @@ void ColourCommands::saveScheme() {
 
 void ColourCommands::loadScheme() {
     HbmModule& m = frm_.m;
-    const QString name = m.ui.openFileName(LoadFilter);
+    const QString name = askFileName(false);
     if (name.isEmpty())
         return;
     m.ColorFile = name;

@@ -24,6 +24,9 @@ class ColourCommands {
     void editColours();
     void saveScheme();
     void loadScheme();
+    // A colour file's name from the file dialog, asked again while the settings and colour files
+    // could not store it; empty when cancelled.
+    QString askFileName(bool save);
 
     HbmFrm& frm_;
 };

@@ -90,8 +90,8 @@ QString colourFileText(const ColourScheme& s) {
 }
 
 // Applies each value as soon as it is read, so that a file broken half-way keeps what came before.
-bool readColourFile(const QString& text, ColourScheme& s) {
-    FieldReader fields(text);
+bool readColourFile(QByteArrayView bytes, ColourScheme& s) {
+    FieldReader fields(bytes);
     const auto path = fields.next();
     if (!path)
         return false;
@@ -135,12 +135,12 @@ void ColorDefaults(HbmModule& m) {
 }
 
 void SettingsRead(HbmModule& m) {
-    const auto text = readTextFile(m.filePath(SettingsFileName));
-    if (!text) {
+    const auto bytes = readFileBytes(m.filePath(SettingsFileName));
+    if (!bytes) {
         m.ui.message(settingsReadFailed());
         return;
     }
-    FieldReader fields(*text);
+    FieldReader fields(*bytes);
     const auto colourFile = fields.next();
     if (!colourFile) {
         m.ui.message(settingsReadFailed());
@@ -171,8 +171,8 @@ void ColorSave(HbmModule& m) {
 }
 
 void ColorLoad(HbmModule& m) {
-    const auto text = m.ColorFile.isEmpty() ? std::nullopt : readTextFile(m.ColorFile);
-    if (!text || !readColourFile(*text, m))
+    const auto bytes = m.ColorFile.isEmpty() ? std::nullopt : readFileBytes(m.ColorFile);
+    if (!bytes || !readColourFile(*bytes, m))
         m.ui.message(colourReadFailed());
 }
 

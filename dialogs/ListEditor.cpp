@@ -6,6 +6,7 @@
 #include "toolkit/Fonts.h"
 #include "toolkit/Interaction.h"
 
+#include <QFileInfo>
 #include <algorithm>
 
 namespace hibimo {
@@ -24,6 +25,12 @@ QString loadFailureMessage(const QString& fileName) {
 QString saveFailureMessage(const QString& fileName) {
     return fileName + QStringLiteral("の作成に失敗しました。") +
            QStringLiteral("考えられる原因はディスクの容量不足（数KB）です。");
+}
+
+QString keptAsBackupMessage(const QString& fileName) {
+    return fileName + QStringLiteral("は読み込めなかったため、元のファイルを") + fileName +
+           QStringLiteral(".bakとして残しました。") + QLatin1Char('\r') +
+           QStringLiteral("必要なら、その内容をこの一覧に写して下さい。");
 }
 
 } // namespace
@@ -79,8 +86,11 @@ void ListEditor::fitGuidance(std::initializer_list<Label*> column) {
 }
 
 void ListEditor::Form_Load() {
-    const auto text = readListFile(m.filePath(kind_.fileName));
+    const QString path = m.filePath(kind_.fileName);
+    const auto text = readListFile(path);
     if (!text) {
+        // What the user wrote there may still be worth having: it is kept before the sample replaces it.
+        unreadableFileExists_ = QFileInfo(path).size() > 0;
         m.ui.message(loadFailureMessage(kind_.fileName));
         return;
     }
@@ -102,12 +112,27 @@ void ListEditor::Form_Unload(int& Cancel) {
         Text1->setText(typed);
     }
     const QString stored = trimListText(typed);
+    if (unreadableFileExists_ && !keepUnreadableFile()) {
+        m.ui.message(saveFailureMessage(kind_.fileName));
+        Cancel = 1;
+        return;
+    }
     if (!writeListFile(m.filePath(kind_.fileName), stored)) {
         m.ui.message(saveFailureMessage(kind_.fileName));
         Cancel = 1;
         return;
     }
     ListText = stored;
+}
+
+bool ListEditor::keepUnreadableFile() {
+    const QString path = m.filePath(kind_.fileName);
+    const std::optional<QByteArray> bytes = readFileBytes(path);
+    if (!bytes || !writeFileBytes(path + QStringLiteral(".bak"), *bytes))
+        return false;
+    unreadableFileExists_ = false;
+    m.ui.message(keptAsBackupMessage(kind_.fileName));
+    return true;
 }
 
 void ListEditor::Command1_Click() {

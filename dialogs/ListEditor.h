@@ -54,7 +54,11 @@ class ListEditor : public Form {
     void fitGuidance(std::initializer_list<Label*> column);
 
   private:
+    // Copies the file that could not be read to "<name>.bak"; false when that failed.
+    bool keepUnreadableFile();
+
     ListEditorKind kind_;
+    bool unreadableFileExists_ = false;
 };
 
 } // namespace hibimo

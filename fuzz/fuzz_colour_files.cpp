@@ -30,10 +30,10 @@ void writeBytes(const QString& path, const uint8_t* data, size_t size) {
 // The settings file names a colour file that is then read: only let it name a file of our own
 // folder or one that does not exist, so that an input never reads a device or a stranger's file.
 bool safeToFollow(const QString& settingsPath, const QString& colourPath) {
-    const auto text = readTextFile(settingsPath);
-    if (!text)
+    const auto bytes = readFileBytes(settingsPath);
+    if (!bytes)
         return true;
-    const auto named = FieldReader(*text).next();
+    const auto named = FieldReader(*bytes).next();
     return !named || named->isEmpty() || *named == colourPath || !QFileInfo::exists(*named);
 }
 

@@ -48,8 +48,7 @@ std::unique_ptr<HbmModule> Fixture::reread(const QString& year) {
 }
 
 QStringList records(const QByteArray& bytes) {
-    const QString text = decodeCp932(bytes).value_or(QString());
-    RecordReader reader(text);
+    RecordReader reader(bytes);
     QStringList list;
     while (std::optional<QString> record = reader.next())
         list << *record;

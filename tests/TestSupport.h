@@ -8,6 +8,18 @@
 #include <QString>
 #include <QTemporaryDir>
 #include <memory>
+#include <ostream>
+
+// GoogleTest prints a failing QString as its text, not as its code units.
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}
+inline void PrintTo(const QStringList& list, std::ostream* os) {
+    *os << '{';
+    for (const QString& text : list)
+        *os << ' ' << '"' << text.toStdString() << '"';
+    *os << " }";
+}
 
 namespace hibimo::test {
 

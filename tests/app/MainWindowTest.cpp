@@ -1,6 +1,7 @@
 #include "tests/TestSupport.h"
 #include "toolkit/Colours.h"
 
+#include <QDir>
 #include <QFile>
 #include <gtest/gtest.h>
 
@@ -195,6 +196,40 @@ TEST(MainWindowNavigation, YearsStayWithinOneToNineNineNineNine) {
         const int next = w.dayNumbers().lastIndexOf("31") + 1; // as January 10000 after December 9999
         EXPECT_EQ(f.Text1[next]->text() + f.Text2[next]->text(), "1") << row.name << ": day numbers only";
     }
+}
+
+TEST(MainWindowNavigation, AYearBelowOneThousandHasOneFileHoweverItIsReached) {
+    struct Row {
+        const char* name;
+        QDate today;
+        bool monthButton;
+        int index;
+        QStringList files;
+    } rows[] = {
+        {"start-up in 999, month +1 to December", QDate(999, 11, 15), true, 1, {"HB0999.hbd", "HB1000.hbd"}},
+        {"January 1000, month -1 to 999", QDate(1000, 1, 15), true, 0, {"HB0999.hbd", "HB1000.hbd"}},
+        {"999, year +1", QDate(999, 6, 15), false, 1, {"HB0999.hbd", "HB1000.hbd"}},
+        {"1000, year -1", QDate(1000, 6, 15), false, 0, {"HB0999.hbd", "HB1000.hbd"}},
+        {"year 1, month +1", QDate(1, 1, 15), true, 1, {"HB0001.hbd"}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        Calendar w(row.today);
+        HbmFrm& f = w.f();
+        if (row.monthButton)
+            f.Command1_Click(row.index);
+        else
+            f.Command2_Click(row.index);
+        f.close();
+        EXPECT_EQ(QDir(w.dir.path()).entryList({"HB*.hbd"}, QDir::Files, QDir::Name), row.files);
+    }
+    Calendar w(QDate(999, 12, 15));
+    w.pasteMemo("歳末");
+    w.f().Command1_Click(0);
+    w.f().Command1_Click(1);
+    EXPECT_EQ(w.f().Text4->toPlainText(), "歳末") << "the memo of December 999 is still there";
+    w.f().close();
+    EXPECT_EQ(w.reread("999")->DayItem[11][0][0], "12000歳末");
 }
 
 TEST(MainWindowShutDown, RunsOnceHoweverTheProgramEnds) {

@@ -4,6 +4,7 @@
 #include "calendar/Cp932.h"
 #include "tests/TestSupport.h"
 
+#include <QDir>
 #include <gtest/gtest.h>
 
 namespace hibimo {
@@ -27,6 +28,16 @@ TEST(Cp932, CharactersRoundTripThroughTheDesktopBytes) {
     }
 }
 
+// The desktop platform maps these single bytes; glibc's table does not.
+TEST(Cp932, SingleBytesOutsideGlibcsTableRoundTrip) {
+    const QByteArray bytes("a\x80\xa0\xfd\xfe\xff\x82\xa0");
+    const QString text = QString::fromUtf16(u"a\u0080\uF8F0\uF8F1\uF8F2\uF8F3") + QString::fromUtf8("あ");
+    EXPECT_EQ(decodeCp932(bytes), text);
+    EXPECT_EQ(encodeCp932(text).toHex(' '), bytes.toHex(' '));
+    EXPECT_TRUE(unencodableCp932(text).isEmpty());
+    EXPECT_FALSE(decodeCp932("\x81\xff").has_value()) << "a lead byte still needs its trail byte";
+}
+
 TEST(Cp932, UnencodableCharactersAreListedOnceAndBadBytesDecodeToNothing) {
     const QString text = QString::fromUtf8("a😀b𠮷c😀") + QChar(0xD800);
     EXPECT_EQ(encodeCp932(text), QByteArray("a?b?c??"));
@@ -47,10 +58,11 @@ TEST(RecordReader, ReadsQuotedAndUnquotedRecords) {
         {"unquoted ends at comma or line end", "abc  ,def\r\nghi\r\n", {"abc", "def", "ghi"}},
         {"unterminated quote is no record", "\"a\"\r\n\"open", {"a"}},
         {"empty text", "", {}},
+        {"undecodable byte after a closing quote never read", "\"a\"\x85\x40\r\n\"b\"", {"a", "b"}},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
-        const QString text = QString::fromUtf8(row.text);
+        const QByteArray text = encodeCp932(QString::fromUtf8(row.text));
         RecordReader reader(text);
         QStringList read;
         while (std::optional<QString> record = reader.next())
@@ -58,6 +70,21 @@ TEST(RecordReader, ReadsQuotedAndUnquotedRecords) {
         EXPECT_EQ(read, row.records);
         EXPECT_TRUE(reader.atEnd());
     }
+}
+
+TEST(RecordReader, AnUndecodableRecordIsTheOnlyOneLost) {
+    RecordReader reader(QByteArray("\"a\"\r\n\"b\x85\x40\"\r\n\"c\"\r\n"));
+    EXPECT_EQ(reader.next(), "a");
+    EXPECT_EQ(reader.next(), std::nullopt);
+    EXPECT_EQ(reader.next(), "c");
+}
+
+TEST(FieldReader, AnUndecodableFieldFailsWhereItStands) {
+    FieldReader fields(QByteArray("\"a\",12\r\n\"\x85\x40\",3\r\n"));
+    EXPECT_EQ(fields.next(), "a");
+    EXPECT_EQ(fields.nextNumber(0, 99), 12);
+    EXPECT_EQ(fields.next(), std::nullopt);
+    EXPECT_EQ(fields.nextNumber(0, 99), 3);
 }
 
 TEST(ListFile, WritesOneQuotedRecordAndReadsOnlyWhatIsThere) {
@@ -72,11 +99,30 @@ TEST(ListFile, WritesOneQuotedRecordAndReadsOnlyWhatIsThere) {
         {encodeCp932("**01/01元旦,x\r\n*01/02初夢\r\n"), "**01/01元旦"}, // edited by hand, unquoted
         {"", std::nullopt},
         {"\"\x81\"\r\n", std::nullopt},
+        {"\"**01/01\x8c\xb3\x92\x55\"\r\n\x81", "**01/01元旦"}, // junk the reader never reaches
+        {"\"**01/01元旦\r\n*05/03憲法記念日\"\r\n", "**01/01元旦\r\n*05/03憲法記念日"}, // UTF-8
+        {"\xef\xbb\xbf\"**01/01元旦\"\n", "**01/01元旦"}, // UTF-8 with a byte order mark
+        {"\"**01/01 new year\"\r\n", "**01/01 new year"}, // ASCII is the same either way
     };
     for (const auto& [bytes, expected] : rows) {
         f.writeBytes("l.dat", bytes);
         EXPECT_EQ(readListFile(f.path("l.dat")), expected) << bytes.toHex(' ').toStdString();
     }
+}
+
+TEST(LeftoverTemporaries, OnlyTheTemporariesOfOurOwnSavesAreRemoved) {
+    test::Fixture f;
+    const QStringList removed = {"HB2024.hbd.OPBrRV",      "HB0999.hbd.a1B2c3", "HBHolyD.dat.zzzzzz",
+                                 "HBBirth.dat.bak.QWERTY", "Hibimo.ini.000000", "配色.ccf.Ab12Cd"};
+    const QStringList kept = {"HB2024.hbd",        "HBHolyD.dat.bak",     "HB2024.hbd.OPBrR",
+                              "notes.txt.OPBrRV",  "HB2024.hbd.OPBrRV.x", "HBHolyD.dat.ab-cd1",
+                              "Hibimo.lock.Ab12Cd"};
+    for (const QString& name : removed + kept)
+        f.writeBytes(name, "x");
+    removeLeftoverTemporaries(f.dir.path());
+    QStringList expected = kept;
+    expected.sort();
+    EXPECT_EQ(QDir(f.dir.path()).entryList(QDir::Files, QDir::Name), expected);
 }
 
 } // namespace

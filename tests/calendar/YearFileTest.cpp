@@ -95,6 +95,34 @@ QString tail(int count = 744) {
     return text;
 }
 
+// A whole file whose record `record` (counted from 1, the marker being 1) holds bytes that code
+// page 932 cannot decode.
+QByteArray undecodableAt(int record) {
+    QByteArray bytes = encodeCp932(tail());
+    qsizetype pos = 0;
+    for (int i = 1; i < record; ++i)
+        pos = bytes.indexOf("\r\n", pos) + 2;
+    bytes.insert(pos + 3, "\x85\x40");
+    return bytes;
+}
+
+TEST(YearLoad, BytesNoRecordReachesSpoilNothing) {
+    const struct {
+        const char* name;
+        QByteArray bytes;
+    } rows[] = {
+        {"a stray lead byte after the last record", encodeCp932(tail()) + "\x81"},
+        {"after a closing quote", encodeCp932(tail()).replace("\"TTTTT\"", "\"TTTTT\"\x85\x40")},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        test::Fixture f;
+        f.writeBytes("HB2024.hbd", row.bytes);
+        YearLoad(f.m(), "2024");
+        EXPECT_TRUE(f.ui.calls.isEmpty());
+    }
+}
+
 TEST(YearLoad, ADamagedFileNamesTheRecordAndEndsTheProgramWithoutWriting) {
     const struct {
         const char* name;
@@ -111,6 +139,8 @@ TEST(YearLoad, ADamagedFileNamesTheRecordAndEndsTheProgramWithoutWriting) {
         {"key not a number", encodeCp932("\"ab010b\"\r\n" + tail()), 1},
         {"unterminated quote", "\"TTTTT\"\r\n\"T2PubL0101", 2},
         {"not code page 932", "\"\x81\"\r\n", 1},
+        {"undecodable inside record 134", undecodableAt(134), 134},
+        {"undecodable inside the marker", undecodableAt(1), 1},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);

@@ -5,6 +5,8 @@
 #include "tests/TestSupport.h"
 #include "toolkit/Colours.h"
 
+#include <QDir>
+#include <QFile>
 #include <QTest>
 #include <climits>
 #include <gtest/gtest.h>
@@ -62,6 +64,42 @@ TEST(ColourCommands, LdShowsAFaultyFileAsReadAndSavThenLdRestoresTheWholeScheme)
     EXPECT_EQ(w.m().ColorFile, mine);
     EXPECT_EQ(w.sundayDateFore(), 1005);
     EXPECT_EQ(backColor(*w.frm), 1000);
+}
+
+TEST(ColourCommands, PathsTheFilesCannotHoldAreRefusedAndAskedAgain) {
+    const struct {
+        const char* name;
+        bool save;
+        QString file;
+        QString refused;
+    } rows[] = {
+        {"Sav, a letter outside the code page", true, "café.ccf", "é"},
+        {"Sav, a double quote", true, "a\"b.ccf", "\""},
+        {"Ld, a letter outside the code page", false, "😀.ccf", "😀"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        Window w;
+        w.writeText("ok.ccf", colourFile());
+        w.ui.fileAnswers = {w.path(row.file), w.path("ok.ccf")};
+        w.click(row.save ? 1 : 2);
+        EXPECT_EQ(w.ui.messageTexts(), QStringList{unstorableCharactersMessage(row.refused)});
+        const QString ask = row.save ? "save" : "open";
+        EXPECT_EQ(w.ui.calls, (QStringList{ask, "message", ask}));
+        EXPECT_FALSE(QFile::exists(w.path(row.file)));
+        // Ld takes the stored path from the file it loads.
+        EXPECT_EQ(w.m().ColorFile, row.save ? w.path("ok.ccf") : "stored.ccf");
+    }
+}
+
+TEST(ColourCommands, AFolderTheFilesCannotNameIsToldAtEveryColourCommand) {
+    Window w;
+    ASSERT_TRUE(QDir(w.dir.path()).mkdir("Hibimo😀"));
+    w.m().folder = w.path("Hibimo😀");
+    w.click(1); // the save dialog cancelled
+    ASSERT_EQ(w.ui.messages.size(), 1u);
+    EXPECT_TRUE(w.ui.messages[0].text.startsWith(
+        "このプログラムのフォルダ名には、ファイルに保存できない文字があります: 😀\r"));
 }
 
 } // namespace

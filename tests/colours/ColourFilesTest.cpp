@@ -53,6 +53,23 @@ TEST_F(ColourFiles, DefaultSchemeIsWrittenByteForByte) {
                                    "0\r\n"
                                    "10526880,2\r\n"
                                    "\"Dummy\"\r\n\"Dummy\"\r\n\"Dummy\"\r\n\"Dummy\"\r\n")));
+    // The scheme installed beside the program is this file, made for the folder it lands in.
+    QFile delivered(QStringLiteral(HIBIMO_SOURCE_DIR "/data/Default.ccf"));
+    ASSERT_TRUE(delivered.open(QIODevice::ReadOnly));
+    EXPECT_EQ(delivered.readAll().replace("@HIBIMO_FOLDER@", fx.dir.path().toUtf8()),
+              fx.bytes(QStringLiteral("Default.ccf")));
+}
+
+TEST_F(ColourFiles, AnUndecodableFieldFailsThereLikeAnyBadField) {
+    QByteArray bytes = encodeCp932(colourFile(Grouped));
+    bytes.replace("1009", "\x85\x40");
+    ColorDefaults(m);
+    fx.writeBytes(QStringLiteral("in.ccf"), bytes);
+    m.ColorFile = fx.path(QStringLiteral("in.ccf"));
+    ColorLoad(m);
+    EXPECT_EQ(fx.ui.messageTexts(), QStringList{ColourFileFaulty});
+    EXPECT_EQ(values(m), fromFile(9));
+    EXPECT_EQ(m.ColorFile, QStringLiteral("stored.ccf"));
 }
 
 TEST_F(ColourFiles, ReadingAppliesWhatCameBeforeAFault) {

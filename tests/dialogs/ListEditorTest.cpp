@@ -1,4 +1,5 @@
 // The two list editors: loading, the closing check, saving.
+#include "calendar/Cp932.h"
 #include "calendar/Records.h"
 #include "dialogs/HbmBirth.h"
 #include "dialogs/HbmHoliD.h"
@@ -50,8 +51,22 @@ TEST_P(Editor, AnUnreadableFileGivesTheSampleWhichIsSavedUnchanged) {
     EXPECT_EQ(fx.ui.messageTexts(), QStringList({message, message, message}));
     EXPECT_EQ(editor->Text1->text(), sample());
     EXPECT_TRUE(closeWith(sample()));
-    EXPECT_TRUE(fx.ui.messages.empty());
+    EXPECT_EQ(fx.ui.messageTexts(),
+              QStringList{file() + "は読み込めなかったため、元のファイルを" + file() +
+                          ".bakとして残しました。\r必要なら、その内容をこの一覧に写して下さい。"});
+    EXPECT_EQ(fx.bytes(file() + ".bak"), QByteArray("\"open quote")) << "kept before the sample replaced it";
     EXPECT_EQ(readListFile(fx.path(file())), trimListText(sample()));
+}
+
+// A list saved as UTF-8 by a text editor is the user's list, not a damaged one.
+TEST_P(Editor, AUtf8FileIsReadAndSavedBackInTheCodePage) {
+    fx.writeBytes(file(), "\"" + entry().toUtf8() + "\r\n\"");
+    open();
+    EXPECT_TRUE(fx.ui.messages.empty());
+    EXPECT_EQ(editor->Text1->text(), entry() + "\r\n");
+    EXPECT_TRUE(closeWith(editor->Text1->text()));
+    EXPECT_EQ(fx.bytes(file()), "\"" + encodeCp932(entry()) + "\"\r\n");
+    EXPECT_FALSE(QFile::exists(fx.path(file() + ".bak")));
 }
 
 TEST_P(Editor, AFailedCheckOrSaveKeepsTheWindowOpenWithTheText) {

@@ -70,10 +70,11 @@ fi
 
 cmake --install "$build" --prefix "$folder" >/dev/null || { echo "install failed"; exit 1; }
 
+# start_program [program folder] [today]
 start_program() {
     # libfaketime preloaded straight into the program (the faketime command would stand between it and
     # the signals sent to it); "@" starts the clock there and lets it run, so Qt's timers work.
-    (cd "$work" && LD_PRELOAD="$libfaketime" FAKETIME="@2024-12-15 10:00:00" exec "$folder/hibimo" \
+    (cd "$work" && LD_PRELOAD="$libfaketime" FAKETIME="@${2:-2024-12-15} 10:00:00" exec "${1:-$folder}/hibimo" \
         >"$out/program.log" 2>&1) &
     program=$!
 }
@@ -262,6 +263,41 @@ sleep 0.5
 sunday_green() { [ "$(pixels_of green-sundays '#00AA00' 77 30 111 187)" -gt 5 ] 2>/dev/null; }
 eventually sunday_green && pass "the restarted calendar shows green Sundays" || fail "Sundays are not green"
 close_program || fail "the program did not end"
+
+# ---- 8. A restart with the delivered Default.ccf and a stray byte after the year's last record: no
+# message at all, the calendar simply opens.
+[ -f "$folder/Default.ccf" ] && pass "Default.ccf was delivered" || fail "no Default.ccf in the folder"
+cp "$work/expected.ini" "$folder/Hibimo.ini"
+printf '\x81' >>"$folder/HB2024.hbd"
+start_program
+win=$(main_window)
+sleep 1
+message=$(xdotool search --onlyvisible --name '^Hibimo$|年分作成|異常' 2>/dev/null | head -n 1)
+[ -n "$win" ] && [ -z "$message" ] && pass "a restart shows no message" \
+    || { fail "a restart showed a message or no window"; import -window root "$out/restart-message.png"; }
+answer_messages
+close_program || fail "the program did not end"
+
+# ---- 9. Year 999: one file for the year whether start-up or navigation names it, and the month memo
+# typed in December 999 is in it.
+old="$work/Old"
+cmake --install "$build" --prefix "$old" >/dev/null || fail "install into $old failed"
+start_program "$old" 0999-11-15
+answer_messages
+win=$(main_window)
+sleep 0.5
+click_twips "$win" 1035 1960 # month +1: December 999
+answer_messages              # January 1000 is made for the trailing cells
+click_twips "$win" 700 4000  # the month memo
+sleep 0.3
+xdotool type --delay 100 'Memo999'
+sleep 0.3
+import -window root "$out/december-0999.png"
+close_program || fail "the program did not end"
+[ ! -e "$old/HB999.hbd" ] && [ -f "$old/HB0999.hbd" ] && pass "year 999 has the one file HB0999.hbd" \
+    || fail "year 999 files: $(cd "$old" && ls HB*.hbd | tr '\n' ' ')"
+iconv -f CP932 -t UTF-8 "$old/HB0999.hbd" | has '^"12000Memo999"' && pass "the memo of December 999 is kept" \
+    || fail "the memo of December 999 is not in HB0999.hbd"
 
 echo "e2e failures: $failures"
 [ "$failures" -eq 0 ]
