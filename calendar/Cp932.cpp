@@ -112,9 +112,12 @@ template <typename OnRefused> QByteArray encode(const QString& text, OnRefused o
 std::optional<QString> decodeCp932(QByteArrayView bytes) {
     if (bytes.isEmpty())
         return QString();
-    Converter conv(Unicode, CodePage);
+    // Files are decoded record by record, some 800 records a year: one converter serves them all
+    // (opening one costs more than decoding a record), reset before each use.
+    static const Converter conv(Unicode, CodePage);
     if (!conv.valid())
         return std::nullopt;
+    iconv(conv.handle(), nullptr, nullptr, nullptr, nullptr);
     // A byte of code page 932 never yields more than one UTF-16 code unit.
     QString text(bytes.size(), Qt::Uninitialized);
     auto* in = const_cast<char*>(bytes.data());
