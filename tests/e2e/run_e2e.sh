@@ -269,12 +269,17 @@ close_program || fail "the program did not end"
 [ -f "$folder/Default.ccf" ] && pass "Default.ccf was delivered" || fail "no Default.ccf in the folder"
 cp "$work/expected.ini" "$folder/Hibimo.ini"
 printf '\x81' >>"$folder/HB2024.hbd"
+# What a save killed between its temporary and the rename leaves, beside a file that is not ours.
+cp "$folder/HB2024.hbd" "$folder/HB2024.hbd.OPBrRV"
+echo mine >"$folder/notes.txt.OPBrRV"
 start_program
 win=$(main_window)
 sleep 1
 message=$(xdotool search --onlyvisible --name '^Hibimo$|年分作成|異常' 2>/dev/null | head -n 1)
 [ -n "$win" ] && [ -z "$message" ] && pass "a restart shows no message" \
     || { fail "a restart showed a message or no window"; import -window root "$out/restart-message.png"; }
+[ ! -e "$folder/HB2024.hbd.OPBrRV" ] && [ -f "$folder/notes.txt.OPBrRV" ] \
+    && pass "the leftover temporary is gone, the stranger's file kept" || fail "leftover temporaries"
 answer_messages
 close_program || fail "the program did not end"
 
