@@ -18,6 +18,12 @@ namespace {
 // One notch of an ordinary mouse wheel, in eighths of a degree.
 constexpr int Notch = 120;
 
+bool isArrow(const QKeyEvent& key) {
+    return (key.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier &&
+           (key.key() == Qt::Key_Left || key.key() == Qt::Key_Right || key.key() == Qt::Key_Up ||
+            key.key() == Qt::Key_Down);
+}
+
 // The grid as its frame lines enclose it.
 QRect gridRect() {
     return twipRect(1638, 243, 8400, 6725);
@@ -27,11 +33,16 @@ QRect gridRect() {
 
 Keyboard::Keyboard(HbmFrm& frm) : QObject(&frm), frm_(frm) {
     frm_.installEventFilter(this);
+    // A focused push button takes the arrows to move the focus among the buttons; here they walk the days.
+    for (QPushButton* button : {frm_.Command1[0], frm_.Command1[1], frm_.Command2[0], frm_.Command2[1]})
+        button->installEventFilter(this);
 }
 
 bool Keyboard::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != &frm_)
-        return false;
+    if (watched != &frm_) {
+        if (event->type() != QEvent::KeyPress || !isArrow(*static_cast<QKeyEvent*>(event)))
+            return false;
+    }
     bool used = false;
     if (event->type() == QEvent::KeyPress)
         used = keyPress(*static_cast<QKeyEvent*>(event));
@@ -83,11 +94,6 @@ bool Keyboard::keyPress(const QKeyEvent& key) {
     switch (key.key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        // A button with the focus is pressed, as Enter does in the dialogs.
-        if (auto* button = qobject_cast<QPushButton*>(frm_.focusWidget())) {
-            button->click();
-            return true;
-        }
         if (cell < 0)
             return false;
         if (frm_.focusWidget() == frm_.Text3[cell])

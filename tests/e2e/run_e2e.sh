@@ -359,11 +359,14 @@ if [ -s "$work/display2" ]; then
     [ "$(cat "$work/size1" 2>/dev/null)" = 679x481 ] && pass "scale 1: 679x481" || fail "scale 1: $(cat "$work/size1" 2>/dev/null)"
     [ "$(cat "$work/size2" 2>/dev/null)" = 1358x962 ] && pass "scale 2: 1358x962, scale2-window.png" ||
         fail "scale 2: $(cat "$work/size2" 2>/dev/null), not 1358x962"
-    # Halved, the doubled window must look like the plain one: nothing clipped, moved or missing.
-    rmse=$(convert "$out/scale2-window.png" -resize 50% png:- 2>/dev/null |
-        compare -metric RMSE - "$out/scale1-window.png" null: 2>&1 | sed -n 's/.*(\(.*\))/\1/p')
+    # Halved, the doubled window must look like the plain one: nothing clipped, moved or missing. The
+    # blur takes out the glyphs' own rendering at the two sizes: measured, the halved window differs by
+    # RMSE 0.026 from the plain one, the next month by 0.09, the plain one cut 80 pixels short by 0.08.
+    convert "$out/scale2-window.png" -resize 50% -blur 0x2 "$work/halved.png"
+    convert "$out/scale1-window.png" -blur 0x2 "$work/plain.png"
+    rmse=$(compare -metric RMSE "$work/halved.png" "$work/plain.png" null: 2>&1 | sed -n 's/.*(\(.*\))/\1/p')
     echo "scale 2 halved against scale 1: RMSE $rmse"
-    awk -v r="${rmse:-1}" 'BEGIN { exit !(r < 0.06) }' && pass "scale 2 shows what scale 1 shows" ||
+    awk -v r="${rmse:-1}" 'BEGIN { exit !(r < 0.05) }' && pass "scale 2 shows what scale 1 shows" ||
         fail "scale 2 differs from scale 1 (RMSE ${rmse:-?})"
 else
     fail "the second X server did not start"
