@@ -1,3 +1,4 @@
+// The main window's keys and wheel, each checked against the button or double-click it stands for.
 #include "dialogs/HbmInput.h"
 #include "tests/TestSupport.h"
 
@@ -12,150 +13,119 @@ namespace hibimo::test {
 namespace {
 
 using Input = std::function<void(HbmFrm&)>;
+using Place = QWidget* (*)(HbmFrm&);
 
-Input key(Qt::Key k, Qt::KeyboardModifiers mods = Qt::NoModifier) {
-    return [=](HbmFrm& f) { QTest::keyClick(&f, k, mods); };
-}
-// A key pressed while `at` has the focus: what that control does not use reaches the window.
-Input keyOn(std::function<QWidget*(HbmFrm&)> at, Qt::Key k, Qt::KeyboardModifiers mods = {}) {
+// A key pressed while the control `at` has the focus (none: the window itself).
+Input key(Qt::Key k, Qt::KeyboardModifiers mods = {}, Place at = nullptr) {
     return [=](HbmFrm& f) {
-        QWidget* w = at(f);
-        w->setFocus(Qt::MouseFocusReason);
+        QWidget* w = at ? at(f) : &f;
+        if (at)
+            w->setFocus(Qt::MouseFocusReason);
         QTest::keyClick(w, k, mods);
     };
 }
-// The wheel turned by `delta` eighths of a degree (120 a notch, positive away from the user) with the
-// pointer over `at` (the window's coordinates).
-Input wheel(int delta, std::function<QPoint(HbmFrm&)> at) {
+QWidget* dayBox(HbmFrm& f) {
+    return f.Text2[10];
+}
+QWidget* button(HbmFrm& f) {
+    return f.Command2[0];
+}
+QWidget* memo(HbmFrm& f) {
+    return f.Text4;
+}
+// The wheel turned by `delta` (120 a notch, positive away from the user) over the grid or the memo.
+Input wheel(int delta, bool overGrid = true) {
     return [=](HbmFrm& f) {
-        const QPointF pos = at(f);
-        QWheelEvent e(pos, f.mapToGlobal(pos), QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
-                      Qt::NoScrollPhase, false);
+        const QPointF at = (overGrid ? f.Text3[17] : static_cast<QWidget*>(f.Text4))->geometry().center();
+        QWheelEvent e(at, f.mapToGlobal(at), {}, {0, delta}, Qt::NoButton, {}, Qt::NoScrollPhase, false);
         QApplication::sendEvent(&f, &e);
     };
 }
-Input both(Input a, Input b) {
-    return [=](HbmFrm& f) {
-        a(f);
-        b(f);
-    };
-}
-QPoint overGrid(HbmFrm& f) {
-    return f.Text3[17]->geometry().center();
-}
-QPoint overMemo(HbmFrm& f) {
-    return f.Text4->geometry().center();
-}
-
-enum Step { MonthBack, MonthOn, YearBack, YearOn };
 
 // What a step leaves: what is shown, the messages, and every file with its bytes.
 struct Outcome {
-    QStringList shown;
-    QStringList messages;
+    QStringList shown, messages;
     std::map<QString, QByteArray> files;
 };
 Outcome outcomeOf(Calendar& w) {
-    Outcome o;
-    o.shown << w.f().Label3->caption() << w.f().Label2->caption() << w.f().Label5->caption()
-            << w.dayNumbers().join(' ') << w.f().Text2[20]->text() << w.f().Text4->text();
-    o.messages = w.ui.messageTexts();
+    Outcome o{{w.f().Label3->caption(), w.f().Label2->caption(), w.f().Label5->caption(),
+               w.dayNumbers().join(' '), w.f().Text2[20]->text()},
+              w.ui.messageTexts(),
+              {}};
     for (const QString& name : QDir(w.dir.path()).entryList(QDir::Files))
         o.files[name] = w.bytes(name);
     return o;
 }
+void expectSame(Calendar& a, Calendar& b, const char* name) {
+    const Outcome x = outcomeOf(a), y = outcomeOf(b);
+    EXPECT_EQ(x.shown, y.shown) << name;
+    EXPECT_EQ(x.messages, y.messages) << name;
+    EXPECT_EQ(x.files, y.files) << name;
+}
 
 TEST(MainWindowKeys, KeysAndWheelStepAsTheButtonsDo) {
+    enum Step { MonthBack, MonthOn, YearBack, YearOn };
+    const Qt::KeyboardModifiers ctrl = Qt::ControlModifier;
     const struct {
         const char* name;
         QDate today;
-        Input input;
+        std::vector<Input> input;
         std::vector<Step> buttons; // the same as pressing these
     } rows[] = {
-        {"Page Down: next month", {2024, 5, 15}, key(Qt::Key_PageDown), {MonthOn}},
-        {"Page Up: previous month", {2024, 5, 15}, key(Qt::Key_PageUp), {MonthBack}},
-        {"Page Down in December: next year saved and loaded",
-         {2024, 12, 15},
-         key(Qt::Key_PageDown),
-         {MonthOn}},
-        {"Page Up in January: previous year", {2024, 1, 15}, key(Qt::Key_PageUp), {MonthBack}},
-        {"Ctrl+Page Down: next year, made with its message",
-         {2024, 5, 15},
-         key(Qt::Key_PageDown, Qt::ControlModifier),
-         {YearOn}},
-        {"Ctrl+Page Up: previous year", {2024, 5, 15}, key(Qt::Key_PageUp, Qt::ControlModifier), {YearBack}},
-        {"keypad Page Down", {2024, 5, 15}, key(Qt::Key_PageDown, Qt::KeypadModifier), {MonthOn}},
-        {"Page Down with a day box focused",
-         {2024, 5, 15},
-         keyOn([](HbmFrm& f) { return f.Text2[10]; }, Qt::Key_PageDown),
-         {MonthOn}},
-        {"Ctrl+Page Up with a button focused",
-         {2024, 5, 15},
-         keyOn([](HbmFrm& f) { return f.Command1[1]; }, Qt::Key_PageUp, Qt::ControlModifier),
-         {YearBack}},
-        {"Page Down in the month memo is the memo's",
-         {2024, 5, 15},
-         keyOn([](HbmFrm& f) { return f.Text4; }, Qt::Key_PageDown),
-         {}},
-        {"Shift+Page Down is no step", {2024, 5, 15}, key(Qt::Key_PageDown, Qt::ShiftModifier), {}},
-        {"wheel towards the user: next month", {2024, 5, 15}, wheel(-120, overGrid), {MonthOn}},
-        {"wheel away: previous month", {2024, 5, 15}, wheel(120, overGrid), {MonthBack}},
-        {"two notches at once: two months", {2024, 12, 15}, wheel(-240, overGrid), {MonthOn, MonthOn}},
-        {"half notches add up", {2024, 5, 15}, both(wheel(60, overGrid), wheel(60, overGrid)), {MonthBack}},
-        {"a half notch is no step", {2024, 5, 15}, wheel(-60, overGrid), {}},
-        {"wheel over the memo is no step", {2024, 5, 15}, wheel(-120, overMemo), {}},
+        {"Page Down", {2024, 5, 15}, {key(Qt::Key_PageDown)}, {MonthOn}},
+        {"Page Up", {2024, 5, 15}, {key(Qt::Key_PageUp)}, {MonthBack}},
+        {"Page Down in December: next year", {2024, 12, 15}, {key(Qt::Key_PageDown)}, {MonthOn}},
+        {"Page Up in January: previous year", {2024, 1, 15}, {key(Qt::Key_PageUp)}, {MonthBack}},
+        {"Ctrl+Page Down: a new year", {2024, 5, 15}, {key(Qt::Key_PageDown, ctrl)}, {YearOn}},
+        {"Ctrl+Page Up", {2024, 5, 15}, {key(Qt::Key_PageUp, ctrl)}, {YearBack}},
+        {"keypad Page Down", {2024, 5, 15}, {key(Qt::Key_PageDown, Qt::KeypadModifier)}, {MonthOn}},
+        {"Page Down on a day box", {2024, 5, 15}, {key(Qt::Key_PageDown, {}, dayBox)}, {MonthOn}},
+        {"Ctrl+Page Up on a button", {2024, 5, 15}, {key(Qt::Key_PageUp, ctrl, button)}, {YearBack}},
+        {"Page Down in the memo is the memo's", {2024, 5, 15}, {key(Qt::Key_PageDown, {}, memo)}, {}},
+        {"Shift+Page Down", {2024, 5, 15}, {key(Qt::Key_PageDown, Qt::ShiftModifier)}, {}},
+        {"wheel towards the user", {2024, 5, 15}, {wheel(-120)}, {MonthOn}},
+        {"wheel away", {2024, 5, 15}, {wheel(120)}, {MonthBack}},
+        {"two notches at once", {2024, 12, 15}, {wheel(-240)}, {MonthOn, MonthOn}},
+        {"half notches add up", {2024, 5, 15}, {wheel(60), wheel(60)}, {MonthBack}},
+        {"a half notch", {2024, 5, 15}, {wheel(-60)}, {}},
+        {"wheel over the memo", {2024, 5, 15}, {wheel(-120, false)}, {}},
     };
     for (const auto& row : rows) {
-        Calendar byKey(row.today);
-        byKey.m().PubLine[4][17] = "未保存"; // 18 May, in memory only: a year change must save it
-        Calendar byButton(row.today);
-        byButton.m().PubLine[4][17] = "未保存";
+        Calendar byKey(row.today), byButton(row.today);
+        // 18 May in memory only: a change of year must save it.
+        byKey.m().PubLine[4][17] = byButton.m().PubLine[4][17] = "未保存";
         const QString before = byKey.f().Label3->caption() + "/" + byKey.f().Label2->caption();
-        row.input(byKey.f());
-        for (Step s : row.buttons) {
-            if (s == MonthBack || s == MonthOn)
-                byButton.f().Command1_Click(s == MonthOn ? 1 : 0);
-            else
-                byButton.f().Command2_Click(s == YearOn ? 1 : 0);
-        }
-        const Outcome k = outcomeOf(byKey), b = outcomeOf(byButton);
-        EXPECT_EQ(k.shown, b.shown) << row.name;
-        EXPECT_EQ(k.messages, b.messages) << row.name;
-        EXPECT_EQ(k.files, b.files) << row.name;
-        EXPECT_EQ(k.shown[0] + "/" + k.shown[1] != before, !row.buttons.empty()) << row.name << ": a step";
+        for (const auto& input : row.input)
+            input(byKey.f());
+        for (Step s : row.buttons)
+            (byButton.f().*(s < YearBack ? &HbmFrm::Command1_Click : &HbmFrm::Command2_Click))(s % 2);
+        expectSame(byKey, byButton, row.name);
+        EXPECT_EQ(byKey.f().Label3->caption() + "/" + byKey.f().Label2->caption() != before,
+                  !row.buttons.empty())
+            << row.name;
     }
 }
 
-// The walk of the focus through the days: 1 May 2024 is a Wednesday (cell 3), 31 May cell 33.
+// 1 May 2024 is a Wednesday: day d stands in cell d + 2; 31 May in cell 33.
 TEST(MainWindowKeys, ArrowsWalkTheDaysOfTheShownMonth) {
+    const auto left = key(Qt::Key_Left), right = key(Qt::Key_Right), up = key(Qt::Key_Up),
+               down = key(Qt::Key_Down);
     const struct {
         const char* name;
         QDate today;
         std::vector<Input> keys;
-        int cell; // of the public line that has the focus
+        int cell; // whose public line has the focus
     } rows[] = {
-        {"the first arrow lands on today", {2024, 5, 15}, {key(Qt::Key_Down)}, 17},
-        {"lands on today, then right and down",
+        {"the first arrow lands on today", {2024, 5, 15}, {down}, 17},
+        {"then right and down", {2024, 5, 15}, {left, right, down}, 25},
+        {"up a week", {2024, 5, 15}, {up, up}, 10},
+        {"no further than the 31st", {2024, 5, 30}, {up, down, down}, 32},
+        {"no further back than the 1st", {2024, 5, 2}, {left, left, left}, 3},
+        {"another month starts on its 1st", {2024, 5, 15}, {key(Qt::Key_PageDown), right}, 6},
+        {"from a focused button", {2024, 5, 15}, {key(Qt::Key_Down, {}, button)}, 17},
+        {"from a day of the next month",
          {2024, 5, 15},
-         {key(Qt::Key_Left), key(Qt::Key_Right), key(Qt::Key_Down)},
-         25},
-        {"up a week", {2024, 5, 15}, {key(Qt::Key_Up), key(Qt::Key_Up)}, 10},
-        {"no further than the 31st",
-         {2024, 5, 30},
-         {key(Qt::Key_Up), key(Qt::Key_Down), key(Qt::Key_Down)},
-         32},
-        {"no further back than the 1st",
-         {2024, 5, 2},
-         {key(Qt::Key_Left), key(Qt::Key_Left), key(Qt::Key_Left)},
-         3},
-        {"another month starts on its 1st", {2024, 5, 15}, {key(Qt::Key_PageDown), key(Qt::Key_Right)}, 6},
-        {"from a focused button",
-         {2024, 5, 15},
-         {keyOn([](HbmFrm& f) { return f.Command2[0]; }, Qt::Key_Down)},
-         17},
-        {"from a clicked day of the next month into this one",
-         {2024, 5, 15},
-         {keyOn([](HbmFrm& f) { return f.Text3[36]; }, Qt::Key_Left)},
+         {key(Qt::Key_Left, {}, [](HbmFrm& f) { return static_cast<QWidget*>(f.Text3[36]); })},
          33},
     };
     for (const auto& row : rows) {
@@ -167,20 +137,19 @@ TEST(MainWindowKeys, ArrowsWalkTheDaysOfTheShownMonth) {
 }
 
 TEST(MainWindowKeys, EnterAndF2OpenTheEditsOfTheDoubleClick) {
+    const auto onPrivate20 = [](HbmFrm& f) { return static_cast<QWidget*>(f.Text3[20]); };
+    const auto onOtherMonth = [](HbmFrm& f) { return static_cast<QWidget*>(f.Text2[1]); };
     const struct {
         const char* name;
-        Input keys;
+        std::vector<Input> keys;
         Box doubleClicked;
         int cell;
     } rows[] = {
-        {"Enter on a day reached by the arrows: its public line",
-         both(key(Qt::Key_Right), key(Qt::Key_Return)), Box::Public, 17},
-        {"keypad Enter", both(key(Qt::Key_Right), key(Qt::Key_Enter, Qt::KeypadModifier)), Box::Public, 17},
-        {"F2: the mark", both(key(Qt::Key_Right), key(Qt::Key_F2)), Box::Mark, 17},
-        {"Enter on a clicked private line: that line",
-         keyOn([](HbmFrm& f) { return f.Text3[20]; }, Qt::Key_Return), Box::Private, 20},
-        {"Enter on a day of another month: the refusal",
-         keyOn([](HbmFrm& f) { return f.Text2[1]; }, Qt::Key_Return), Box::Public, 1},
+        {"Enter: the public line", {key(Qt::Key_Right), key(Qt::Key_Return)}, Box::Public, 17},
+        {"keypad Enter", {key(Qt::Key_Right), key(Qt::Key_Enter, Qt::KeypadModifier)}, Box::Public, 17},
+        {"F2: the mark", {key(Qt::Key_Right), key(Qt::Key_F2)}, Box::Mark, 17},
+        {"Enter on a clicked private line", {key(Qt::Key_Return, {}, onPrivate20)}, Box::Private, 20},
+        {"Enter on another month: refused", {key(Qt::Key_Return, {}, onOtherMonth)}, Box::Public, 1},
     };
     auto typeAndConfirm = [](QWidget& w) {
         auto& d = static_cast<HbmInput&>(w);
@@ -191,13 +160,12 @@ TEST(MainWindowKeys, EnterAndF2OpenTheEditsOfTheDoubleClick) {
         Calendar byKey, byClick;
         byKey.ui.modalActions.push_back(typeAndConfirm);
         byClick.ui.modalActions.push_back(typeAndConfirm);
-        row.keys(byKey.f());
+        for (const auto& k : row.keys)
+            k(byKey.f());
         byClick.doubleClick(row.doubleClicked, row.cell);
         EXPECT_EQ(byKey.ui.calls, byClick.ui.calls) << row.name;
         EXPECT_EQ(byKey.m().MemoTitle, byClick.m().MemoTitle) << row.name;
-        const Outcome k = outcomeOf(byKey), c = outcomeOf(byClick);
-        EXPECT_EQ(k.messages, c.messages) << row.name;
-        EXPECT_EQ(k.files, c.files) << row.name;
+        expectSame(byKey, byClick, row.name);
         EXPECT_EQ(byKey.box(row.doubleClicked, row.cell)->text(),
                   byClick.box(row.doubleClicked, row.cell)->text())
             << row.name;

@@ -1,67 +1,57 @@
+// Enter and Escape in the program's own dialogs (the memo dialog's keys are in HbmInputTest).
 #include "colours/HbmColor.h"
 #include "dialogs/HbmReNew.h"
 #include "tests/TestSupport.h"
 
 #include <QTest>
-#include <functional>
 #include <gtest/gtest.h>
 
 namespace hibimo::test {
 namespace {
 
-// A key pressed where the focus is, as the user presses it.
-void press(QWidget& window, Qt::Key key) {
-    QWidget* at = window.focusWidget() ? window.focusWidget() : &window;
-    QTest::keyClick(at, key);
-}
-
 TEST(DialogKeys, EnterPressesTheNaturalButtonEscapeIsTheCloseBox) {
     const struct {
         const char* name;
-        std::function<void(QWidget&)> keys;
+        bool colourEditor; // else the regenerate dialog, answered "キャンセル" before
+        int focusedButton; // ComReNew or Command1 index; -1 none
+        Qt::Key key;
         bool closed;
-        int renewChoice; // after an earlier "キャンセル" (2)
-    } renew[] = {
-        {"Enter: 更　新", [](QWidget& w) { press(w, Qt::Key_Return); }, true, 0},
-        {"keypad Enter: 更　新", [](QWidget& w) { press(w, Qt::Key_Enter); }, true, 0},
-        {"Escape: as the close box, the previous answer stays", [](QWidget& w) { press(w, Qt::Key_Escape); },
-         true, 2},
-        {"Enter on a focused キャンセル presses it",
-         [](QWidget& w) {
-             static_cast<HbmReNew&>(w).ComReNew[2]->setFocus(Qt::TabFocusReason);
-             press(w, Qt::Key_Return);
-         },
-         true, 2},
-        {"other keys do nothing", [](QWidget& w) { press(w, Qt::Key_A); }, false, 2},
+        int renewChoice;
+        int colourChoosers;
+    } rows[] = {
+        {"Enter: 更　新", false, -1, Qt::Key_Return, true, 0, 0},
+        {"keypad Enter: 更　新", false, -1, Qt::Key_Enter, true, 0, 0},
+        {"Escape as the close box: the earlier answer stays", false, -1, Qt::Key_Escape, true, 2, 0},
+        {"Enter on a focused キャンセル", false, 2, Qt::Key_Return, true, 2, 0},
+        {"other keys", false, -1, Qt::Key_A, false, 2, 0},
+        {"colour editor, Enter: OK", true, -1, Qt::Key_Return, true, 2, 0},
+        {"colour editor, Escape", true, -1, Qt::Key_Escape, true, 2, 0},
+        {"colour editor, Enter on a row's button: its chooser", true, 5, Qt::Key_Return, false, 2, 1},
     };
-    for (const auto& row : renew) {
+    for (const auto& row : rows) {
         Fixture f;
         f.m().LoadedYear = "2024";
         f.m().RenewChoice = 2;
-        HbmReNew dialog(f.m());
-        dialog.Form_Load();
-        dialog.show();
-        row.keys(dialog);
-        EXPECT_EQ(dialog.isVisible(), !row.closed) << row.name;
+        std::unique_ptr<Form> dialog;
+        QPushButton* focused = nullptr;
+        if (row.colourEditor) {
+            auto editor = std::make_unique<HbmColor>(f.m());
+            focused = row.focusedButton < 0 ? nullptr : editor->Command1[row.focusedButton];
+            dialog = std::move(editor);
+        } else {
+            auto renew = std::make_unique<HbmReNew>(f.m());
+            renew->Form_Load();
+            focused = row.focusedButton < 0 ? nullptr : renew->ComReNew[row.focusedButton];
+            dialog = std::move(renew);
+        }
+        dialog->show();
+        if (focused)
+            focused->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(focused ? static_cast<QWidget*>(focused) : dialog.get(), row.key);
+        EXPECT_EQ(dialog->isVisible(), !row.closed) << row.name;
         EXPECT_EQ(f.m().RenewChoice, row.renewChoice) << row.name;
+        EXPECT_EQ(f.ui.calls.count("colour"), row.colourChoosers) << row.name;
     }
-}
-
-TEST(DialogKeys, TheColourEditorClosesOnEnterAndEscapeButEnterOnARowButtonChooses) {
-    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
-        Fixture f;
-        HbmColor editor(f.m());
-        editor.show();
-        press(editor, key);
-        EXPECT_FALSE(editor.isVisible()) << key;
-    }
-    Fixture f;
-    HbmColor editor(f.m());
-    editor.show();
-    editor.Command1[5]->setFocus(Qt::TabFocusReason);
-    press(editor, Qt::Key_Return);
-    EXPECT_EQ(f.ui.calls, QStringList{"colour"});
-    EXPECT_TRUE(editor.isVisible());
 }
 
 } // namespace
