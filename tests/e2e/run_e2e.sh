@@ -232,6 +232,7 @@ if editor=$(wait_window '^HbmColor$'); then
     click_twips "$editor" 1030 2475 # 日付文字 日曜
     if chooser=$(wait_window '^色の選択 - 日付 日曜$'); then
         xdotool windowactivate --sync "$chooser"
+        import -window root "$out/colour-chooser-ja.png"
         xdotool key alt+h ctrl+a
         xdotool type --delay 50 '#00aa00'
         xdotool key Return
