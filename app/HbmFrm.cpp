@@ -1,5 +1,6 @@
 #include "app/HbmFrm.h"
 
+#include "app/Keyboard.h"
 #include "calendar/HbmModule.h"
 #include "calendar/TextNumber.h"
 #include "calendar/YearFile.h"
@@ -54,6 +55,7 @@ HbmFrm::HbmFrm(HbmModule& module) : m(module) {
     colourCommands_ = std::make_unique<ColourCommands>(*this);
     helpPrint_ = std::make_unique<HelpPrint>(*this);
     connectSignals();
+    new Keyboard(*this);
     m.ui.setRedisplay([this] { F_C_disp(m.CurYear, m.CurMonth); });
 }
 

@@ -2,9 +2,11 @@
 #include "app/HbmFrm.h"
 #include "calendar/HbmModule.h"
 #include "calendar/Records.h"
+#include "toolkit/AppIcon.h"
 #include "toolkit/Fonts.h"
 #include "toolkit/Form.h"
 #include "toolkit/QtInteraction.h"
+#include "toolkit/Translations.h"
 
 #include <QApplication>
 #include <QDir>
@@ -49,7 +51,11 @@ void catchTerminationSignals(QObject* context, std::function<void()> shutDown) {
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Hibimo"));
+    // The desktop entry's name: the desktop matches the running window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("hibimo"));
     hibimo::installFontSubstitutions();
+    hibimo::installQtTranslations(app);
+    hibimo::installAppIcon();
     const QString folder = QCoreApplication::applicationDirPath();
     hibimo::QtInteraction ui(folder);
 

@@ -2,6 +2,7 @@
 
 #include "calendar/HbmModule.h"
 #include "toolkit/Colours.h"
+#include "toolkit/DialogKeys.h"
 #include "toolkit/Fonts.h"
 #include "toolkit/Interaction.h"
 #include "toolkit/Twips.h"
@@ -60,6 +61,37 @@ const std::array<RowSpec, HbmColor::Rows - 1> RowSpecs = {{
      "　12", true},
     {5160, "不変", nullptr, false, "前後月 日枠", &ColourScheme::ColOtherMonthBack, true, "　31", true},
 }};
+
+// What each row colours, as the colour chooser's title names it: the element whose text colour the
+// left button sets, and the element whose background the right button sets.
+struct RowName {
+    const char* text;
+    const char* back;
+};
+const std::array<RowName, HbmColor::Rows> RowNames = {{
+    {"画面余白ガイド", "画面下地"},
+    {"", "コマンド 背景"},
+    {"曜日 SUN", "曜日 SUN 背景"},
+    {"曜日 SAT", "曜日 SAT 背景"},
+    {"曜日 MON～FRI", "曜日 MON～FRI 背景"},
+    {"日付 日曜", "日付 日曜 背景"},
+    {"日付 土曜", "日付 土曜 背景"},
+    {"日付 月～金", "日付 月～金 背景"},
+    {"日付 祝祭日", ""},
+    {"", "本日日付 背景"},
+    {"日付右メモ枠", "日付右メモ枠 背景"},
+    {"祝祭日記載枠", "祝祭日記載枠 背景"},
+    {"誕生日記載枠", "誕生日記載枠 背景"},
+    {"月メモ記載枠", "月メモ記載枠 背景"},
+    {"年 記載枠", "年 記載枠 背景"},
+    {"月 記載枠", "月 記載枠 背景"},
+    {"", "前後月 日枠 背景"},
+    {"", "日付枠囲み線"},
+}};
+
+QString chooserTitle(const char* name) {
+    return QStringLiteral("色の選択 - ") + QString::fromUtf8(name);
+}
 
 constexpr int ThicknessTop = 7050;
 constexpr int MaxFrameLineWidth = 20;
@@ -163,6 +195,7 @@ HbmColor::HbmColor(HbmModule& module) : m(module) {
                                               QLineF(105, 4050, 5640, 4050), QLineF(120, 5535, 5655, 5535)};
     for (int k = 0; k < 4; ++k)
         Line1[k] = addLineControl(separators[k]);
+    installDialogKeys(*this, Command3);
 }
 
 int ColourScheme::*HbmColor::textSlot(int row) {
@@ -218,7 +251,7 @@ void HbmColor::Command1_Click(int Index) {
     const auto slot = textSlot(Index);
     if (!slot)
         return;
-    const auto colour = m.ui.chooseColour();
+    const auto colour = m.ui.chooseColour(m.*slot, chooserTitle(RowNames[Index].text));
     if (!colour)
         return;
     m.*slot = *colour;
@@ -228,7 +261,8 @@ void HbmColor::Command1_Click(int Index) {
 void HbmColor::Command2_Click(int Index) {
     if (Index < 0 || Index >= Rows)
         return;
-    const auto colour = m.ui.chooseColour();
+    const int current = Index == ThicknessRow ? m.ColFrameLine : m.*backSlot(Index);
+    const auto colour = m.ui.chooseColour(current, chooserTitle(RowNames[Index].back));
     if (!colour)
         return;
     if (Index == ThicknessRow) {

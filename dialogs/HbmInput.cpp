@@ -2,6 +2,7 @@
 
 #include "calendar/Cp932.h"
 #include "calendar/HbmModule.h"
+#include "toolkit/DialogKeys.h"
 #include "toolkit/Fonts.h"
 #include "toolkit/Interaction.h"
 #include "toolkit/Twips.h"
@@ -52,6 +53,8 @@ HbmInput::HbmInput(HbmModule& module) : m(module) {
     setTabOrder(Command1[0], Command1[1]);
     setTabOrder(Command1[1], Command1[2]);
     connect(Text1, &LineBox::KeyDown, this, &HbmInput::Text1_KeyDown);
+    // Enter keeps its meaning here (it moves from the input line to "O K"); Escape is the close box.
+    installDialogKeys(*this, nullptr);
 }
 
 void HbmInput::showEvent(QShowEvent* event) {

@@ -1,6 +1,7 @@
 #include "dialogs/HbmReNew.h"
 
 #include "calendar/HbmModule.h"
+#include "toolkit/DialogKeys.h"
 #include "toolkit/Fonts.h"
 
 namespace hibimo {
@@ -61,6 +62,7 @@ HbmReNew::HbmReNew(HbmModule& module) : m(module) {
     Label5[1] = label(QStringLiteral("Label5_1"),
                       QStringLiteral("メモ(DblClickで入力窓に表示される内容)もそのまま保存されます。"), 465,
                       2745, 5580);
+    installDialogKeys(*this, ComReNew[0]);
 }
 
 void HbmReNew::Form_Load() {

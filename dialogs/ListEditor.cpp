@@ -3,6 +3,7 @@
 #include "calendar/HbmModule.h"
 #include "calendar/Records.h"
 #include "toolkit/Colours.h"
+#include "toolkit/DialogKeys.h"
 #include "toolkit/Fonts.h"
 #include "toolkit/Interaction.h"
 
@@ -56,6 +57,7 @@ void ListEditor::buildCommon(QRect text, QRect command1, QRect command2) {
     Command2->setObjectName(QStringLiteral("Command2"));
     placeTwips(*Command2, command2.x(), command2.y(), command2.width(), command2.height());
     connect(Command2, &QPushButton::clicked, this, &ListEditor::Command2_Click);
+    installDialogKeys(*this, Command1);
 }
 
 Label* ListEditor::guidance(const QString& name, const QString& text, int left, int top, int width,

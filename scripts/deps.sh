@@ -8,9 +8,11 @@ packages=(
     qt6-base-dev qt6-base-dev-tools libgl-dev
     libgtest-dev libgmock-dev
     fonts-ipafont-gothic
+    qt6-translations-l10n libqt6svg6
 )
 if [ "${1:-}" = "--test" ]; then
     packages+=(clang libclang-rt-14-dev xvfb xauth x11-utils openbox xdotool wmctrl imagemagick faketime poppler-utils)
+    packages+=(desktop-file-utils) # validates the applications-menu entry
 fi
 
 missing=()

@@ -10,5 +10,7 @@ folder="${HIBIMO_FOLDER:-$HOME/Hibimo}"
 cmake -S "$here" -B "$here/build-release" -G Ninja -DCMAKE_BUILD_TYPE=Release -DHIBIMO_TESTS=OFF -DHIBIMO_BENCH=OFF >/dev/null
 cmake --build "$here/build-release" -j"$(nproc)" --target hibimo
 cmake --install "$here/build-release" --prefix "$folder"
+# The calendar in the desktop's applications menu, with its icon.
+"$here/scripts/install_menu_entry.sh" "$folder/hibimo"
 echo "Starting $folder/hibimo"
 exec "$folder/hibimo"

@@ -94,6 +94,11 @@ void CellBox::paintEvent(QPaintEvent*) {
     p.fillRect(r, palette().color(QPalette::Base));
     p.setPen(QColor(0x80, 0x80, 0x80));
     p.drawRect(r.adjusted(0, 0, -1, -1));
+    // The days are reached with the arrow keys too: the box with the focus must be seen.
+    if (hasFocus()) {
+        p.setPen(QPen(palette().color(QPalette::Highlight), 2));
+        p.drawRect(QRectF(r).adjusted(1, 1, -1, -1));
+    }
     if (shown_.isEmpty())
         return;
     p.setPen(isEnabled() ? palette().color(QPalette::Active, QPalette::Text)
@@ -253,8 +258,13 @@ void Frame::paintEvent(QPaintEvent*) {
 PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {}
 
 void PictureBox::clear() {
-    if (image_.size() != size())
-        image_ = QImage(size(), QImage::Format_RGB32);
+    // One image pixel per device pixel: on a scaled screen the preview line stays as sharp as the
+    // lines the window draws itself.
+    const qreal ratio = devicePixelRatioF();
+    if (image_.deviceIndependentSize() != QSizeF(size()) || image_.devicePixelRatio() != ratio) {
+        image_ = QImage(size() * ratio, QImage::Format_RGB32);
+        image_.setDevicePixelRatio(ratio);
+    }
     image_.fill(palette().color(QPalette::Base));
     update();
 }
@@ -283,7 +293,7 @@ void PictureBox::paintEvent(QPaintEvent*) {
 
 void PictureBox::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    if (!image_.isNull() && image_.size() != size())
+    if (!image_.isNull() && image_.deviceIndependentSize() != QSizeF(size()))
         clear();
 }
 

@@ -26,8 +26,9 @@ class Interaction {
     // One-line text prompt; the empty text when cancelled.
     virtual QString prompt(const QString& prompt, const QString& title, const QString& defaultText) = 0;
 
-    // Colour chooser: 0x00BBGGRR, or nothing when the user cancels.
-    virtual std::optional<int> chooseColour() = 0;
+    // Colour chooser opened on `initial` (0x00BBGGRR), its title naming what is coloured: the colour
+    // chosen, or nothing when the user cancels.
+    virtual std::optional<int> chooseColour(int initial, const QString& title) = 0;
 
     // File dialogs; the filter alternates descriptions and patterns separated by "|".
     // The empty text when cancelled.

@@ -16,7 +16,7 @@ class NullInteraction : public Interaction {
     void message(const QString& text, const QString& = {}) override { messages << text; }
     [[noreturn]] void endProgram() override { std::abort(); }
     QString prompt(const QString&, const QString&, const QString&) override { return {}; }
-    std::optional<int> chooseColour() override { return std::nullopt; }
+    std::optional<int> chooseColour(int, const QString&) override { return std::nullopt; }
     QString openFileName(const QString&) override { return {}; }
     QString saveFileName(const QString&) override { return {}; }
     void printWindow(QWidget&) override {}

@@ -1,5 +1,6 @@
 #include "toolkit/QtInteraction.h"
 
+#include "toolkit/Colours.h"
 #include "toolkit/Controls.h"
 #include "toolkit/Form.h"
 
@@ -43,11 +44,11 @@ QString QtInteraction::prompt(const QString& prompt, const QString& title, const
     return ok ? answer : QString();
 }
 
-std::optional<int> QtInteraction::chooseColour() {
-    const QColor c = QColorDialog::getColor(Qt::white, nullptr, AppTitle);
+std::optional<int> QtInteraction::chooseColour(int initial, const QString& title) {
+    const QColor c = QColorDialog::getColor(colourFromBgr(initial), nullptr, title);
     if (!c.isValid())
         return std::nullopt;
-    return c.red() | (c.green() << 8) | (c.blue() << 16);
+    return bgrFromColour(c);
 }
 
 QString QtInteraction::qtFilter(const QString& filter) {

@@ -36,9 +36,10 @@ QString ScriptedInteraction::prompt(const QString& prompt, const QString& title,
     return answer;
 }
 
-std::optional<int> ScriptedInteraction::chooseColour() {
+std::optional<int> ScriptedInteraction::chooseColour(int initial, const QString& title) {
     checkAlive();
     calls << QStringLiteral("colour");
+    colourRequests.push_back({initial, title});
     if (colourAnswers.empty())
         return std::nullopt;
     auto answer = colourAnswers.front();

@@ -32,6 +32,11 @@ class ScriptedInteraction : public Interaction {
     };
     std::vector<Prompt> prompts;
     QStringList filters;
+    struct ColourRequest {
+        int initial;
+        QString title;
+    };
+    std::vector<ColourRequest> colourRequests;
     bool ended = false;
 
     // Answers, consumed in order. Without a queued answer: prompts and file dialogs answer empty,
@@ -46,7 +51,7 @@ class ScriptedInteraction : public Interaction {
     void message(const QString& text, const QString& title = {}) override;
     [[noreturn]] void endProgram() override;
     QString prompt(const QString& prompt, const QString& title, const QString& defaultText) override;
-    std::optional<int> chooseColour() override;
+    std::optional<int> chooseColour(int initial, const QString& title) override;
     QString openFileName(const QString& filter) override;
     QString saveFileName(const QString& filter) override;
     void printWindow(QWidget& window) override;

@@ -231,8 +231,9 @@ eventually may_red && pass "20 May is shown in red" || fail "20 May is not red"
 click_twips "$win" 397 6240 # 設定
 if editor=$(wait_window '^HbmColor$'); then
     click_twips "$editor" 1030 2475 # 日付文字 日曜
-    if chooser=$(wait_window '^Hibimo$'); then
+    if chooser=$(wait_window '^色の選択 - 日付 日曜$'); then
         xdotool windowactivate --sync "$chooser"
+        import -window root "$out/colour-chooser-ja.png"
         xdotool key alt+h ctrl+a
         xdotool type --delay 50 '#00aa00'
         xdotool key Return
@@ -303,6 +304,115 @@ close_program || fail "the program did not end"
     || fail "year 999 files: $(cd "$old" && ls HB*.hbd | tr '\n' ' ')"
 iconv -f CP932 -t UTF-8 "$old/HB0999.hbd" | has '^"12000Memo999"' && pass "the memo of December 999 is kept" \
     || fail "the memo of December 999 is not in HB0999.hbd"
+
+# ---- 10. A Japanese desktop application: Qt's save dialog in Japanese, the keyboard and the wheel.
+start_program
+answer_messages
+win=$(main_window)
+sleep 0.5
+click_twips "$win" 877 6240 # Sav
+if saver=$(wait_window '^Hibimo$'); then
+    sleep 0.5
+    import -window root "$out/save-dialog-ja.png" && pass "save dialog: save-dialog-ja.png"
+    xdotool windowactivate --sync "$saver" key Escape
+    sleep 0.3
+    [ -z "$(xdotool search --onlyvisible --name '^Hibimo$')" ] || fail "the save dialog stayed open"
+else
+    fail "the save dialog did not open"
+fi
+# Ctrl+Page Down: a year on, as "+1" under the year does; December 2025 and then December 2026 each make
+# the next year's file for their January cells, with its message.
+for next in 2026 2027; do
+    xdotool windowactivate --sync "$win" key ctrl+Next
+    answer_messages
+    [ -f "$folder/HB$next.hbd" ] && pass "Ctrl+Page Down: HB$next.hbd made" || fail "Ctrl+Page Down did not reach $next"
+done
+# One notch of the wheel over the grid is one month: undone by the opposite key, the window is as before.
+window_shot() { sleep 0.5; import -window "$win" "$out/$1.png"; }
+same_shots() { [ "$(compare -metric AE "$out/$1.png" "$out/$2.png" null: 2>&1)" = 0 ]; }
+grid_x=$((1665 + 1200 * 3 + 500)) grid_y=$((1245 + 1050 * 3 + 200))
+window_shot wheel-0
+xdotool mousemove --window "$win" $((grid_x / 15)) $((grid_y / 15)) click 5
+window_shot wheel-forward
+xdotool windowactivate --sync "$win" key Prior
+window_shot wheel-1
+xdotool mousemove --window "$win" $((grid_x / 15)) $((grid_y / 15)) click 4
+window_shot wheel-back
+xdotool windowactivate --sync "$win" key Next
+window_shot wheel-2
+if ! same_shots wheel-0 wheel-forward && same_shots wheel-0 wheel-1 && ! same_shots wheel-0 wheel-back &&
+    same_shots wheel-0 wheel-2; then
+    pass "the wheel steps a month each way"
+else
+    fail "the wheel does not step like Page Up / Page Down (see wheel-*.png)"
+fi
+# The arrows put a visible focus on a day (December 2026 is shown: the walk starts on the 1st), Enter
+# opens its public line, F2 its mark, and Escape closes the memo dialog as its close box does.
+xdotool windowactivate --sync "$win" key Right Right
+window_shot keyboard-focus
+xdotool key Return
+if dialog=$(wait_window '^Hbmメモ入力$'); then
+    xdotool windowactivate --sync "$dialog"
+    xdotool type --delay 100 'Keys'
+    xdotool key Return
+    sleep 0.3
+    xdotool key Return
+    key_note() { year_file_text 2026 | has '^"T2PubL1202Keys"'; }
+    eventually key_note && pass "Enter on 2 December 2026 wrote its public line" || fail "no note from Enter"
+else
+    fail "Enter opened no memo dialog"
+fi
+xdotool windowactivate --sync "$win" key F2
+if dialog=$(wait_window '^Hbmメモ入力$'); then
+    xdotool windowactivate --sync "$dialog"
+    xdotool type --delay 100 'X'
+    xdotool key Escape
+    sleep 0.5
+    [ -z "$(xdotool search --onlyvisible --name '^Hbmメモ入力$')" ] && pass "Escape closed the memo dialog" ||
+        fail "Escape left the memo dialog open"
+    year_file_text 2026 | has '^"12022.*X' && fail "Escape stored the mark" || pass "Escape stored nothing"
+else
+    fail "F2 opened no memo dialog"
+fi
+close_program || fail "the program did not end"
+
+# ---- 11. High DPI: at scale factor 2 the window is twice the size and shows what it shows at 1.
+# A screen of its own, large enough for the doubled window; no message shows at this start, so it needs
+# no window manager, and SIGTERM ends the program as the close box does.
+Xvfb -displayfd 4 -screen 0 1600x1200x24 -nolisten tcp -noreset 4>"$work/display2" >"$out/xvfb2.log" 2>&1 &
+pids+=($!)
+for _ in $(seq 200); do [ -s "$work/display2" ] && break; sleep 0.1; done
+shot_at_scale() {
+    (
+        export DISPLAY=":$(head -n 1 "$work/display2")" QT_SCALE_FACTOR="$1"
+        (cd "$work" && LD_PRELOAD="$libfaketime" FAKETIME="@2024-12-15 10:00:00" exec "$folder/hibimo" \
+            >"$out/program-scale$1.log" 2>&1) &
+        local p=$! w
+        w=$(wait_window '^Hibimoyomi$') && sleep 1 &&
+            xwininfo -id "$w" | sed -n 's/^ *\(Width\|Height\): *//p' | paste -sd x >"$work/size$1" &&
+            import -window "$w" "$out/scale$1-window.png"
+        kill -TERM "$p"
+        for _ in $(seq 100); do kill -0 "$p" 2>/dev/null || break; sleep 0.1; done
+    )
+}
+if [ -s "$work/display2" ]; then
+    shot_at_scale 1
+    shot_at_scale 2
+    [ "$(cat "$work/size1" 2>/dev/null)" = 679x481 ] && pass "scale 1: 679x481" || fail "scale 1: $(cat "$work/size1" 2>/dev/null)"
+    [ "$(cat "$work/size2" 2>/dev/null)" = 1358x962 ] && pass "scale 2: 1358x962, scale2-window.png" ||
+        fail "scale 2: $(cat "$work/size2" 2>/dev/null), not 1358x962"
+    # Halved, the doubled window must look like the plain one: nothing clipped, moved or missing. The
+    # blur takes out the glyphs' own rendering at the two sizes: measured, the halved window differs by
+    # RMSE 0.026 from the plain one, the next month by 0.09, the plain one cut 80 pixels short by 0.08.
+    convert "$out/scale2-window.png" -resize 50% -blur 0x2 "$work/halved.png"
+    convert "$out/scale1-window.png" -blur 0x2 "$work/plain.png"
+    rmse=$(compare -metric RMSE "$work/halved.png" "$work/plain.png" null: 2>&1 | sed -n 's/.*(\(.*\))/\1/p')
+    echo "scale 2 halved against scale 1: RMSE $rmse"
+    awk -v r="${rmse:-1}" 'BEGIN { exit !(r < 0.05) }' && pass "scale 2 shows what scale 1 shows" ||
+        fail "scale 2 differs from scale 1 (RMSE ${rmse:-?})"
+else
+    fail "the second X server did not start"
+fi
 
 echo "e2e failures: $failures"
 [ "$failures" -eq 0 ]

@@ -1,0 +1,176 @@
+// The main window's keys and wheel, each checked against the button or double-click it stands for.
+#include "dialogs/HbmInput.h"
+#include "tests/TestSupport.h"
+
+#include <QDir>
+#include <QTest>
+#include <QWheelEvent>
+#include <functional>
+#include <gtest/gtest.h>
+#include <map>
+
+namespace hibimo::test {
+namespace {
+
+using Input = std::function<void(HbmFrm&)>;
+using Place = QWidget* (*)(HbmFrm&);
+
+// A key pressed while the control `at` has the focus (none: the window itself).
+Input key(Qt::Key k, Qt::KeyboardModifiers mods = {}, Place at = nullptr) {
+    return [=](HbmFrm& f) {
+        QWidget* w = at ? at(f) : &f;
+        if (at)
+            w->setFocus(Qt::MouseFocusReason);
+        QTest::keyClick(w, k, mods);
+    };
+}
+QWidget* dayBox(HbmFrm& f) {
+    return f.Text2[10];
+}
+QWidget* button(HbmFrm& f) {
+    return f.Command2[0];
+}
+QWidget* memo(HbmFrm& f) {
+    return f.Text4;
+}
+// The wheel turned by `delta` (120 a notch, positive away from the user) over the grid or the memo.
+Input wheel(int delta, bool overGrid = true) {
+    return [=](HbmFrm& f) {
+        const QPointF at = (overGrid ? f.Text3[17] : static_cast<QWidget*>(f.Text4))->geometry().center();
+        QWheelEvent e(at, f.mapToGlobal(at), {}, {0, delta}, Qt::NoButton, {}, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(&f, &e);
+    };
+}
+
+// What a step leaves: what is shown, the messages, and every file with its bytes.
+struct Outcome {
+    QStringList shown, messages;
+    std::map<QString, QByteArray> files;
+};
+Outcome outcomeOf(Calendar& w) {
+    Outcome o{{w.f().Label3->caption(), w.f().Label2->caption(), w.f().Label5->caption(),
+               w.dayNumbers().join(' '), w.f().Text2[20]->text()},
+              w.ui.messageTexts(),
+              {}};
+    for (const QString& name : QDir(w.dir.path()).entryList(QDir::Files))
+        o.files[name] = w.bytes(name);
+    return o;
+}
+void expectSame(Calendar& a, Calendar& b, const char* name) {
+    const Outcome x = outcomeOf(a), y = outcomeOf(b);
+    EXPECT_EQ(x.shown, y.shown) << name;
+    EXPECT_EQ(x.messages, y.messages) << name;
+    EXPECT_EQ(x.files, y.files) << name;
+}
+
+TEST(MainWindowKeys, KeysAndWheelStepAsTheButtonsDo) {
+    enum Step { MonthBack, MonthOn, YearBack, YearOn };
+    const Qt::KeyboardModifiers ctrl = Qt::ControlModifier;
+    const struct {
+        const char* name;
+        QDate today;
+        std::vector<Input> input;
+        std::vector<Step> buttons; // the same as pressing these
+    } rows[] = {
+        {"Page Down", {2024, 5, 15}, {key(Qt::Key_PageDown)}, {MonthOn}},
+        {"Page Up", {2024, 5, 15}, {key(Qt::Key_PageUp)}, {MonthBack}},
+        {"Page Down in December: next year", {2024, 12, 15}, {key(Qt::Key_PageDown)}, {MonthOn}},
+        {"Page Up in January: previous year", {2024, 1, 15}, {key(Qt::Key_PageUp)}, {MonthBack}},
+        {"Ctrl+Page Down: a new year", {2024, 5, 15}, {key(Qt::Key_PageDown, ctrl)}, {YearOn}},
+        {"Ctrl+Page Up", {2024, 5, 15}, {key(Qt::Key_PageUp, ctrl)}, {YearBack}},
+        {"keypad Page Down", {2024, 5, 15}, {key(Qt::Key_PageDown, Qt::KeypadModifier)}, {MonthOn}},
+        {"Page Down on a day box", {2024, 5, 15}, {key(Qt::Key_PageDown, {}, dayBox)}, {MonthOn}},
+        {"Ctrl+Page Up on a button", {2024, 5, 15}, {key(Qt::Key_PageUp, ctrl, button)}, {YearBack}},
+        {"Page Down in the memo is the memo's", {2024, 5, 15}, {key(Qt::Key_PageDown, {}, memo)}, {}},
+        {"Shift+Page Down", {2024, 5, 15}, {key(Qt::Key_PageDown, Qt::ShiftModifier)}, {}},
+        {"wheel towards the user", {2024, 5, 15}, {wheel(-120)}, {MonthOn}},
+        {"wheel away", {2024, 5, 15}, {wheel(120)}, {MonthBack}},
+        {"two notches at once", {2024, 12, 15}, {wheel(-240)}, {MonthOn, MonthOn}},
+        {"half notches add up", {2024, 5, 15}, {wheel(60), wheel(60)}, {MonthBack}},
+        {"a half notch", {2024, 5, 15}, {wheel(-60)}, {}},
+        {"wheel over the memo", {2024, 5, 15}, {wheel(-120, false)}, {}},
+    };
+    for (const auto& row : rows) {
+        Calendar byKey(row.today), byButton(row.today);
+        // 18 May in memory only: a change of year must save it.
+        byKey.m().PubLine[4][17] = byButton.m().PubLine[4][17] = "未保存";
+        const QString before = byKey.f().Label3->caption() + "/" + byKey.f().Label2->caption();
+        for (const auto& input : row.input)
+            input(byKey.f());
+        for (Step s : row.buttons)
+            (byButton.f().*(s < YearBack ? &HbmFrm::Command1_Click : &HbmFrm::Command2_Click))(s % 2);
+        expectSame(byKey, byButton, row.name);
+        EXPECT_EQ(byKey.f().Label3->caption() + "/" + byKey.f().Label2->caption() != before,
+                  !row.buttons.empty())
+            << row.name;
+    }
+}
+
+// 1 May 2024 is a Wednesday: day d stands in cell d + 2; 31 May in cell 33.
+TEST(MainWindowKeys, ArrowsWalkTheDaysOfTheShownMonth) {
+    const auto left = key(Qt::Key_Left), right = key(Qt::Key_Right), up = key(Qt::Key_Up),
+               down = key(Qt::Key_Down);
+    const struct {
+        const char* name;
+        QDate today;
+        std::vector<Input> keys;
+        int cell; // whose public line has the focus
+    } rows[] = {
+        {"the first arrow lands on today", {2024, 5, 15}, {down}, 17},
+        {"then right and down", {2024, 5, 15}, {left, right, down}, 25},
+        {"up a week", {2024, 5, 15}, {up, up}, 10},
+        {"no further than the 31st", {2024, 5, 30}, {up, down, down}, 32},
+        {"no further back than the 1st", {2024, 5, 2}, {left, left, left}, 3},
+        {"another month starts on its 1st", {2024, 5, 15}, {key(Qt::Key_PageDown), right}, 6},
+        {"from a focused button", {2024, 5, 15}, {key(Qt::Key_Down, {}, button)}, 17},
+        {"from a day of the next month",
+         {2024, 5, 15},
+         {key(Qt::Key_Left, {}, [](HbmFrm& f) { return static_cast<QWidget*>(f.Text3[36]); })},
+         33},
+    };
+    for (const auto& row : rows) {
+        Calendar w(row.today);
+        for (const auto& k : row.keys)
+            k(w.f());
+        EXPECT_EQ(w.f().focusWidget(), w.f().Text2[row.cell]) << row.name;
+    }
+}
+
+TEST(MainWindowKeys, EnterAndF2OpenTheEditsOfTheDoubleClick) {
+    const auto onPrivate20 = [](HbmFrm& f) { return static_cast<QWidget*>(f.Text3[20]); };
+    const auto onOtherMonth = [](HbmFrm& f) { return static_cast<QWidget*>(f.Text2[1]); };
+    const struct {
+        const char* name;
+        std::vector<Input> keys;
+        Box doubleClicked;
+        int cell;
+    } rows[] = {
+        {"Enter: the public line", {key(Qt::Key_Right), key(Qt::Key_Return)}, Box::Public, 17},
+        {"keypad Enter", {key(Qt::Key_Right), key(Qt::Key_Enter, Qt::KeypadModifier)}, Box::Public, 17},
+        {"F2: the mark", {key(Qt::Key_Right), key(Qt::Key_F2)}, Box::Mark, 17},
+        {"Enter on a clicked private line", {key(Qt::Key_Return, {}, onPrivate20)}, Box::Private, 20},
+        {"Enter on another month: refused", {key(Qt::Key_Return, {}, onOtherMonth)}, Box::Public, 1},
+    };
+    auto typeAndConfirm = [](QWidget& w) {
+        auto& d = static_cast<HbmInput&>(w);
+        d.Text1->setText("会議");
+        QTest::mouseClick(d.Command1[0], Qt::LeftButton);
+    };
+    for (const auto& row : rows) {
+        Calendar byKey, byClick;
+        byKey.ui.modalActions.push_back(typeAndConfirm);
+        byClick.ui.modalActions.push_back(typeAndConfirm);
+        for (const auto& k : row.keys)
+            k(byKey.f());
+        byClick.doubleClick(row.doubleClicked, row.cell);
+        EXPECT_EQ(byKey.ui.calls, byClick.ui.calls) << row.name;
+        EXPECT_EQ(byKey.m().MemoTitle, byClick.m().MemoTitle) << row.name;
+        expectSame(byKey, byClick, row.name);
+        EXPECT_EQ(byKey.box(row.doubleClicked, row.cell)->text(),
+                  byClick.box(row.doubleClicked, row.cell)->text())
+            << row.name;
+    }
+}
+
+} // namespace
+} // namespace hibimo::test
