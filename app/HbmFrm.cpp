@@ -344,6 +344,7 @@ void HbmFrm::F_C_disp(int H_iY, int H_iM) {
     const int p = first.addDays(-1).day();
     const int m0 = month - 1;
 
+    keepOtherMonthApart(m);
     applyChromeColours();
     for (int i = 0; i < 42; ++i) {
         resetCell(i);
