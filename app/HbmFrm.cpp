@@ -241,6 +241,10 @@ void HbmFrm::Form_Load() {
 }
 
 void HbmFrm::Form_Activate() {
+    // A window closing after the shut-down (a list editor that outlives the main window) must not show
+    // and reload today's year over what the shut-down left.
+    if (unloaded_)
+        return;
     m.VersionText = Label6[1]->caption();
     for (int i = 0; i < 42; ++i) {
         Text1[i]->setLocked(true);
@@ -272,6 +276,14 @@ void HbmFrm::shutDown() {
     readToday(m);
     YearLoad(m, m.LoadedYear);
     m.LoadedYearChanged = false;
+    SettingsWrite(m);
+}
+
+void HbmFrm::commitData() {
+    if (unloaded_)
+        return;
+    if (PCwrite(m, m.LoadedYear))
+        m.LoadedYearChanged = false;
     SettingsWrite(m);
 }
 

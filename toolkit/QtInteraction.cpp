@@ -3,6 +3,7 @@
 #include "toolkit/Controls.h"
 #include "toolkit/Form.h"
 
+#include <QApplication>
 #include <QColorDialog>
 #include <QDateTime>
 #include <QDialog>
@@ -25,6 +26,9 @@ namespace hibimo {
 QtInteraction::QtInteraction(QString programFolder) : folder_(std::move(programFolder)) {}
 
 void QtInteraction::message(const QString& text, const QString& title) {
+    if (ending())
+        return;
+    ModalWait wait(*this);
     QMessageBox box(QMessageBox::NoIcon, title.isEmpty() ? AppTitle : title, toWidgetText(text),
                     QMessageBox::Ok);
     box.setTextFormat(Qt::PlainText);
@@ -37,6 +41,9 @@ void QtInteraction::endProgram() {
 }
 
 QString QtInteraction::prompt(const QString& prompt, const QString& title, const QString& defaultText) {
+    if (ending())
+        return {};
+    ModalWait wait(*this);
     bool ok = false;
     const QString answer =
         QInputDialog::getText(nullptr, title, toWidgetText(prompt), QLineEdit::Normal, defaultText, &ok);
@@ -44,6 +51,9 @@ QString QtInteraction::prompt(const QString& prompt, const QString& title, const
 }
 
 std::optional<int> QtInteraction::chooseColour() {
+    if (ending())
+        return std::nullopt;
+    ModalWait wait(*this);
     const QColor c = QColorDialog::getColor(Qt::white, nullptr, AppTitle);
     if (!c.isValid())
         return std::nullopt;
@@ -64,6 +74,9 @@ QString QtInteraction::qtFilter(const QString& filter) {
 }
 
 QString QtInteraction::openFileName(const QString& filter) {
+    if (ending())
+        return {};
+    ModalWait wait(*this);
     const QString name = QFileDialog::getOpenFileName(nullptr, AppTitle, lastFileName_, qtFilter(filter));
     if (!name.isEmpty())
         lastFileName_ = name;
@@ -71,6 +84,9 @@ QString QtInteraction::openFileName(const QString& filter) {
 }
 
 QString QtInteraction::saveFileName(const QString& filter) {
+    if (ending())
+        return {};
+    ModalWait wait(*this);
     const QString name = QFileDialog::getSaveFileName(nullptr, AppTitle, lastFileName_, qtFilter(filter));
     if (!name.isEmpty())
         lastFileName_ = name;
@@ -92,6 +108,21 @@ void QtInteraction::runModal(QWidget& window) {
     window.activateWindow();
     if (window.isVisible())
         loop.exec();
+}
+
+void QtInteraction::cancelModalWindows() {
+    // The innermost first; each closing ends the event loop its caller waits in. A window that refuses
+    // to close is not asked twice.
+    QList<QWidget*> asked;
+    while (QWidget* window = QApplication::activeModalWidget()) {
+        if (asked.contains(window))
+            break;
+        asked << window;
+        if (auto* dialog = qobject_cast<QDialog*>(window))
+            dialog->reject();
+        else
+            window->close();
+    }
 }
 
 namespace {
