@@ -298,14 +298,14 @@ void HbmFrm::Command2_Click(int Index) {
 }
 
 void HbmFrm::navigate(int yearStep, int monthStep, bool setMemoCaption) {
-    const auto [year, month] = normalisedMonth(m.CurYear + yearStep, m.CurMonth + monthStep);
-    // Years outside 1..9999 have no four-digit file name: such a step does nothing.
-    if (year < MinYear || year > MaxYear)
-        return;
     // The buttons take no focus: a box grown for reading or the memo being edited would keep it and
     // outlive its month.
     if (QWidget* box = focusWidget(); box && (qobject_cast<CellBox*>(box) || box == Text4))
         box->clearFocus();
+    const auto [year, month] = normalisedMonth(m.CurYear + yearStep, m.CurMonth + monthStep);
+    // Years outside 1..9999 have no four-digit file name: such a step does nothing.
+    if (year < MinYear || year > MaxYear)
+        return;
     m.PrevYear = QString::number(m.CurYear);
     m.CurYear += yearStep;
     m.CurMonth += monthStep;

@@ -263,7 +263,7 @@ sunday_green() { [ "$(pixels_of green-sundays '#00AA00' 77 30 111 187)" -gt 5 ] 
 eventually sunday_green && pass "the restarted calendar shows green Sundays" || fail "Sundays are not green"
 close_program || fail "the program did not end"
 
-# ---- 8. SIGTERM while the memo dialog is open: the open dialog stores nothing, what was stored stays in
+# ---- 10. SIGTERM while the memo dialog is open: the open dialog stores nothing, what was stored stays in
 # its own year, and nothing of it reaches the year the shut-down loads (today's, 2024).
 start_program
 answer_messages
