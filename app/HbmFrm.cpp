@@ -237,6 +237,10 @@ void HbmFrm::Form_Load() {
 }
 
 void HbmFrm::Form_Activate() {
+    // A window closing after the shut-down (a list editor that outlives the main window) must not show
+    // and reload today's year over what the shut-down left.
+    if (unloaded_)
+        return;
     m.VersionText = Label6[1]->caption();
     for (int i = 0; i < 42; ++i) {
         Text1[i]->setLocked(true);
@@ -271,6 +275,14 @@ void HbmFrm::shutDown() {
     SettingsWrite(m);
 }
 
+void HbmFrm::commitData() {
+    if (unloaded_)
+        return;
+    if (PCwrite(m, m.LoadedYear))
+        m.LoadedYearChanged = false;
+    SettingsWrite(m);
+}
+
 // ---- Month navigation
 
 void HbmFrm::Command1_Click(int Index) {
@@ -282,6 +294,10 @@ void HbmFrm::Command2_Click(int Index) {
 }
 
 void HbmFrm::navigate(int yearStep, int monthStep, bool setMemoCaption) {
+    // The buttons take no focus: a box grown for reading or the memo being edited would keep it and
+    // outlive its month.
+    if (QWidget* box = focusWidget(); box && (qobject_cast<CellBox*>(box) || box == Text4))
+        box->clearFocus();
     const auto [year, month] = normalisedMonth(m.CurYear + yearStep, m.CurMonth + monthStep);
     // Years outside 1..9999 have no four-digit file name: such a step does nothing.
     if (year < MinYear || year > MaxYear)
@@ -336,6 +352,7 @@ void HbmFrm::F_C_disp(int H_iY, int H_iM) {
     const int p = first.addDays(-1).day();
     const int m0 = month - 1;
 
+    keepOtherMonthApart(m);
     applyChromeColours();
     for (int i = 0; i < 42; ++i) {
         resetCell(i);

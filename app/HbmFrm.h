@@ -60,6 +60,9 @@ class HbmFrm : public Form {
 
     // The shut-down of Form_Unload, run once however the program is ended (close box, signal, session end).
     void shutDown();
+    // The session manager's save: the shown year and the settings reach their files and the program
+    // goes on as it was, since the user may still cancel the logout.
+    void commitData();
 
     DayCellEditing& dayCells() { return *dayCells_; }
     MonthMemo& monthMemo() { return *monthMemo_; }

@@ -46,6 +46,26 @@ void catchTerminationSignals(QObject* context, std::function<void()> shutDown) {
     sigaction(SIGHUP, &action, nullptr);
 }
 
+// The session's end arrives as the application's Quit, which would close every window at once, a
+// modal one under its waiting handler included: it ends the program the way a signal does. The Quit
+// of that end itself passes.
+class QuitFromOutside : public QObject {
+  public:
+    QuitFromOutside(hibimo::Interaction& ui, std::function<void()> end) : ui_(ui), end_(std::move(end)) {}
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::Quit || ui_.ending())
+            return QObject::eventFilter(watched, event);
+        end_();
+        return true;
+    }
+
+  private:
+    hibimo::Interaction& ui_;
+    std::function<void()> end_;
+};
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -71,12 +91,19 @@ int main(int argc, char** argv) {
     frm.show();
     frm.centreOnScreen();
 
-    auto endSession = [&frm] {
-        frm.shutDown();
-        QCoreApplication::quit();
+    auto endFromOutside = [&ui, &frm] {
+        ui.endFromOutside([&frm] {
+            frm.shutDown();
+            // Closes the other windows as Qt does at the end (a list editor saves a list that passes
+            // its check); one that refuses to close does not keep the program alive.
+            QCoreApplication::quit();
+            QCoreApplication::exit(0);
+        });
     };
-    catchTerminationSignals(&app, endSession);
+    catchTerminationSignals(&app, endFromOutside);
+    QuitFromOutside quitFromOutside(ui, endFromOutside);
+    app.installEventFilter(&quitFromOutside);
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &app,
-                     [&frm](QSessionManager&) { frm.shutDown(); });
+                     [&ui, &frm](QSessionManager&) { ui.whenNoModalOpen([&frm] { frm.commitData(); }); });
     return app.exec();
 }

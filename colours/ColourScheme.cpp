@@ -188,4 +188,23 @@ std::vector<qint64> schemeValues(const ColourScheme& s) {
             s.ColFrameLine,    s.FrameLineWidth};
 }
 
+void keepOtherMonthApart(ColourScheme& s) {
+    auto taken = [&s](int colour) {
+        return colour == s.ColScreenBack || colour == s.ColWeekdayDateBack || colour == s.ColSunDateBack ||
+               colour == s.ColSatDateBack || colour == s.ColTodayBack;
+    };
+    if (!taken(s.ColOtherMonthBack))
+        return;
+    for (int colour = s.ColOtherMonthBack - 1; colour >= 0; --colour)
+        if (!taken(colour)) {
+            s.ColOtherMonthBack = colour;
+            return;
+        }
+    for (int colour = s.ColOtherMonthBack + 1;; ++colour)
+        if (!taken(colour)) {
+            s.ColOtherMonthBack = colour;
+            return;
+        }
+}
+
 } // namespace hibimo

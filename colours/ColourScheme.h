@@ -23,4 +23,9 @@ void ColorSave(HbmModule& m);
 // Reads the scheme from ColorFile; values read before a failure stay applied.
 void ColorLoad(HbmModule& m);
 
+// The other-month colour is how a day outside the shown month is known (its editing is refused): it
+// must differ from the window's background and from every background a day of the shown month can
+// have. Where it does not, it moves one less (from 0 one more) until it does.
+void keepOtherMonthApart(ColourScheme& s);
+
 } // namespace hibimo

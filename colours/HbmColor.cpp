@@ -1,6 +1,7 @@
 #include "colours/HbmColor.h"
 
 #include "calendar/HbmModule.h"
+#include "colours/ColourScheme.h"
 #include "toolkit/Colours.h"
 #include "toolkit/DialogKeys.h"
 #include "toolkit/Fonts.h"
@@ -223,13 +224,6 @@ void HbmColor::drawPreview() {
     Picture1->drawLine(m.ColFrameLine, m.FrameLineWidth, QPointF(0, y), QPointF(Picture1->width(), y));
 }
 
-void HbmColor::keepOtherMonthApart() {
-    // The other-month colour marks the cells outside the shown month, so it must never equal the
-    // screen colour. Below 0 there is no colour, so 0 moves up instead.
-    if (m.ColOtherMonthBack == m.ColScreenBack)
-        m.ColOtherMonthBack = m.ColScreenBack == 0 ? 1 : m.ColScreenBack - 1;
-}
-
 void HbmColor::Form_Activate() {
     drawPreview();
     for (int row = 0; row < Rows - 1; ++row)
@@ -274,7 +268,7 @@ void HbmColor::Command2_Click(int Index) {
         m.*backSlot(Index) = *colour;
         setBackColor(*Text1[Index], *colour);
     }
-    keepOtherMonthApart();
+    keepOtherMonthApart(m);
 }
 
 void HbmColor::Command3_Click() {

@@ -52,7 +52,6 @@ class HbmColor : public Form {
   private:
     void paintSample(int row);
     void drawPreview();
-    void keepOtherMonthApart();
 };
 
 // The leading number of a text as the old BASIC Val reads it: blanks, tabs and line feeds are skipped

@@ -88,7 +88,9 @@ void DayCellEditing::lineEdit(Line line, int i) {
             "誕生日などの毎年 日の決まっている個人記念日などは画面左下の[個]をクリックして入力下さい。");
         m.MemoTitle = dayTitle(i) + QStringLiteral("--今年のみの個人的予定/行事");
     }
-    m.ui.showModal(memoDialog());
+    // Ended from outside while the dialog was open: as if cancelled, and nothing more is stored.
+    if (!m.ui.showModal(memoDialog()))
+        return;
     // Closing the dialog has reloaded the year from its file (the main window's activation), so the
     // text goes into the fresh tables.
     table[month][day] = withoutDoubleQuotes(m.MemoText);
@@ -116,7 +118,8 @@ void DayCellEditing::Text5_DblClick(int Index) {
     m.MemoGuide1 = QStringLiteral("行事､休業日､出張予定などを1～2字で入力下さい。");
     m.MemoGuide2 = QStringLiteral("文字ではなく●◆▲などの記号を使ってもよいでしょう。");
     m.MemoTitle = dayTitle(Index) + QStringLiteral("--日毎メモ:この日の個人的予定");
-    m.ui.showModal(memoDialog());
+    if (!m.ui.showModal(memoDialog()))
+        return;
     m.DispDone = false;
     frm_.Text5[Index]->setText(withoutDoubleQuotes(m.MemoText));
     frm_.TxtBox2Array(5, Index);

@@ -54,14 +54,16 @@ template <class Editor> void ListCommands::showEditor(std::unique_ptr<Editor>& e
 void ListCommands::regenerate() {
     HbmModule& m = frm_.m;
     m.LoadedYear = frm_.Label3->caption().trimmed();
+    bool answered = false;
     {
         HbmReNew dialog(m);
         dialog.setOpener(&frm_);
         dialog.Form_Load();
         dialog.centreOnScreen();
-        m.ui.showModal(dialog);
+        answered = m.ui.showModal(dialog);
     }
-    if (m.RenewChoice == 2)
+    // Ended from outside while the question was open: as if cancelled, whatever its close box means.
+    if (!answered || m.RenewChoice == 2)
         return;
     YearMake(m, m.LoadedYear);
     frm_.F_C_disp(m.CurYear, m.CurMonth);

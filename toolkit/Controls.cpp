@@ -23,6 +23,14 @@ QString fromWidgetText(const QString& text) {
     return s;
 }
 
+namespace {
+// A popup menu, a message box or another application takes the focus only for a while: the box was
+// not left for another control, so its editing goes on.
+bool leftForAnotherControl(const QFocusEvent& event) {
+    return event.reason() != Qt::PopupFocusReason && event.reason() != Qt::ActiveWindowFocusReason;
+}
+} // namespace
+
 void placeTwips(QWidget& w, int left, int top, int width, int height) {
     w.setGeometry(twipRect(left, top, width, height));
 }
@@ -131,7 +139,8 @@ void CellBox::focusInEvent(QFocusEvent* event) {
 
 void CellBox::focusOutEvent(QFocusEvent* event) {
     QWidget::focusOutEvent(event);
-    emit LostFocus();
+    if (leftForAnotherControl(*event))
+        emit LostFocus();
 }
 
 void CellBox::keyPressEvent(QKeyEvent* event) {
@@ -179,7 +188,8 @@ void MemoBox::focusInEvent(QFocusEvent* event) {
 
 void MemoBox::focusOutEvent(QFocusEvent* event) {
     QPlainTextEdit::focusOutEvent(event);
-    emit LostFocus();
+    if (leftForAnotherControl(*event))
+        emit LostFocus();
 }
 
 void MemoBox::keyPressEvent(QKeyEvent* event) {

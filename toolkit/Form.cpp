@@ -43,6 +43,8 @@ void Form::showModeless(Form* opener) {
     if (opener)
         opener_ = opener;
     if (isVisible()) {
+        if (isMinimized())
+            setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
         raise();
         activateWindow();
         return;

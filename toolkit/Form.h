@@ -43,7 +43,8 @@ class Form : public QWidget {
     void setClientSizeTwips(int width, int height);
     void centreOnScreen();
 
-    // Shows without blocking; a window already open is brought to the front as it is.
+    // Shows without blocking; a window already open is brought to the front as it is (a minimised one
+    // comes back first).
     void showModeless(Form* opener);
     // The window that gets Form_Activate when this one closes (default: the main window).
     void setOpener(Form* opener) { opener_ = opener; }

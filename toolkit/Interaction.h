@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QObject>
 #include <QString>
 #include <functional>
 #include <optional>
+#include <vector>
 
 class QWidget;
 
@@ -36,8 +38,21 @@ class Interaction {
     virtual QString saveFileName(const QString& filter) = 0;
 
     // Shows one of the program's windows modally and returns when it has closed (the window that
-    // opened it has then been activated again, see Form).
-    void showModal(QWidget& window) { runModal(window); }
+    // opened it has then been activated again, see Form). False when the program is being ended: the
+    // window was closed as if cancelled (or never shown), and the caller stores nothing from it.
+    bool showModal(QWidget& window);
+
+    // Ends the program from outside its windows (a signal, the session ending) as closing the main
+    // window does. A handler may be waiting on a modal window; shutting down under it would reload the
+    // tables it then stores into. So every modal window open is closed as if cancelled, every question
+    // asked from then on is answered as cancelled at once, and `shutDown` runs once the handlers have
+    // returned to the event loop.
+    void endFromOutside(std::function<void()> shutDown);
+    bool ending() const { return ending_; }
+    // Runs `task` now when no modal window is open, else from the event loop once the last one has
+    // closed and the handler that opened it has returned: only then do the tables agree with the
+    // window (a year being entered may be half loaded while its creation message is up).
+    void whenNoModalOpen(std::function<void()> task);
 
     // Prints the window's client area as shown.
     virtual void printWindow(QWidget& window) = 0;
@@ -51,9 +66,32 @@ class Interaction {
 
   protected:
     virtual void runModal(QWidget& window) = 0;
+    // Closes every modal window and question that is open, as if the user cancelled it.
+    virtual void cancelModalWindows() = 0;
+
+    // Held by each modal wait for as long as it lasts.
+    class ModalWait {
+      public:
+        explicit ModalWait(Interaction& ui) : ui_(ui) { ++ui_.modalDepth_; }
+        ~ModalWait() { ui_.modalClosed(); }
+        ModalWait(const ModalWait&) = delete;
+        ModalWait& operator=(const ModalWait&) = delete;
+
+      private:
+        Interaction& ui_;
+    };
 
   private:
+    void modalClosed();
+    void runPending();
+
     std::function<void()> redisplay_;
+    int modalDepth_ = 0;
+    bool ending_ = false;
+    bool posted_ = false;
+    std::vector<std::function<void()>> pending_;
+    // Owns the posted run of the pending tasks, which thus never outlives this object.
+    QObject context_;
 };
 
 } // namespace hibimo

@@ -23,6 +23,7 @@ class NullInteraction : public Interaction {
 
   protected:
     void runModal(QWidget&) override {}
+    void cancelModalWindows() override {}
 };
 
 } // namespace hibimo

@@ -4,6 +4,7 @@
 #include "toolkit/Controls.h"
 #include "toolkit/Form.h"
 
+#include <QApplication>
 #include <QColorDialog>
 #include <QDateTime>
 #include <QDialog>
@@ -26,6 +27,9 @@ namespace hibimo {
 QtInteraction::QtInteraction(QString programFolder) : folder_(std::move(programFolder)) {}
 
 void QtInteraction::message(const QString& text, const QString& title) {
+    if (ending())
+        return;
+    ModalWait wait(*this);
     QMessageBox box(QMessageBox::NoIcon, title.isEmpty() ? AppTitle : title, toWidgetText(text),
                     QMessageBox::Ok);
     box.setTextFormat(Qt::PlainText);
@@ -38,6 +42,9 @@ void QtInteraction::endProgram() {
 }
 
 QString QtInteraction::prompt(const QString& prompt, const QString& title, const QString& defaultText) {
+    if (ending())
+        return {};
+    ModalWait wait(*this);
     bool ok = false;
     const QString answer =
         QInputDialog::getText(nullptr, title, toWidgetText(prompt), QLineEdit::Normal, defaultText, &ok);
@@ -45,6 +52,9 @@ QString QtInteraction::prompt(const QString& prompt, const QString& title, const
 }
 
 std::optional<int> QtInteraction::chooseColour(int initial, const QString& title) {
+    if (ending())
+        return std::nullopt;
+    ModalWait wait(*this);
     const QColor c = QColorDialog::getColor(colourFromBgr(initial), nullptr, title);
     if (!c.isValid())
         return std::nullopt;
@@ -65,6 +75,9 @@ QString QtInteraction::qtFilter(const QString& filter) {
 }
 
 QString QtInteraction::openFileName(const QString& filter) {
+    if (ending())
+        return {};
+    ModalWait wait(*this);
     const QString name = QFileDialog::getOpenFileName(nullptr, AppTitle, lastFileName_, qtFilter(filter));
     if (!name.isEmpty())
         lastFileName_ = name;
@@ -72,6 +85,9 @@ QString QtInteraction::openFileName(const QString& filter) {
 }
 
 QString QtInteraction::saveFileName(const QString& filter) {
+    if (ending())
+        return {};
+    ModalWait wait(*this);
     const QString name = QFileDialog::getSaveFileName(nullptr, AppTitle, lastFileName_, qtFilter(filter));
     if (!name.isEmpty())
         lastFileName_ = name;
@@ -93,6 +109,21 @@ void QtInteraction::runModal(QWidget& window) {
     window.activateWindow();
     if (window.isVisible())
         loop.exec();
+}
+
+void QtInteraction::cancelModalWindows() {
+    // The innermost first; each closing ends the event loop its caller waits in. A window that refuses
+    // to close is not asked twice.
+    QList<QWidget*> asked;
+    while (QWidget* window = QApplication::activeModalWidget()) {
+        if (asked.contains(window))
+            break;
+        asked << window;
+        if (auto* dialog = qobject_cast<QDialog*>(window))
+            dialog->reject();
+        else
+            window->close();
+    }
 }
 
 namespace {

@@ -25,6 +25,7 @@ class QtInteraction : public Interaction {
 
   protected:
     void runModal(QWidget& window) override;
+    void cancelModalWindows() override;
 
   private:
     QString folder_;

@@ -12,6 +12,9 @@ void ScriptedInteraction::checkAlive() const {
 
 void ScriptedInteraction::message(const QString& text, const QString& title) {
     checkAlive();
+    if (ending())
+        return;
+    ModalWait wait(*this);
     calls << QStringLiteral("message");
     messages.push_back({text, title.isEmpty() ? AppTitle : title});
     if (onMessage)
@@ -27,6 +30,8 @@ void ScriptedInteraction::endProgram() {
 
 QString ScriptedInteraction::prompt(const QString& prompt, const QString& title, const QString& defaultText) {
     checkAlive();
+    if (ending())
+        return {};
     calls << QStringLiteral("prompt");
     prompts.push_back({prompt, title, defaultText});
     if (promptAnswers.empty())
@@ -38,6 +43,8 @@ QString ScriptedInteraction::prompt(const QString& prompt, const QString& title,
 
 std::optional<int> ScriptedInteraction::chooseColour(int initial, const QString& title) {
     checkAlive();
+    if (ending())
+        return std::nullopt;
     calls << QStringLiteral("colour");
     colourRequests.push_back({initial, title});
     if (colourAnswers.empty())
@@ -49,6 +56,8 @@ std::optional<int> ScriptedInteraction::chooseColour(int initial, const QString&
 
 QString ScriptedInteraction::openFileName(const QString& filter) {
     checkAlive();
+    if (ending())
+        return {};
     calls << QStringLiteral("open");
     filters << filter;
     if (fileAnswers.empty())
@@ -60,6 +69,8 @@ QString ScriptedInteraction::openFileName(const QString& filter) {
 
 QString ScriptedInteraction::saveFileName(const QString& filter) {
     checkAlive();
+    if (ending())
+        return {};
     calls << QStringLiteral("save");
     filters << filter;
     if (fileAnswers.empty())
@@ -78,15 +89,23 @@ void ScriptedInteraction::runModal(QWidget& window) {
     checkAlive();
     calls << QStringLiteral("modal:") + window.objectName();
     window.show();
+    open_.push_back(&window);
     if (!modalActions.empty()) {
         auto action = modalActions.front();
         modalActions.pop_front();
         action(window);
     }
+    open_.pop_back();
     // Whatever the script did, a modal show ends with the window closed (as by its close box if the
     // script did not close it).
     if (window.isVisible())
         window.close();
+}
+
+void ScriptedInteraction::cancelModalWindows() {
+    for (auto it = open_.rbegin(); it != open_.rend(); ++it)
+        if ((*it)->isVisible())
+            (*it)->close();
 }
 
 QStringList ScriptedInteraction::messageTexts() const {

@@ -15,7 +15,9 @@ struct ProgramEnded : std::exception {
     const char* what() const noexcept override { return "program ended"; }
 };
 
-// The test double of Interaction: a test queues the answers and asserts on the recorded calls.
+// The test double of Interaction: a test queues the answers and asserts on the recorded calls. Once the
+// program is being ended (endFromOutside), nothing is shown or recorded any more and every question is
+// answered as cancelled.
 class ScriptedInteraction : public Interaction {
   public:
     struct Message {
@@ -60,9 +62,12 @@ class ScriptedInteraction : public Interaction {
 
   protected:
     void runModal(QWidget& window) override;
+    void cancelModalWindows() override;
 
   private:
     void checkAlive() const;
+    // The windows shown modally and not yet returned from, innermost last.
+    std::vector<QWidget*> open_;
 };
 
 } // namespace hibimo

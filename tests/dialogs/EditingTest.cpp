@@ -1,8 +1,10 @@
 // Editing the day cells: the double-click edits through the memo dialog, the refusal of other-month
 // cells by colour, and the growing of long boxes.
 #include "calendar/YearFile.h"
+#include "colours/HbmColor.h"
 #include "dialogs/HbmInput.h"
 #include "tests/TestSupport.h"
+#include "toolkit/Colours.h"
 #include "toolkit/Twips.h"
 
 #include <QTest>
@@ -15,37 +17,28 @@ TEST(EditingRefusal, OtherMonthCellsAreRefusedByColourAndNothingIsWritten) {
     const QString dialog = "当月以外の枠への入力はできません。\r一ヶ月前/後してから入力下さい。";
     const QString typed =
         "当月以外の枠への入力は無効です。今 入力した文字は保存されません。\r一ヶ月前/後してから入力下さい。";
-    enum How { DoubleClick, TypedMark, TypedMemo };
-    struct Row {
+    const struct {
         const char* name;
-        How how;
+        bool doubleClick; // else a mark typed into the box
         Box box;
         int cell;
-        bool sameColours; // the in-month date background made equal to the other-month colour
         QString message;
     } rows[] = {
-        {"day number of April (leading cell)", DoubleClick, Box::DayNumber, 1, false, dialog},
-        {"public line of June (trailing cell)", DoubleClick, Box::Public, 36, false, dialog},
-        {"private line of a May day in the other-month colour", DoubleClick, Box::Private, 12, true, dialog},
-        {"typed mark of a May day in the other-month colour", TypedMark, Box::Mark, 12, true, typed},
-        {"month memo while cell 15 has the other-month colour", TypedMemo, Box::Mark, 15, true, typed},
+        {"day number of April (leading cell)", true, Box::DayNumber, 1, dialog},
+        {"public line of June (trailing cell)", true, Box::Public, 36, dialog},
+        {"private line of June (trailing cell)", true, Box::Private, 40, dialog},
+        {"typed mark of June (trailing cell)", false, Box::Mark, 36, typed},
     };
     for (const auto& row : rows) {
         Calendar c;
         HbmModule& m = c.m();
-        if (row.sameColours) {
-            m.ColOtherMonthBack = m.ColWeekdayDateBack;
-            c.f().F_C_disp(2024, 5);
-        }
         const QByteArray file = c.bytes("HB2024.hbd");
         const auto tables = std::tuple(m.DayItem, m.PubLine, m.PrivLine);
-        if (row.how == DoubleClick) {
+        if (row.doubleClick) {
             c.doubleClick(row.box, row.cell);
-        } else if (row.how == TypedMark) {
+        } else {
             c.showIn(*c.f().Text5[row.cell], "休");
             c.f().TxtBox2Array(5, row.cell);
-        } else {
-            c.pasteMemo("遠足");
         }
         EXPECT_EQ(c.ui.calls, QStringList{"message"}) << row.name;
         EXPECT_EQ(c.ui.messageTexts(), QStringList{row.message}) << row.name;
@@ -53,6 +46,53 @@ TEST(EditingRefusal, OtherMonthCellsAreRefusedByColourAndNothingIsWritten) {
         EXPECT_TRUE(std::tuple(m.DayItem, m.PubLine, m.PrivLine) == tables) << row.name;
         EXPECT_FALSE(m.LoadedYearChanged) << row.name;
         EXPECT_EQ(c.bytes("HB2024.hbd"), file) << row.name;
+    }
+}
+
+// The other-month colour is what refuses a cell: whatever the user chooses, a day of the shown month
+// never carries it.
+TEST(EditingRefusal, ADayOfTheShownMonthIsNeverRefusedWhateverTheColours) {
+    const int otherMonth = 0xBBBBBB, white = 0xFFFFFF;
+    const struct {
+        const char* name;
+        int editorRow; // the colour editor's background button; -1: the colours as a colour file sets them
+        int colour;
+    } rows[] = {
+        {"前後月 日枠 white, the weekday background", 16, white},
+        {"weekday background chosen as the other-month colour", 7, otherMonth},
+        {"Sunday background chosen as the other-month colour", 5, otherMonth},
+        {"Saturday background chosen as the other-month colour", 6, otherMonth},
+        {"today's background chosen as the other-month colour", 9, otherMonth},
+        {"a colour file with the Saturday background as the other-month colour", -1, 0xC0FFC0},
+    };
+    // 15 May 2024 is today; 4 May a Saturday, 5 May a Sunday, 8 May a weekday.
+    const int days[] = {4, 5, 8, 15};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        Calendar c;
+        HbmModule& m = c.m();
+        if (row.editorRow >= 0) {
+            HbmColor editor(m);
+            c.ui.colourAnswers.push_back(row.colour);
+            editor.Command2_Click(row.editorRow);
+        } else {
+            m.ColSatDateBack = m.ColOtherMonthBack = row.colour;
+        }
+        c.f().F_C_disp(2024, 5);
+        for (int day : days)
+            EXPECT_NE(m.ColOtherMonthBack, backColor(*c.f().Text1[c.cellOf(day)])) << day;
+        c.ui.calls.clear();
+        for (int day : days)
+            c.doubleClick(Box::Public, c.cellOf(day));
+        EXPECT_EQ(c.ui.calls, QStringList(std::size(days), "modal:HbmInput"));
+        c.showIn(*c.f().Text5[c.cellOf(8)], "休");
+        c.f().TxtBox2Array(5, c.cellOf(8));
+        c.pasteMemo("遠足");
+        EXPECT_EQ(m.DayItem[4][8][2], "05082 休");
+        EXPECT_EQ(m.DayItem[4][0][0], "05000遠足");
+        EXPECT_TRUE(c.ui.messages.empty()) << c.ui.messageTexts().join('|').toStdString();
+        c.doubleClick(Box::Public, 36);
+        EXPECT_EQ(c.ui.calls.last(), "message") << "June's cells are still refused";
     }
 }
 

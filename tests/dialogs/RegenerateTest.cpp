@@ -6,6 +6,7 @@
 #include "tests/TestSupport.h"
 #include "toolkit/Colours.h"
 
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace hibimo::test {
@@ -100,6 +101,24 @@ TEST(ListCommands, AnEditorIsOneWindowOfItsOwnThatOutlivesTheMainWindow) {
         editor->close();
         EXPECT_FALSE(editor->isVisible());
         EXPECT_EQ(cal.ui.messages.size(), 1u);
+    }
+}
+
+TEST(ListCommands, AMinimisedEditorComesBackToTheFront) {
+    for (int index : {0, 1}) {
+        SCOPED_TRACE(index == 0 ? "[国]" : "[個]");
+        Lists cal;
+        cal.commands().LblHoly_Click(index);
+        ListEditor* editor = cal.editor(index);
+        editor->showMinimized();
+        ASSERT_TRUE(editor->isMinimized());
+        cal.frm->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(cal.frm.get()));
+        cal.commands().LblHoly_Click(index);
+        EXPECT_EQ(cal.editor(index), editor);
+        EXPECT_FALSE(editor->isMinimized());
+        EXPECT_TRUE(editor->isVisible());
+        EXPECT_TRUE(QTest::qWaitForWindowActive(editor));
     }
 }
 

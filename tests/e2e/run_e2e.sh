@@ -414,5 +414,52 @@ else
     fail "the second X server did not start"
 fi
 
+# ---- 12. SIGTERM while the memo dialog is open: the open dialog stores nothing, what was stored stays in
+# its own year, and nothing of it reaches the year the shut-down loads (today's, 2024).
+start_program
+answer_messages
+win=$(main_window)
+sleep 0.5
+click_twips "$win" 255 670 # year -1: December 2023
+answer_messages            # 2023 is made
+sleep 0.3
+# 5 December 2023: a Tuesday in the second week row (cell 9: column 2, row 1).
+memo_dialog_on_5_december() {
+    click_twips "$win" $((1665 + 1200 * 2 + 500)) $((1020 + 1050 * 1 + 140)) 2
+    wait_window '^Hbmメモ入力$'
+}
+if dialog=$(memo_dialog_on_5_december); then
+    xdotool windowactivate --sync "$dialog"
+    xdotool type --delay 100 'Y2023'
+    xdotool key Return
+    sleep 0.3
+    xdotool key Return
+    stored_2023() { year_file_text 2023 | has '^"T2PubL1205Y2023"'; }
+    eventually stored_2023 && pass "the 2023 note is in HB2023.hbd" || fail "the 2023 note is not in HB2023.hbd"
+    sleep 0.5
+    if dialog=$(memo_dialog_on_5_december); then
+        xdotool windowactivate --sync "$dialog"
+        xdotool type --delay 100 'Z'
+        rm -f "$folder/Hibimo.ini"
+        kill -TERM "$program"
+        for _ in $(seq 100); do kill -0 "$program" 2>/dev/null || break; sleep 0.1; done
+        kill -0 "$program" 2>/dev/null && fail "SIGTERM with the dialog open did not end the program" \
+            || pass "SIGTERM with the dialog open ended the program"
+        [ -f "$folder/Hibimo.ini" ] && pass "the shut-down ran" || fail "no Hibimo.ini after SIGTERM"
+        year_file_text 2024 | has 'Y2023' && fail "HB2024.hbd holds the 2023 note" \
+            || pass "HB2024.hbd holds nothing of 2023"
+        year_file_text 2023 | has '^"T2PubL1205Y2023"' && pass "HB2023.hbd keeps what was stored" \
+            || fail "HB2023.hbd lost the stored note"
+        year_file_text 2023 | has 'Y2023Z' && fail "the open dialog's text was stored" \
+            || pass "the open dialog stored nothing"
+    else
+        fail "the memo dialog did not open again"
+    fi
+else
+    fail "the memo dialog did not open on 5 December 2023"
+fi
+kill -0 "$program" 2>/dev/null && { kill "$program"; wait "$program" 2>/dev/null; }
+
+
 echo "e2e failures: $failures"
 [ "$failures" -eq 0 ]
