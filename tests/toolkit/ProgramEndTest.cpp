@@ -44,7 +44,8 @@ TEST(ProgramEndFromOutside, EveryOpenQuestionClosesAsCancelledAndTheShutDownWait
              return QString("shown");
          }},
         {"prompt", [](QtInteraction& ui) { return ui.prompt("太さ", "題", "2"); }},
-        {"colour chooser", [](QtInteraction& ui) { return QString::number(ui.chooseColour().value_or(-1)); }},
+        {"colour chooser",
+         [](QtInteraction& ui) { return QString::number(ui.chooseColour(0xFFFFFF, "t").value_or(-1)); }},
         {"open file dialog", [](QtInteraction& ui) { return ui.openFileName("配色設定File *.ccf|*.ccf|"); }},
         {"save file dialog", [](QtInteraction& ui) { return ui.saveFileName("配色設定File *.ccf|*.ccf|"); }},
         {"one of the program's windows",
