@@ -50,7 +50,11 @@ std::optional<OneOffDate> oneOffDateOf(QStringView body) {
     return OneOffDate{*year, *month, *day};
 }
 
+// Every rule of a list goes through these tests: the first differing character rejects the older
+// forms before any comparison of whole words.
 int equinoxMonthOf(QStringView body) {
+    if (body.size() < DatePartLength || (body[3] != QChar(u'春') && body[3] != QChar(u'秋')))
+        return 0;
     if (body.startsWith(u"03/春分"))
         return 3;
     if (body.startsWith(u"09/秋分"))
@@ -59,7 +63,7 @@ int equinoxMonthOf(QStringView body) {
 }
 
 bool isBetweenDaysRule(QStringView body) {
-    return body.startsWith(u"挟まれた日");
+    return !body.isEmpty() && body[0] == QChar(u'挟') && body.startsWith(u"挟まれた日");
 }
 
 int equinoxDay(int year, int month) {
