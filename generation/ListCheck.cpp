@@ -1,7 +1,9 @@
 #include "generation/ListCheck.h"
 
 #include "calendar/Cp932.h"
+#include "generation/RuleForms.h"
 
+#include <QDate>
 #include <QStringView>
 #include <algorithm>
 
@@ -35,7 +37,10 @@ bool dayOk(QStringView body, qsizetype i) {
     return twoDigits(body, i) <= 31;
 }
 
-bool holidayBodyOk(QStringView body) {
+// The forms a year range can stand in front of.
+bool datePartOk(QStringView body) {
+    if (isBetweenDaysRule(body) || equinoxMonthOf(body) != 0)
+        return true;
     if (body.size() < 5 || !monthOk(body, 0))
         return false;
     if (body[2] == QLatin1Char('/'))
@@ -43,6 +48,16 @@ bool holidayBodyOk(QStringView body) {
     if (body[2] != QLatin1Char('w') && body[2] != QLatin1Char('W'))
         return false;
     return digitIn(body, 3, '1', '5') && QStringView(u"月火水木金土日").contains(body[4]);
+}
+
+// A one-off date must exist, unlike the yearly forms: 30 February of every year is a slot the lists
+// have always accepted, but one of a single year can only be a slip.
+bool holidayBodyOk(QStringView body) {
+    if (const std::optional<OneOffDate> date = oneOffDateOf(body))
+        return QDate(date->year, date->month, date->day).isValid();
+    if (const std::optional<YearRange> range = yearRangeOf(body))
+        return range->from <= range->until && datePartOk(body.sliced(YearRangeLength));
+    return datePartOk(body);
 }
 
 bool anniversaryBodyOk(QStringView body) {

@@ -4,9 +4,11 @@
 #include "calendar/TextNumber.h"
 #include "calendar/YearFile.h"
 #include "generation/ListFiles.h"
+#include "generation/RuleForms.h"
 #include "toolkit/Interaction.h"
 
 #include <QDate>
+#include <optional>
 #include <vector>
 
 namespace hibimo {
@@ -78,6 +80,25 @@ QString mmdd(int month, int day) {
     return twoDigits(month) + twoDigits(day);
 }
 
+bool validDay(int month, int day) {
+    return month >= 1 && month <= 12 && day >= 0 && day <= 31;
+}
+
+int dayIndex(int month, int day) {
+    return (month - 1) * 32 + day;
+}
+
+// Substitute holidays as the law had them on the date of the red Sunday.
+enum class Substitute { None, NextDay, NextDayNotRed };
+
+Substitute substituteOn(const QDate& sunday) {
+    if (sunday < QDate(1973, 4, 12))
+        return Substitute::None;
+    if (sunday.year() < 2007)
+        return Substitute::NextDay;
+    return Substitute::NextDayNotRed;
+}
+
 // Sunday = 1 .. Saturday = 7.
 int weekdayNumber(const QDate& date) {
     return date.dayOfWeek() % 7 + 1;
@@ -106,6 +127,7 @@ class Generation {
     bool expandHolidays(QStringView text);
     bool expandAnniversaries(QStringView text);
     void moveSubstitutes();
+    void addBetweenDays();
 
     void finish() {
         for (int mi = 0; mi < 12; ++mi)
@@ -116,7 +138,14 @@ class Generation {
     }
 
   private:
+    struct BetweenDayRule {
+        QStringView name;
+        bool red;
+    };
+
     bool expandHoliday(QStringView line, bool red);
+    std::optional<int> dayOfRule(QStringView line);
+    void addRuleHoliday(int month, int day, QStringView name, bool red);
     void addHoliday(int month, int day, QStringView name, bool red);
     void writeRedFlag(int month, int day) {
         QString& mark = items_[month - 1][day][2];
@@ -130,6 +159,10 @@ class Generation {
     int weekday_ = 0;
     Builders pub_;
     Builders priv_;
+    // The red days the rules themselves give, before any substitute moves a flag: the days a
+    // citizens' holiday must lie between.
+    std::array<bool, 12 * 32> ruleRed_{};
+    std::vector<BetweenDayRule> betweenDayRules_;
 };
 
 bool Generation::expandHolidays(QStringView text) {
@@ -151,30 +184,65 @@ bool Generation::expandHolidays(QStringView text) {
 }
 
 bool Generation::expandHoliday(QStringView line, bool red) {
+    if (const std::optional<OneOffDate> date = oneOffDateOf(line)) {
+        if (!validDay(date->month, date->day))
+            return false;
+        if (date->year == year_ && date->day > 0)
+            addRuleHoliday(date->month, date->day, textChars(line, OneOffLength, line.size()), red);
+        return true;
+    }
+    bool inYear = true;
+    if (const std::optional<YearRange> range = yearRangeOf(line)) {
+        inYear = range->contains(year_);
+        line = line.sliced(YearRangeLength);
+    }
+    const QStringView name = textChars(line, DatePartLength, line.size());
+    if (isBetweenDaysRule(line)) {
+        if (inYear)
+            betweenDayRules_.push_back({name, red});
+        return true;
+    }
+    // The rule is read whole in every year, so that a faulty one fails in all years alike and a
+    // weekday rule passes its weekday on whether its years include this one or not.
+    const std::optional<int> day = dayOfRule(line);
+    if (!day)
+        return false;
+    if (inYear && *day > 0)
+        addRuleHoliday(numberFromText(textChars(line, 0, 2)), *day, name, red);
+    return true;
+}
+
+// The day of a fixed-date, n-th weekday or equinox rule this year: 0 when the rule names no day this
+// year (day 00, a week the month does not have, an equinox outside the formula's years), nothing
+// when the rule is faulty.
+std::optional<int> Generation::dayOfRule(QStringView line) {
     const int month = numberFromText(textChars(line, 0, 2));
     if (month < 1 || month > 12)
-        return false;
-    int day = 0;
+        return std::nullopt;
+    if (equinoxMonthOf(line) != 0)
+        return equinoxDay(year_, month);
     if (textChars(line, 2, 1) == u"w") {
         const int week = numberFromText(textChars(line, 3, 1));
         const QStringView weekdayChar = textChars(line, 4, 1);
         if (!weekdayChar.isEmpty() && Weekdays.contains(weekdayChar[0]))
             weekday_ = static_cast<int>(Weekdays.indexOf(weekdayChar[0])) + 1;
         const int first = firstWeekday_[month];
-        day = weekday_ >= first ? 7 * (week - 1) + (weekday_ - first) + 1 : 7 * week + (weekday_ - first) + 1;
+        const int day =
+            weekday_ >= first ? 7 * (week - 1) + (weekday_ - first) + 1 : 7 * week + (weekday_ - first) + 1;
         // A week that does not exist in this month (a sixth Monday, week 0) has no day this year.
-        if (day < 1 || day > 31)
-            return true;
-    } else {
-        day = numberFromText(textChars(line, 3, 2));
-        if (day < 0 || day > 31)
-            return false;
-        // Day 0 is the month memo's slot, never a holiday.
-        if (day == 0)
-            return true;
+        return day < 1 || day > 31 ? 0 : day;
     }
-    addHoliday(month, day, textChars(line, 5, line.size()), red);
-    return true;
+    const int day = numberFromText(textChars(line, 3, 2));
+    if (!validDay(month, day))
+        return std::nullopt;
+    // Day 0 is the month memo's slot, never a holiday.
+    return day;
+}
+
+void Generation::addRuleHoliday(int month, int day, QStringView name, bool red) {
+    addHoliday(month, day, name, red);
+    if (red)
+        ruleRed_[dayIndex(month, day)] = true;
 }
 
 void Generation::addHoliday(int month, int day, QStringView name, bool red) {
@@ -234,10 +302,15 @@ void Generation::moveSubstitutes() {
             const QDate date(year_, mi + 1, d);
             if (!date.isValid() || date.dayOfWeek() != Qt::Sunday)
                 continue;
-            // The substitute is the first day after the run of red days, so that a Sunday before
-            // other holidays does not fold its substitute into one of them.
+            const Substitute substitute = substituteOn(date);
+            if (substitute == Substitute::None)
+                continue;
+            // Since 2007 the substitute is the first day after the run of red days, so that a
+            // Sunday before other holidays does not fold its substitute into one of them; before,
+            // it was the Monday, red or not.
             QDate next = date.addDays(1);
-            while (next.year() == year_ && isRed(items_[next.month() - 1][next.day()][2]))
+            while (substitute == Substitute::NextDayNotRed && next.year() == year_ &&
+                   isRed(items_[next.month() - 1][next.day()][2]))
                 next = next.addDays(1);
             // The following year's tables are not in memory: such a substitute is not generated.
             if (next.year() != year_)
@@ -257,6 +330,32 @@ void Generation::moveSubstitutes() {
         }
 }
 
+// Runs after the substitutes: a day that is already a substitute holiday is not also a citizens'
+// holiday, and the Sunday whose flag moved still counts as one of the two red days around it.
+void Generation::addBetweenDays() {
+    if (betweenDayRules_.empty())
+        return;
+    struct Day {
+        int month;
+        int day;
+    };
+    std::array<Day, 366> days{};
+    int count = 0;
+    for (int month = 1; month <= 12; ++month)
+        for (int day = 1, last = QDate(year_, month, 1).daysInMonth(); day <= last; ++day)
+            days[count++] = {month, day};
+    const auto ruleRed = [&](int i) { return ruleRed_[dayIndex(days[i].month, days[i].day)]; };
+    // The first and last day of the year have a neighbour in another year, whose rules are not read.
+    for (int i = 1; i + 1 < count; ++i) {
+        const auto [month, day] = days[i];
+        const bool sunday = (firstWeekday_[1] - 1 + i) % 7 == 0;
+        if (sunday || isRed(items_[month - 1][day][2]) || !ruleRed(i - 1) || !ruleRed(i + 1))
+            continue;
+        for (const BetweenDayRule& rule : betweenDayRules_)
+            addHoliday(month, day, rule.name, rule.red);
+    }
+}
+
 } // namespace
 
 bool generateYear(YearItems& items, QStringView holyText, QStringView birthText, int year) {
@@ -268,6 +367,7 @@ bool generateYear(YearItems& items, QStringView holyText, QStringView birthText,
     if (!generation.expandHolidays(holyText) || !generation.expandAnniversaries(birthText))
         return false;
     generation.moveSubstitutes();
+    generation.addBetweenDays();
     generation.finish();
     items = std::move(generated);
     return true;

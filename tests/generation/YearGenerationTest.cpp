@@ -133,10 +133,12 @@ TEST(YearMake, TheDeliveredListsPassTheEditorsChecksAndGiveTheHolidaysOf2026) {
     for (const QString& entry : written)
         if (entry.mid(4, 2) == "2#")
             red << entry.left(4);
-    // 3 May is a Sunday: its substitute passes the two holidays that follow it.
+    // 3 May is a Sunday: its substitute passes the two holidays that follow it. 22 September lies
+    // between two holidays.
     EXPECT_EQ(red, QStringList({"0101", "0112", "0211", "0223", "0320", "0429", "0504", "0505", "0506",
-                                "0720", "0811", "0921", "0923", "1012", "1103", "1123"}));
+                                "0720", "0811", "0921", "0922", "0923", "1012", "1103", "1123"}));
     EXPECT_TRUE(written.contains("05060 前日の振休"));
+    EXPECT_TRUE(written.contains("09220国民の休日"));
     EXPECT_TRUE(f.ui.calls.isEmpty());
 }
 

@@ -1,0 +1,88 @@
+#include "generation/RuleForms.h"
+
+namespace hibimo {
+
+namespace {
+
+bool isDigit(QChar c) {
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
+
+// Only ASCII digits: the shapes must not depend on how a full-width digit would be read.
+std::optional<int> digits(QStringView text) {
+    int value = 0;
+    for (QChar c : text) {
+        if (!isDigit(c))
+            return std::nullopt;
+        value = value * 10 + (c.unicode() - '0');
+    }
+    return value;
+}
+
+// A year of a range: four digits, or "????" for an open end as the anniversary list writes it.
+std::optional<int> rangeYear(QStringView text, int open) {
+    if (text == u"????")
+        return open;
+    return digits(text);
+}
+
+} // namespace
+
+std::optional<YearRange> yearRangeOf(QStringView body) {
+    if (body.size() < YearRangeLength || body[4] != QLatin1Char('-') ||
+        (body[9] != QLatin1Char(' ') && body[9] != QChar(0x3000)))
+        return std::nullopt;
+    const std::optional<int> from = rangeYear(body.sliced(0, 4), 0);
+    const std::optional<int> until = rangeYear(body.sliced(5, 4), 9999);
+    if (!from || !until)
+        return std::nullopt;
+    return YearRange{*from, *until};
+}
+
+std::optional<OneOffDate> oneOffDateOf(QStringView body) {
+    if (body.size() < OneOffLength || body[4] != QLatin1Char('/') || body[7] != QLatin1Char('/'))
+        return std::nullopt;
+    const std::optional<int> year = digits(body.sliced(0, 4));
+    const std::optional<int> month = digits(body.sliced(5, 2));
+    const std::optional<int> day = digits(body.sliced(8, 2));
+    if (!year || !month || !day)
+        return std::nullopt;
+    return OneOffDate{*year, *month, *day};
+}
+
+// Every rule of a list goes through these tests: the first differing character rejects the older
+// forms before any comparison of whole words.
+int equinoxMonthOf(QStringView body) {
+    if (body.size() < DatePartLength || (body[3] != QChar(u'春') && body[3] != QChar(u'秋')))
+        return 0;
+    if (body.startsWith(u"03/春分"))
+        return 3;
+    if (body.startsWith(u"09/秋分"))
+        return 9;
+    return 0;
+}
+
+bool isBetweenDaysRule(QStringView body) {
+    return !body.isEmpty() && body[0] == QChar(u'挟') && body.startsWith(u"挟まれた日");
+}
+
+int equinoxDay(int year, int month) {
+    const bool spring = month == 3;
+    double base = 0;
+    int leapBase = 1980;
+    if (year >= 1900 && year <= 1979) {
+        base = spring ? 20.8357 : 23.2588;
+        leapBase = 1983;
+    } else if (year >= 1980 && year <= 2099) {
+        base = spring ? 20.8431 : 23.2488;
+    } else if (year >= 2100 && year <= 2150) {
+        base = spring ? 21.8510 : 24.2488;
+    } else {
+        return 0;
+    }
+    // Both int() of the formula truncate toward zero, also for the negative leap term before 1983.
+    const int leapDays = (year - leapBase) / 4;
+    return static_cast<int>(base + 0.242194 * (year - 1980) - leapDays);
+}
+
+} // namespace hibimo

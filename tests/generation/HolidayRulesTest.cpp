@@ -1,0 +1,322 @@
+#include "calendar/Records.h"
+#include "generation/ListCheck.h"
+#include "generation/RuleForms.h"
+#include "generation/SampleLists.h"
+#include "generation/YearGeneration.h"
+
+#include <QCryptographicHash>
+#include <QDate>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QMap>
+#include <cstdio>
+#include <gtest/gtest.h>
+
+// Failures show the texts, not their code units.
+void PrintTo(const QString& text, std::ostream* os) {
+    *os << text.toStdString();
+}
+
+namespace hibimo {
+namespace {
+
+// An anniversary on day 00 generates nothing, so that only the holidays show.
+constexpr QStringView NoAnniversaries = u"*2000/01/00";
+const QString Substitute = QStringLiteral(" 前日の振休");
+
+// The generated entries of a year in the order of the year file, joined by "|"; nothing when the
+// lists are refused.
+std::optional<QString> generated(QStringView holidays, int year) {
+    YearItems items;
+    if (!generateYear(items, holidays, NoAnniversaries, year))
+        return std::nullopt;
+    QStringList entries;
+    for (const MonthItems& month : items)
+        for (const auto& day : month)
+            for (const QString& entry : day)
+                if (!entry.isEmpty())
+                    entries << entry;
+    return entries.join('|');
+}
+
+TEST(HolidayRules, EachFormGeneratesItsDaysAndOnlyInItsYears) {
+    const struct {
+        const char* name;
+        int year;
+        const char* list;
+        const char* entries; // none: the list is refused
+    } rows[] = {
+        {"range: the year before it", 1995, "**1996-2002 07/20海の日", ""},
+        {"range: its first year", 1996, "**1996-2002 07/20海の日", "07200海の日|07202#"},
+        {"range: its last year", 2002, "**1996-2002 07/20海の日", "07200海の日|07202#"},
+        {"range: the year after it", 2003, "**1996-2002 07/20海の日", ""},
+        {"range open at the start", 1970, "**?\?\?\?-1988 04/29天皇誕生日", "04290天皇誕生日|04292#"},
+        {"range open at the start, after its end", 1989, "**?\?\?\?-1988 04/29天皇誕生日", ""},
+        {"range open at the end, weekday rule", 2099, "**2022-?\?\?\? 07w3月海の日", "07200海の日|07202#"},
+        {"range with a full-width blank", 2010, "**2003-2019　09w3月敬老の日", "09200敬老の日|09202#"},
+        {"range ending before it starts holds in no year", 2000, "**2002-1996 07/20x", ""},
+        {"a weekday rule outside its years still passes its weekday on", 2024,
+         "*1990-1990 05w2日母\r\n*06w3x父", "06160父"},
+        {"a faulty rule fails outside its years too", 2024, "**1990-1990 13/01x", nullptr},
+        {"one-off date in its year", 2019, "**2019/05/01天皇の即位の日", "05010天皇の即位の日|05012#"},
+        {"one-off date in another year", 2020, "**2019/05/01天皇の即位の日", ""},
+        {"one-off date put in front of a plain rule", 2019, "*05/01メーデー\r\n**2019/05/01即位",
+         "05010:即位\r\n・メーデー|05012#"},
+        {"one-off date on a Sunday", 2021, "**2021/08/08山の日", "08080山の日|08090 前日の振休|08092#"},
+        {"one-off month 13 fails in every year", 2024, "**2019/13/01x", nullptr},
+        {"equinoxes of 2027, the spring one on a Sunday", 2027, "**03/春分春分の日\r\n**09/秋分秋分の日",
+         "03210春分の日|03220 前日の振休|03222#|09230秋分の日|09232#"},
+        {"equinoxes by the constants before 1980", 1979, "**03/春分春分の日\r\n*09/秋分秋分の日",
+         "03210春分の日|03212#|09240秋分の日"},
+        {"equinoxes in a range", 1990, "**1980-1989 03/春分春分の日", ""},
+        {"no equinox after the formula's years", 2151, "**03/春分春分の日\r\n**09/秋分秋分の日", ""},
+        {"no equinox before the formula's years", 1899, "**03/春分春分の日", ""},
+        {"an equinox in the other month is no equinox", 2024, "*09/春分x", ""},
+        {"citizens' holiday between two holidays", 2009,
+         "**09w3月敬老の日\r\n**09/秋分秋分の日\r\n**挟まれた日国民の休日",
+         "09210敬老の日|09212#|09220国民の休日|09222#|09230秋分の日|09232#"},
+        {"citizens' holidays across a month's end, around a one-off date", 2019,
+         "**挟まれた日休日\r\n**04/29昭和の日\r\n**2019/05/01即位\r\n**05/03憲法記念日",
+         "04290昭和の日|04292#|04300休日|04302#|05010即位|05012#|05020休日|05022#|05030憲法記念日|05032#"},
+        {"no citizens' holiday on a Sunday", 1986, "**05/03憲法\r\n**05/05こども\r\n**挟まれた日休",
+         "05030憲法|05032#|05050こども|05052#"},
+        {"no citizens' holiday on a substitute holiday", 1987,
+         "**05/03憲法\r\n**05/05こども\r\n**挟まれた日休",
+         "05030憲法|05040 前日の振休|05042#|05050こども|05052#"},
+        {"no citizens' holiday before its years", 1985,
+         "**05/03憲法\r\n**05/05こども\r\n**1986-?\?\?\? 挟まれた日休",
+         "05030憲法|05032#|05050こども|05060 前日の振休|05062#"},
+        {"a plain citizens' rule joins the day's entry without a flag", 1988,
+         "**05/03a\r\n**05/05b\r\n*挟まれた日c\r\n*05/04d", "05030a|05032#|05040:d\r\n・c|05050b|05052#"},
+        {"no substitute before 12 April 1973", 1973, "**04/08x", "04080x|04082#"},
+        {"the first substitute holidays of 1973", 1973, "**04/15x", "04150x|04160 前日の振休|04162#"},
+        {"until 2006 the Monday only, even when it is red", 2006, "**01/01a\r\n**01/02b",
+         "01010a|01020b 前日の振休|01022#"},
+        {"since 2007 the first day that is not red", 2012, "**01/01a\r\n**01/02b",
+         "01010a|01020b|01022#|01030 前日の振休|01032#"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const std::optional<QString> entries = generated(QString::fromUtf8(row.list), row.year);
+        ASSERT_EQ(entries.has_value(), row.entries != nullptr);
+        if (entries) {
+            EXPECT_EQ(*entries, QString::fromUtf8(row.entries));
+        }
+    }
+}
+
+// Every year of a list from 2007 on, as one digest. The digests were taken with the generation as it
+// was before the rule forms of one-off dates, ranges, equinoxes and citizens' holidays came.
+QByteArray digestFrom2007(QStringView holidays) {
+    QCryptographicHash hash(QCryptographicHash::Sha1);
+    for (int year = 2007; year <= 2999; ++year)
+        hash.addData(generated(holidays, year).value_or(QStringLiteral("refused")).toUtf8());
+    return hash.result().toHex();
+}
+
+TEST(HolidayRules, ListsTheEditorAcceptedBeforeGenerateAsTheyDidFrom2007On) {
+    const QString oldForms = QStringLiteral(
+        "**01/01元旦\r\n*01/02初夢*01/02書初め\r\n**01w2月成人の日\r\n*05W2日大文字のW\r\n**02/30無い日\r\n"
+        "*02w5土五週目\r\n**12/31大晦日\r\n**04/30月末\r\n*05/01メーデー\r\n*03/03雛祭\r\n**03/03赤\r\n"
+        "**02/00零日\r\n**05/03a**05/04b\r\n**05/05c\r\n**09w3月d\r\n**09/23e\r\n**11w5日f");
+    for (const QString& list : {holidaySampleList(), oldForms})
+        ASSERT_TRUE(checkHolidayList(list).ok);
+    EXPECT_EQ(digestFrom2007(holidaySampleList()), "cfc799b71f0a886224f740b48f79908c34bdc16d");
+    EXPECT_EQ(digestFrom2007(oldForms), "9a5bc0af50a8220094245ae7365d6a35333b6103");
+}
+
+QString sourcePath(const QString& relative) {
+    return QFileInfo(QStringLiteral(__FILE__)).dir().filePath(relative);
+}
+
+QString deliveredList() {
+    return readListFile(sourcePath("../../data/HBHolyD.dat")).value();
+}
+
+// A red day as a calendar shows it: the name in front of its public line, or the substitute.
+struct RedDay {
+    QString name;
+    bool substitute = false;
+    // A holiday on a Sunday gives its flag to its substitute and stays red as a Sunday.
+    bool flagged = true;
+    bool operator==(const RedDay& other) const {
+        return name == other.name && substitute == other.substitute;
+    }
+};
+using RedDays = QMap<QDate, RedDay>;
+
+RedDays redDays(const QString& holidays, int year) {
+    YearItems items;
+    if (!generateYear(items, holidays, NoAnniversaries, year))
+        return {};
+    RedDays days;
+    for (int mi = 0; mi < 12; ++mi)
+        for (int d = 1; d <= 31; ++d) {
+            const QDate date(year, mi + 1, d);
+            const bool flagged = items[mi][d][2].mid(5, 1) == "#";
+            if (!flagged && (date.dayOfWeek() != Qt::Sunday || items[mi][d][0].isEmpty()))
+                continue;
+            QString content = items[mi][d][0].mid(5);
+            while (content.startsWith(':'))
+                content.remove(0, 1);
+            const bool substitute = content.endsWith(Substitute);
+            days.insert(date, {substitute ? QString() : content.section("\r\n", 0, 0), substitute, flagged});
+        }
+    return days;
+}
+
+// The dataset's spellings where they differ from the names in the law of the year.
+RedDay inLaw(const QDate& date, const QString& name) {
+    if (name.endsWith(QStringLiteral(" 振替休日")))
+        return {{}, true};
+    static const struct {
+        const char* dataset;
+        QDate date; // invalid: on every date
+        const char* law;
+    } spellings[] = {
+        {"休日", {}, "国民の休日"},
+        {"大喪の礼", {}, "昭和天皇の大喪の礼"},
+        {"結婚の儀", {}, "皇太子徳仁親王の結婚の儀"},
+        {"休日（祝日扱い）", {2019, 5, 1}, "天皇の即位の日"},
+        {"休日（祝日扱い）", {2019, 10, 22}, "即位礼正殿の儀"},
+        // The renaming took effect in 2020; the dataset announces it a year early.
+        {"体育の日（スポーツの日）", {}, "体育の日"},
+    };
+    for (const auto& s : spellings)
+        if (name == QString::fromUtf8(s.dataset) && (!s.date.isValid() || s.date == date))
+            return {QString::fromUtf8(s.law), false};
+    return {name, false};
+}
+
+RedDays datasetHolidays() {
+    QFile file(sourcePath("JapaneseHolidays.csv"));
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+    RedDays days;
+    for (const QString& line : QString::fromUtf8(file.readAll()).split('\n')) {
+        if (line.isEmpty() || line.startsWith('#'))
+            continue;
+        const QDate date = QDate::fromString(line.section(',', 0, 0), Qt::ISODate);
+        days.insert(date, inLaw(date, line.section(',', 1)));
+    }
+    return days;
+}
+
+// Today's law, written out independently of the rule list: checked against the dataset for the
+// years it shares with it, then the reference for the years after the dataset.
+RedDays todaysLaw(int year) {
+    const auto monday = [&](int month, int week) {
+        const QDate first(year, month, 1);
+        return first.addDays((8 - first.dayOfWeek()) % 7 + 7 * (week - 1));
+    };
+    const QMap<QDate, QString> holidays = {{{year, 1, 1}, "元日"},
+                                           {monday(1, 2), "成人の日"},
+                                           {{year, 2, 11}, "建国記念の日"},
+                                           {{year, 2, 23}, "天皇誕生日"},
+                                           {{year, 3, equinoxDay(year, 3)}, "春分の日"},
+                                           {{year, 4, 29}, "昭和の日"},
+                                           {{year, 5, 3}, "憲法記念日"},
+                                           {{year, 5, 4}, "みどりの日"},
+                                           {{year, 5, 5}, "こどもの日"},
+                                           {monday(7, 3), "海の日"},
+                                           {{year, 8, 11}, "山の日"},
+                                           {monday(9, 3), "敬老の日"},
+                                           {{year, 9, equinoxDay(year, 9)}, "秋分の日"},
+                                           {monday(10, 2), "スポーツの日"},
+                                           {{year, 11, 3}, "文化の日"},
+                                           {{year, 11, 23}, "勤労感謝の日"}};
+    RedDays days;
+    for (auto h = holidays.begin(); h != holidays.end(); ++h)
+        days.insert(h.key(), {h.value(), false});
+    for (auto h = holidays.begin(); h != holidays.end(); ++h) {
+        QDate next = h.key().addDays(1);
+        while (holidays.contains(next))
+            next = next.addDays(1);
+        if (h.key().dayOfWeek() == Qt::Sunday)
+            days.insert(next, {{}, true});
+    }
+    for (auto h = holidays.begin(); h != holidays.end(); ++h) {
+        const QDate between = h.key().addDays(1);
+        if (holidays.contains(between.addDays(1)) && !days.contains(between) &&
+            between.dayOfWeek() != Qt::Sunday)
+            days.insert(between, {"国民の休日", false});
+    }
+    return days;
+}
+
+struct Comparison {
+    int matched = 0;
+    QStringList missing, extra, misnamed;
+};
+
+void compare(const RedDays& expected, const RedDays& got, Comparison& c) {
+    for (auto e = expected.begin(); e != expected.end(); ++e) {
+        if (!got.contains(e.key()))
+            c.missing << e.key().toString(Qt::ISODate) + " " + e->name;
+        else if (got[e.key()] != *e)
+            c.misnamed << e.key().toString(Qt::ISODate) + " " + e->name + " / " + got[e.key()].name;
+        else
+            ++c.matched;
+    }
+    for (auto g = got.begin(); g != got.end(); ++g)
+        if (g->flagged && !expected.contains(g.key()))
+            c.extra << g.key().toString(Qt::ISODate) + " " + g->name;
+}
+
+RedDays ofYear(const RedDays& days, int year) {
+    RedDays some;
+    for (auto d = days.lowerBound(QDate(year, 1, 1)); d != days.end() && d.key().year() == year; ++d)
+        some.insert(d.key(), *d);
+    return some;
+}
+
+TEST(HolidayRules, TheDeliveredListGivesJapansHolidaysOfEveryYearFrom1970To2099) {
+    const QString list = deliveredList();
+    ASSERT_TRUE(checkHolidayList(list).ok);
+    const RedDays dataset = datasetHolidays();
+    ASSERT_EQ(dataset.firstKey(), QDate(1970, 1, 1));
+    ASSERT_EQ(dataset.lastKey().year(), 2050);
+
+    Comparison withDataset;
+    for (int year = 1970; year <= 2050; ++year)
+        compare(ofYear(dataset, year), redDays(list, year), withDataset);
+    Comparison lawWithDataset;
+    for (int year = 2022; year <= 2050; ++year)
+        compare(ofYear(dataset, year), todaysLaw(year), lawWithDataset);
+    Comparison withLaw;
+    for (int year = 2051; year <= 2099; ++year)
+        compare(todaysLaw(year), redDays(list, year), withLaw);
+
+    for (const Comparison* c : {&withDataset, &lawWithDataset, &withLaw}) {
+        EXPECT_EQ(c->missing, QStringList());
+        EXPECT_EQ(c->extra, QStringList());
+        EXPECT_EQ(c->misnamed, QStringList());
+    }
+    EXPECT_EQ(withDataset.matched, dataset.size());
+    std::printf("1970-2050 against the dataset: 81 years, %d holidays matched, %lld missing, %lld extra, "
+                "%lld misnamed\n2051-2099 against the law: 49 years, %d holidays matched, %lld missing, "
+                "%lld extra, %lld misnamed\n",
+                withDataset.matched, withDataset.missing.size(), withDataset.extra.size(),
+                withDataset.misnamed.size(), withLaw.matched, withLaw.missing.size(), withLaw.extra.size(),
+                withLaw.misnamed.size());
+}
+
+// The observatory announces the equinox days of a year in February of the year before; those of
+// 1970 to 2027 are therefore official, the dataset's later ones are its own use of the formula.
+TEST(HolidayRules, EquinoxDaysAreTheAnnouncedOnes) {
+    const RedDays dataset = datasetHolidays();
+    int checked = 0;
+    for (auto d = dataset.begin(); d != dataset.end(); ++d) {
+        const int month = d->name == "春分の日" ? 3 : d->name == "秋分の日" ? 9 : 0;
+        if (month == 0 || d.key().year() > 2027)
+            continue;
+        EXPECT_EQ(equinoxDay(d.key().year(), month), d.key().day()) << d.key().year() << " " << month;
+        ++checked;
+    }
+    EXPECT_EQ(checked, 2 * (2027 - 1970 + 1));
+    for (int year : {1899, 2151})
+        EXPECT_EQ(equinoxDay(year, 3), 0);
+}
+
+} // namespace
+} // namespace hibimo
