@@ -1,16 +1,16 @@
 #include "app/HbmFrm.h"
 
+#include "app/ColourCommands.h"
+#include "app/DayCellEditing.h"
+#include "app/HelpPrint.h"
 #include "app/Keyboard.h"
+#include "app/ListCommands.h"
+#include "app/MonthMemo.h"
 #include "calendar/HbmModule.h"
 #include "calendar/TextNumber.h"
 #include "calendar/YearFile.h"
-#include "calendar/YearLoading.h"
-#include "colours/ColourCommands.h"
 #include "colours/ColourScheme.h"
-#include "dialogs/DayCellEditing.h"
-#include "dialogs/HelpPrint.h"
-#include "dialogs/ListCommands.h"
-#include "dialogs/MonthMemo.h"
+#include "generation/YearLoading.h"
 #include "toolkit/Colours.h"
 #include "toolkit/Fonts.h"
 #include "toolkit/Interaction.h"
@@ -117,9 +117,24 @@ void HbmFrm::buildCells() {
     }
 }
 
+Frame* HbmFrm::buildCommandFrame(const QString& name, const QString& caption, int top, int labelTop,
+                                 const QString& labelName, std::array<Label*, 3>& labels,
+                                 const std::array<CommandLabel, 3>& layout) {
+    auto* frame = new Frame(this, caption);
+    frame->setObjectName(name);
+    placeTwips(*frame, 45, top, 1490, 435);
+    for (int k = 0; k < 3; ++k) {
+        labels[k] = new Label(frame, layout[k].caption);
+        labels[k]->setObjectName(labelName + QStringLiteral("_%1").arg(k));
+        labels[k]->setAlignment(Qt::AlignCenter);
+        placeTwips(*labels[k], layout[k].left, labelTop, layout[k].width, 210);
+    }
+    return frame;
+}
+
 void HbmFrm::buildSideControls() {
-    auto label = [this](const QString& name, const QString& caption, QWidget* parent = nullptr) {
-        auto* l = new Label(parent ? parent : this, caption);
+    auto label = [this](const QString& name, const QString& caption) {
+        auto* l = new Label(this, caption);
         l->setObjectName(name);
         return l;
     };
@@ -155,31 +170,16 @@ void HbmFrm::buildSideControls() {
     Text4->setObjectName(QStringLiteral("Text4"));
     placeTwips(*Text4, 60, 2610, 1490, 3270);
 
-    Frame2 = new Frame(this, QStringLiteral("配色"));
-    Frame2->setObjectName(QStringLiteral("Frame2"));
-    placeTwips(*Frame2, 45, 5970, 1490, 435);
-    const std::array<QString, 3> colourCaptions = {QStringLiteral("設定"), QStringLiteral("Sav"),
-                                                   QStringLiteral("Ld")};
-    const std::array<int, 3> colourLeft = {135, 660, 1050};
-    const std::array<int, 3> colourWidth = {435, 345, 345};
-    for (int k = 0; k < 3; ++k) {
-        LblColor[k] = label(QStringLiteral("LblColor_%1").arg(k), colourCaptions[k], Frame2);
-        LblColor[k]->setAlignment(Qt::AlignCenter);
-        placeTwips(*LblColor[k], colourLeft[k], 165, colourWidth[k], 210);
-    }
-
-    Frame1 = new Frame(this, QStringLiteral("祝祭/誕生日設定"));
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    placeTwips(*Frame1, 45, 6480, 1490, 435);
-    const std::array<QString, 3> holyCaptions = {QStringLiteral("国"), QStringLiteral("個"),
-                                                 QStringLiteral("反映")};
-    const std::array<int, 3> holyLeft = {135, 540, 960};
-    const std::array<int, 3> holyWidth = {345, 345, 435};
-    for (int k = 0; k < 3; ++k) {
-        LblHoly[k] = label(QStringLiteral("LblHoly_%1").arg(k), holyCaptions[k], Frame1);
-        LblHoly[k]->setAlignment(Qt::AlignCenter);
-        placeTwips(*LblHoly[k], holyLeft[k], 180, holyWidth[k], 210);
-    }
+    Frame2 = buildCommandFrame(QStringLiteral("Frame2"), QStringLiteral("配色"), 5970, 165,
+                               QStringLiteral("LblColor"), LblColor,
+                               {{{QStringLiteral("設定"), 135, 435},
+                                 {QStringLiteral("Sav"), 660, 345},
+                                 {QStringLiteral("Ld"), 1050, 345}}});
+    Frame1 = buildCommandFrame(QStringLiteral("Frame1"), QStringLiteral("祝祭/誕生日設定"), 6480, 180,
+                               QStringLiteral("LblHoly"), LblHoly,
+                               {{{QStringLiteral("国"), 135, 345},
+                                 {QStringLiteral("個"), 540, 345},
+                                 {QStringLiteral("反映"), 960, 435}}});
 
     lblPrintForm = label(QStringLiteral("lblPrintForm"), QStringLiteral("PrintF"));
     placeTwips(*lblPrintForm, 180, 6960, 555, 225);
@@ -251,10 +251,9 @@ void HbmFrm::Form_Activate() {
     Text4->setLocked(true);
     // The month memo is written back on every keystroke but saved only with the year; reloading the
     // year from its file must not throw it away.
-    if (m.LoadedYearChanged && PCwrite(m, m.LoadedYear))
-        m.LoadedYearChanged = false;
+    if (m.LoadedYearChanged)
+        PCwrite(m, m.LoadedYear);
     YearLoad(m, m.LoadedYear);
-    m.LoadedYearChanged = false;
     F_C_disp(m.CurYear, m.CurMonth);
 }
 
@@ -271,15 +270,13 @@ void HbmFrm::shutDown() {
     PCwrite(m, m.LoadedYear);
     readToday(m);
     YearLoad(m, m.LoadedYear);
-    m.LoadedYearChanged = false;
     SettingsWrite(m);
 }
 
 void HbmFrm::commitData() {
     if (unloaded_)
         return;
-    if (PCwrite(m, m.LoadedYear))
-        m.LoadedYearChanged = false;
+    PCwrite(m, m.LoadedYear);
     SettingsWrite(m);
 }
 
@@ -320,18 +317,20 @@ void HbmFrm::navigate(int yearStep, int monthStep, bool setMemoCaption) {
 void HbmFrm::Label3_Change() {
     if (!m.DispReady)
         return;
-    if (!m.PrevYear.isEmpty() && PCwrite(m, m.PrevYear))
-        m.LoadedYearChanged = false;
+    if (!m.PrevYear.isEmpty())
+        PCwrite(m, m.PrevYear);
     m.LoadedYear = Label3->caption().trimmed();
     YearLoad(m, m.LoadedYear);
-    m.LoadedYearChanged = false;
 }
 
 // ---- The month display
 
-void HbmFrm::fillCell(int i, const QString& pub, const QString& priv, const QString& mark) {
-    Text2[i]->setText(pub);
-    Text3[i]->setText(priv);
+void HbmFrm::fillCell(int i, const MonthItems& items, const MonthLines& pubLine, const MonthLines& privLine,
+                      int d) {
+    const auto& day = items[d];
+    Text2[i]->setText(content(day[0]) + pubLine[d - 1]);
+    Text3[i]->setText(content(day[1]) + privLine[d - 1]);
+    const QString& mark = day[2];
     if (mark.size() > 5) {
         const QString s = content(mark);
         if (s.startsWith(QLatin1Char('#')))
@@ -369,8 +368,7 @@ void HbmFrm::F_C_disp(int H_iY, int H_iM) {
         const int i = w1 + d - 2;
         Text1[i]->setText(QString::number(d));
         applyShownMonthDateColours(i);
-        const auto& day = m.DayItem[m0][d];
-        fillCell(i, content(day[0]) + m.PubLine[m0][d - 1], content(day[1]) + m.PrivLine[m0][d - 1], day[2]);
+        fillCell(i, m.DayItem[m0], m.PubLine[m0], m.PrivLine[m0], d);
     }
     const int last = w1 + n - 2;
     if (m.NewMonthText == m.MarkMonth) {
@@ -391,31 +389,28 @@ void HbmFrm::F_C_disp(int H_iY, int H_iM) {
         m.NbPubLine = {};
         m.NbPrivLine = {};
     };
+    // The next month's cells come from the neighbouring year's tables beside December, from the loaded
+    // year's otherwise; the previous month's likewise beside January.
     if (month == 12)
         loadNeighbour(shownYear + 1);
+    const bool nextNb = month == 12;
     for (int i = last + 1; i < 42; ++i) {
         const int k = i - last;
         Text1[i]->setText(QString::number(k));
         applyOtherMonthColours(i);
-        if (month == 12)
-            fillCell(i, content(m.NbDayItem[k][0]) + m.NbPubLine[k - 1],
-                     content(m.NbDayItem[k][1]) + m.NbPrivLine[k - 1], m.NbDayItem[k][2]);
-        else
-            fillCell(i, content(m.DayItem[m0 + 1][k][0]) + m.PubLine[m0 + 1][k - 1],
-                     content(m.DayItem[m0 + 1][k][1]) + m.PrivLine[m0 + 1][k - 1], m.DayItem[m0 + 1][k][2]);
+        fillCell(i, nextNb ? m.NbDayItem : m.DayItem[m0 + 1], nextNb ? m.NbPubLine : m.PubLine[m0 + 1],
+                 nextNb ? m.NbPrivLine : m.PrivLine[m0 + 1], k);
     }
     if (month == 1)
         loadNeighbour(shownYear - 1);
+    const bool previousNb = month == 1;
     for (int i = 0; i <= w1 - 2; ++i) {
         const int q = p - (w1 - 2) + i;
         Text1[i]->setText(QString::number(q));
         applyOtherMonthColours(i);
-        if (month == 1)
-            fillCell(i, content(m.NbDayItem[q][0]) + m.NbPubLine[q - 1],
-                     content(m.NbDayItem[q][1]) + m.NbPrivLine[q - 1], m.NbDayItem[q][2]);
-        else
-            fillCell(i, content(m.DayItem[m0 - 1][q][0]) + m.PubLine[m0 - 1][q - 1],
-                     content(m.DayItem[m0 - 1][q][1]) + m.PrivLine[m0 - 1][q - 1], m.DayItem[m0 - 1][q][2]);
+        fillCell(i, previousNb ? m.NbDayItem : m.DayItem[m0 - 1],
+                 previousNb ? m.NbPubLine : m.PubLine[m0 - 1], previousNb ? m.NbPrivLine : m.PrivLine[m0 - 1],
+                 q);
     }
 
     showCellColours();

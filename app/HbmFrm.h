@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calendar/HbmModule.h"
 #include "toolkit/Controls.h"
 #include "toolkit/Form.h"
 
@@ -10,7 +11,6 @@
 
 namespace hibimo {
 
-struct HbmModule;
 class DayCellEditing;
 class MonthMemo;
 class ListCommands;
@@ -74,6 +74,15 @@ class HbmFrm : public Form {
     void buildLayout();
     void buildCells();
     void buildSideControls();
+    // A command group: a frame with its caption on the border and three clickable labels (twips).
+    struct CommandLabel {
+        QString caption;
+        int left;
+        int width;
+    };
+    Frame* buildCommandFrame(const QString& name, const QString& caption, int top, int labelTop,
+                             const QString& labelName, std::array<Label*, 3>& labels,
+                             const std::array<CommandLabel, 3>& layout);
     void connectSignals();
     void navigate(int yearStep, int monthStep, bool setMemoCaption);
 
@@ -86,7 +95,9 @@ class HbmFrm : public Form {
     void applyOtherMonthColours(int i);
     void showCellColours();
     void drawFrameLines();
-    void fillCell(int i, const QString& pub, const QString& priv, const QString& mark);
+    // Fills cell i with day d of a month's entries and line texts.
+    void fillCell(int i, const MonthItems& items, const MonthLines& pubLine, const MonthLines& privLine,
+                  int d);
 
     // Text and background of a cell's four boxes: day number, public line, private line, mark.
     struct CellColours {

@@ -1,8 +1,8 @@
 #include "app/Keyboard.h"
 
+#include "app/DayCellEditing.h"
 #include "app/HbmFrm.h"
 #include "calendar/HbmModule.h"
-#include "dialogs/DayCellEditing.h"
 #include "toolkit/Twips.h"
 
 #include <QDate>

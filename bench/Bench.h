@@ -12,9 +12,6 @@
 
 namespace hibimo::bench {
 
-// Benchmarks run without a user.
-using QuietInteraction = NullInteraction;
-
 inline double median(std::vector<double> values) {
     std::sort(values.begin(), values.end());
     return values[values.size() / 2];

@@ -4,9 +4,9 @@
 #include "calendar/HbmModule.h"
 #include "calendar/Records.h"
 #include "calendar/YearFile.h"
-#include "calendar/YearLoading.h"
 #include "generation/ListFiles.h"
 #include "generation/YearGeneration.h"
+#include "generation/YearLoading.h"
 #include "toolkit/Interaction.h"
 
 #include <QDir>

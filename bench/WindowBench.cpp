@@ -3,8 +3,8 @@
 #include "app/HbmFrm.h"
 #include "bench/Bench.h"
 #include "calendar/HbmModule.h"
-#include "calendar/YearLoading.h"
 #include "colours/ColourScheme.h"
+#include "generation/YearLoading.h"
 #include "toolkit/Fonts.h"
 #include "toolkit/Interaction.h"
 

@@ -16,16 +16,18 @@ class Interaction;
 using MonthItems = std::array<std::array<QString, 3>, 32>;
 // Day entries of the loaded year: [month index 0..11][day 0..31][kind 0..2].
 using YearItems = std::array<MonthItems, 12>;
+// Line texts of one month: [day - 1].
+using MonthLines = std::array<QString, 31>;
 // Line texts of the loaded year: [month index 0..11][day - 1].
-using YearLines = std::array<std::array<QString, 31>, 12>;
+using YearLines = std::array<MonthLines, 12>;
 
 struct CalendarState {
     YearItems DayItem;
     YearLines PubLine;
     YearLines PrivLine;
     MonthItems NbDayItem;
-    std::array<QString, 31> NbPubLine;
-    std::array<QString, 31> NbPrivLine;
+    MonthLines NbPubLine;
+    MonthLines NbPrivLine;
 
     QString LoadedYear;
     int CurYear = 0;
@@ -41,7 +43,8 @@ struct CalendarState {
     bool DispReady = false;
     bool DispDone = false;
     // Set when the loaded year's tables were changed in memory and not yet saved (the month memo is
-    // written back on every keystroke); the main window saves before it reloads the year.
+    // written back on every keystroke). PCwrite and YearLoad clear it: after either, the tables and the
+    // file agree.
     bool LoadedYearChanged = false;
 
     QString HolyText;

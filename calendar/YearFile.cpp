@@ -65,8 +65,10 @@ QString yearFileText(const HbmModule& m) {
 }
 
 bool PCwrite(HbmModule& m, const QString& yyyy) {
-    if (writeTextFile(yearFilePath(m, yyyy), yearFileText(m)))
+    if (writeTextFile(yearFilePath(m, yyyy), yearFileText(m))) {
+        m.LoadedYearChanged = false;
         return true;
+    }
     m.ui.message(QStringLiteral("カレンダーデータファイル作成失敗！"));
     return false;
 }

@@ -13,7 +13,8 @@ QString yearFilePath(const HbmModule& m, const QString& yyyy);
 QString yearFileText(const HbmModule& m);
 
 // Writes the year calendar file of yyyy; a failure shows its message and leaves the old file.
-// Returns whether the file was written.
+// Returns whether the file was written; a written file holds every change, so LoadedYearChanged is
+// cleared with it.
 bool PCwrite(HbmModule& m, const QString& yyyy);
 
 } // namespace hibimo

@@ -1,5 +1,6 @@
 #include "dialogs/ListEditor.h"
 
+#include "calendar/Cp932.h"
 #include "calendar/HbmModule.h"
 #include "calendar/Records.h"
 #include "toolkit/Colours.h"
@@ -60,23 +61,18 @@ void ListEditor::buildCommon(QRect text, QRect command1, QRect command2) {
     installDialogKeys(*this, Command1);
 }
 
-Label* ListEditor::guidance(const QString& name, const QString& text, int left, int top, int width,
-                            int height) {
-    auto* label = new Label(this, text);
-    label->setObjectName(name);
-    label->setWordWrap(true);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    setForeColor(*label, GuidanceFore);
-    placeTwips(*label, left, top, width, height);
-    // The last label runs down to the window's bottom edge, past the print button's top; its text
-    // ends left of the button, and the button must stay clickable above it.
-    label->lower();
-    return label;
-}
-
-void ListEditor::fitGuidance(std::initializer_list<Label*> column) {
+void ListEditor::buildGuidance(int left, int width, std::initializer_list<GuidanceRow> column) {
     int nextFree = 0;
-    for (Label* label : column) {
+    for (const GuidanceRow& row : column) {
+        auto* label = new Label(this, row.text);
+        label->setObjectName(row.name);
+        label->setWordWrap(true);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        setForeColor(*label, GuidanceFore);
+        placeTwips(*label, left, row.top, width, row.height);
+        // The last label runs down to the window's bottom edge, past the print button's top; its text
+        // ends left of the button, and the button must stay clickable above it.
+        label->lower();
         QRect place = label->geometry();
         if (place.top() < nextFree)
             place.moveTop(nextFree);
@@ -84,6 +80,7 @@ void ListEditor::fitGuidance(std::initializer_list<Label*> column) {
         place.setBottom(std::min(place.bottom(), height() - 1));
         label->setGeometry(place);
         nextFree = place.bottom() + 1;
+        row.label = label;
     }
 }
 
@@ -110,7 +107,7 @@ void ListEditor::Form_Unload(int& Cancel) {
     }
     // The file's record form cannot carry a double quote; the box shows what will be stored.
     if (typed.contains(QLatin1Char('"'))) {
-        typed.replace(QLatin1Char('"'), QChar(0x201D));
+        typed = withoutDoubleQuotes(typed);
         Text1->setText(typed);
     }
     const QString stored = trimListText(typed);

@@ -46,12 +46,19 @@ class ListEditor : public Form {
     ListEditor(HbmModule& module, ListEditorKind kind);
     // Creates the box and the buttons at their places (twips), connected to their handlers.
     void buildCommon(QRect text, QRect command1, QRect command2);
-    // A guidance label of the right-hand column.
-    Label* guidance(const QString& name, const QString& text, int left, int top, int width, int height);
-    // The guidance column, top to bottom: a label whose text needs more lines than its place gives
-    // (the substitute fonts run taller than the ones the layout was drawn for) grows, and the labels
-    // below it move down as far as needed, the last one no further than the window's bottom edge.
-    void fitGuidance(std::initializer_list<Label*> column);
+    // One guidance label of the right-hand column, at its designed place (twips).
+    struct GuidanceRow {
+        Label*& label;
+        QString name;
+        QString text;
+        int top;
+        int height;
+    };
+    // Creates the guidance column, rows top to bottom. A label whose text needs more lines than its
+    // place gives (the substitute fonts run taller than the ones the layout was drawn for) grows, and
+    // the labels below it move down as far as needed, the last one no further than the window's
+    // bottom edge.
+    void buildGuidance(int left, int width, std::initializer_list<GuidanceRow> column);
 
   private:
     // Copies the file that could not be read to "<name>.bak"; false when that failed.

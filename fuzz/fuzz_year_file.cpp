@@ -3,8 +3,8 @@
 // file it was given.
 #include "calendar/HbmModule.h"
 #include "calendar/YearFile.h"
-#include "calendar/YearLoading.h"
-#include "fuzz/FuzzInteraction.h"
+#include "generation/YearLoading.h"
+#include "toolkit/NullInteraction.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -24,7 +24,7 @@ QByteArray fileBytes(const QString& path) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static QTemporaryDir dir;
-    fuzz::QuietInteraction ui;
+    QuietInteraction ui;
     HbmModule m(dir.path(), ui);
     const QByteArray input(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     const QString path = yearFilePath(m, QStringLiteral("2024"));
@@ -45,7 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     m.LoadedYear = QStringLiteral("2024");
     try {
         YearLoad(m, m.LoadedYear);
-    } catch (const fuzz::ProgramEnded&) {
+    } catch (const ProgramEnded&) {
         if (fileBytes(path) != input)
             std::abort();
         return 0;

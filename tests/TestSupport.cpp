@@ -2,7 +2,7 @@
 
 #include "calendar/Cp932.h"
 #include "calendar/Records.h"
-#include "calendar/YearLoading.h"
+#include "generation/YearLoading.h"
 
 #include <QFile>
 #include <QTest>

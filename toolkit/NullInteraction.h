@@ -4,6 +4,7 @@
 
 #include <QStringList>
 #include <cstdlib>
+#include <exception>
 
 namespace hibimo {
 
@@ -24,6 +25,19 @@ class NullInteraction : public Interaction {
   protected:
     void runModal(QWidget&) override {}
     void cancelModalWindows() override {}
+};
+
+// Thrown where the program would end, so that a test, a fuzzer run or a benchmark sees the end and
+// nothing after it runs.
+struct ProgramEnded : std::exception {
+    const char* what() const noexcept override { return "program ended"; }
+};
+
+// A NullInteraction whose end of the program throws ProgramEnded: for benchmarks, fuzzers and tests
+// that feed damaged files on purpose.
+class QuietInteraction : public NullInteraction {
+  public:
+    [[noreturn]] void endProgram() override { throw ProgramEnded(); }
 };
 
 } // namespace hibimo

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "toolkit/Interaction.h"
+#include "toolkit/NullInteraction.h"
 
 #include <QStringList>
 #include <deque>
@@ -9,11 +10,6 @@
 #include <vector>
 
 namespace hibimo {
-
-// Thrown by the scripted endProgram so that a test sees the program end and nothing after it runs.
-struct ProgramEnded : std::exception {
-    const char* what() const noexcept override { return "program ended"; }
-};
 
 // The test double of Interaction: a test queues the answers and asserts on the recorded calls. Once the
 // program is being ended (endFromOutside), nothing is shown or recorded any more and every question is

@@ -1,10 +1,10 @@
 // Ending the program from outside (a signal, the session ending) while one of its modal windows is
 // open, and the session manager's save after which the program goes on.
+#include "app/ColourCommands.h"
+#include "app/ListCommands.h"
 #include "calendar/YearFile.h"
-#include "colours/ColourCommands.h"
 #include "colours/HbmColor.h"
 #include "dialogs/HbmInput.h"
-#include "dialogs/ListCommands.h"
 #include "tests/TestSupport.h"
 
 #include <QCoreApplication>

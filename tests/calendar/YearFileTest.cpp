@@ -2,7 +2,7 @@
 #include "calendar/YearFile.h"
 
 #include "calendar/Cp932.h"
-#include "calendar/YearLoading.h"
+#include "generation/YearLoading.h"
 #include "tests/TestSupport.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
 // When the editing of a grown box or of the month memo ends: a popup menu, another window or a
 // message box leave it going, a month or year step ends it as a move to another control does.
-#include "dialogs/MonthMemo.h"
+#include "app/MonthMemo.h"
 #include "tests/TestSupport.h"
 #include "toolkit/Twips.h"
 

@@ -1,7 +1,7 @@
 // The month memo: what a paste leaves in the box and in the tables, growing while focused, the month it
 // belongs to, and no memo lost when the main window is activated again (for the memo dialog closing,
 // see the double-click edits).
-#include "dialogs/MonthMemo.h"
+#include "app/MonthMemo.h"
 
 #include "tests/TestSupport.h"
 #include "toolkit/Twips.h"

@@ -1,8 +1,8 @@
 // The [国] [個] [反映] commands on the main window: editors kept one at a time, regeneration.
+#include "app/ListCommands.h"
 #include "dialogs/HbmBirth.h"
 #include "dialogs/HbmHoliD.h"
 #include "dialogs/HbmReNew.h"
-#include "dialogs/ListCommands.h"
 #include "tests/TestSupport.h"
 #include "toolkit/Colours.h"
 

@@ -1,4 +1,4 @@
-#include "dialogs/ListCommands.h"
+#include "app/ListCommands.h"
 
 #include "app/HbmFrm.h"
 #include "calendar/HbmModule.h"
@@ -23,8 +23,7 @@ void ListCommands::connectSignals() {
 void ListCommands::LblHoly_Click(int Index) {
     HbmModule& m = frm_.m;
     // Closing any of these windows activates the main window, which reloads the year from its file.
-    if (PCwrite(m, m.LoadedYear))
-        m.LoadedYearChanged = false;
+    PCwrite(m, m.LoadedYear);
     switch (Index) {
     case 0:
         showEditor(holiD_);
@@ -66,7 +65,7 @@ void ListCommands::regenerate() {
     if (!answered || m.RenewChoice == 2)
         return;
     YearMake(m, m.LoadedYear);
-    frm_.F_C_disp(m.CurYear, m.CurMonth);
+    m.ui.redisplay();
 }
 
 } // namespace hibimo

@@ -1,4 +1,4 @@
-#include "dialogs/HelpPrint.h"
+#include "app/HelpPrint.h"
 
 #include "app/HbmFrm.h"
 #include "calendar/HbmModule.h"

@@ -1,4 +1,4 @@
-#include "dialogs/DayCellEditing.h"
+#include "app/DayCellEditing.h"
 
 #include "app/HbmFrm.h"
 #include "calendar/Cp932.h"
@@ -63,8 +63,7 @@ QString DayCellEditing::dayTitle(int i) const {
 void DayCellEditing::saveLoadedYear() {
     HbmModule& m = frm_.m;
     m.LoadedYear = frm_.Label3->caption().trimmed();
-    if (PCwrite(m, m.LoadedYear))
-        m.LoadedYearChanged = false;
+    PCwrite(m, m.LoadedYear);
 }
 
 void DayCellEditing::lineEdit(Line line, int i) {
@@ -95,7 +94,7 @@ void DayCellEditing::lineEdit(Line line, int i) {
     // text goes into the fresh tables.
     table[month][day] = withoutDoubleQuotes(m.MemoText);
     saveLoadedYear();
-    frm_.F_C_disp(m.CurYear, m.CurMonth);
+    m.ui.redisplay();
 }
 
 void DayCellEditing::Text2_DblClick(int Index) {

@@ -1,4 +1,4 @@
-#include "dialogs/MonthMemo.h"
+#include "app/MonthMemo.h"
 
 #include "app/HbmFrm.h"
 #include "calendar/Cp932.h"

@@ -1,4 +1,4 @@
-#include "calendar/YearLoading.h"
+#include "generation/YearLoading.h"
 
 #include "calendar/HbmModule.h"
 #include "calendar/Records.h"
@@ -148,7 +148,7 @@ class LoadedYearKeeper {
   public:
     explicit LoadedYearKeeper(HbmModule& m)
         : m_(m), dayItem_(m.DayItem), pubLine_(m.PubLine), privLine_(m.PrivLine), loadedYear_(m.LoadedYear),
-          holyText_(m.HolyText), birthText_(m.BirthText) {}
+          holyText_(m.HolyText), birthText_(m.BirthText), changed_(m.LoadedYearChanged) {}
     ~LoadedYearKeeper() {
         m_.DayItem = dayItem_;
         m_.PubLine = pubLine_;
@@ -156,6 +156,7 @@ class LoadedYearKeeper {
         m_.LoadedYear = loadedYear_;
         m_.HolyText = holyText_;
         m_.BirthText = birthText_;
+        m_.LoadedYearChanged = changed_;
     }
     LoadedYearKeeper(const LoadedYearKeeper&) = delete;
     LoadedYearKeeper& operator=(const LoadedYearKeeper&) = delete;
@@ -168,6 +169,7 @@ class LoadedYearKeeper {
     QString loadedYear_;
     QString holyText_;
     QString birthText_;
+    bool changed_;
 };
 
 QString withoutBlanks(const QString& text) {
@@ -189,6 +191,7 @@ void YearLoad(HbmModule& m, const QString& yyyy) {
         m.PubLine = {};
         m.PrivLine = {};
         YearMake(m, withoutBlanks(yyyy));
+        m.LoadedYearChanged = false;
         m.ui.redisplay();
         return;
     case Opened::Unreadable:
@@ -199,6 +202,7 @@ void YearLoad(HbmModule& m, const QString& yyyy) {
     }
     if (const int failed = readYear(m, bytes))
         reportDamagedYear(m, yyyy, failed);
+    m.LoadedYearChanged = false;
 }
 
 void NbMonthLoad(HbmModule& m, const QString& yyyy) {

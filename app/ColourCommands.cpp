@@ -1,4 +1,4 @@
-#include "colours/ColourCommands.h"
+#include "app/ColourCommands.h"
 
 #include "app/HbmFrm.h"
 #include "calendar/Cp932.h"
@@ -55,8 +55,7 @@ void ColourCommands::connectSignals() {
 
 void ColourCommands::LblColor_Click(int Index) {
     HbmModule& m = frm_.m;
-    if (PCwrite(m, m.LoadedYear))
-        m.LoadedYearChanged = false;
+    PCwrite(m, m.LoadedYear);
     if (const QString refused = unstorableInPath(m.folder); !refused.isEmpty())
         m.ui.message(folderUnstorableMessage(refused));
     switch (Index) {
@@ -102,7 +101,7 @@ void ColourCommands::loadScheme() {
     m.ColorFile = name;
     // A file that fails half way has still set the values read before the failure: show them too.
     ColorLoad(m);
-    frm_.F_C_disp(m.CurYear, m.CurMonth);
+    m.ui.redisplay();
 }
 
 } // namespace hibimo
