@@ -5,6 +5,7 @@
 #include "calendar/YearFile.h"
 #include "calendar/YearLoading.h"
 #include "fuzz/FuzzInteraction.h"
+#include "fuzz/ScratchFolder.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -23,7 +24,7 @@ QByteArray fileBytes(const QString& path) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static QTemporaryDir dir;
+    static QTemporaryDir dir(fuzz::scratchFolderTemplate());
     fuzz::QuietInteraction ui;
     HbmModule m(dir.path(), ui);
     const QByteArray input(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
