@@ -3,6 +3,7 @@
 #include "calendar/HbmModule.h"
 #include "calendar/Records.h"
 #include "colours/ColourScheme.h"
+#include "fuzz/ScratchFolder.h"
 #include "toolkit/NullInteraction.h"
 
 #include <QByteArray>
@@ -40,7 +41,7 @@ bool safeToFollow(const QString& settingsPath, const QString& colourPath) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static QTemporaryDir dir;
+    static QTemporaryDir dir(fuzz::scratchFolderTemplate());
     if (!dir.isValid())
         std::abort();
     RecordingInteraction ui;

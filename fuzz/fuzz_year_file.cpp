@@ -3,6 +3,7 @@
 // file it was given.
 #include "calendar/HbmModule.h"
 #include "calendar/YearFile.h"
+#include "fuzz/ScratchFolder.h"
 #include "generation/YearLoading.h"
 #include "toolkit/NullInteraction.h"
 
@@ -23,7 +24,7 @@ QByteArray fileBytes(const QString& path) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static QTemporaryDir dir;
+    static QTemporaryDir dir(fuzz::scratchFolderTemplate());
     QuietInteraction ui;
     HbmModule m(dir.path(), ui);
     const QByteArray input(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));

@@ -1,23 +1,26 @@
-#!/bin/sh
+#!/usr/bin/env bash
 # Builds the libFuzzer targets with clang (ASan + UBSan) and runs each for ${1:-30} seconds.
 # Seeds come from fuzz/corpus/<name without fuzz_>/; what a run finds goes to a scratch corpus
 # under the build folder, so the repository stays clean. Exits non-zero when a target fails.
-set -eu
-seconds=${1:-30}
-root=$(cd "$(dirname "$0")/.." && pwd)
-build=${HIBIMO_FUZZ_BUILD:-$root/build-fuzz}
+set -euo pipefail
+shopt -s nullglob
+root="$(cd "$(dirname "$0")/.." && pwd)"
+seconds="${1:-30}"
+build="${HIBIMO_FUZZ_BUILD:-$root/build-fuzz}"
 
-CXX=${CXX:-clang++} cmake -S "$root" -B "$build" -G Ninja -DHIBIMO_FUZZ=ON >/dev/null
+CXX="${CXX:-clang++}" cmake -S "$root" -B "$build" -G Ninja -DHIBIMO_FUZZ=ON >/dev/null
 cmake --build "$build" -j2
 
 status=0
 for target in "$build"/fuzz/fuzz_*; do
-    [ -f "$target" ] && [ -x "$target" ] || continue
-    name=$(basename "$target")
+    [[ -f "$target" && -x "$target" ]] || continue
+    name="$(basename "$target")"
     corpus="$build/corpus/$name"
     mkdir -p "$corpus"
-    seeds="$root/fuzz/corpus/${name#fuzz_}"
-    [ -d "$seeds" ] && cp -n "$seeds"/* "$corpus"/ 2>/dev/null || true
+    # A seed the scratch corpus already holds is left as it is.
+    for seed in "$root/fuzz/corpus/${name#fuzz_}"/*; do
+        [[ -e "$corpus/$(basename "$seed")" ]] || cp "$seed" "$corpus/"
+    done
     echo "== $name for $seconds s"
     log="$build/$name.log"
     if (cd "$build" && "$target" -max_total_time="$seconds" -print_final_stats=0 "$corpus" >"$log" 2>&1); then
@@ -28,4 +31,4 @@ for target in "$build"/fuzz/fuzz_*; do
         status=1
     fi
 done
-exit $status
+exit "$status"
