@@ -2,10 +2,10 @@
 
 #include "app/HbmFrm.h"
 #include "calendar/Cp932.h"
-#include "calendar/HbmModule.h"
 #include "calendar/YearFile.h"
 #include "colours/ColourScheme.h"
 #include "colours/HbmColor.h"
+#include "dialogs/HbmModule.h"
 #include "toolkit/Interaction.h"
 
 namespace hibimo {

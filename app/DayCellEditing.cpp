@@ -2,10 +2,10 @@
 
 #include "app/HbmFrm.h"
 #include "calendar/Cp932.h"
-#include "calendar/HbmModule.h"
 #include "calendar/TextNumber.h"
 #include "calendar/YearFile.h"
 #include "dialogs/HbmInput.h"
+#include "dialogs/HbmModule.h"
 #include "toolkit/Colours.h"
 #include "toolkit/Interaction.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calendar/HbmModule.h"
+#include "dialogs/HbmModule.h"
 #include "toolkit/Controls.h"
 #include "toolkit/Form.h"
 

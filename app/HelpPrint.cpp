@@ -1,7 +1,7 @@
 #include "app/HelpPrint.h"
 
 #include "app/HbmFrm.h"
-#include "calendar/HbmModule.h"
+#include "dialogs/HbmModule.h"
 #include "toolkit/Interaction.h"
 
 namespace hibimo {

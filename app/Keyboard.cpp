@@ -2,7 +2,7 @@
 
 #include "app/DayCellEditing.h"
 #include "app/HbmFrm.h"
-#include "calendar/HbmModule.h"
+#include "dialogs/HbmModule.h"
 #include "toolkit/Twips.h"
 
 #include <QDate>

@@ -1,10 +1,10 @@
 #include "app/ListCommands.h"
 
 #include "app/HbmFrm.h"
-#include "calendar/HbmModule.h"
 #include "calendar/YearFile.h"
 #include "dialogs/HbmBirth.h"
 #include "dialogs/HbmHoliD.h"
+#include "dialogs/HbmModule.h"
 #include "dialogs/HbmReNew.h"
 #include "generation/YearGeneration.h"
 #include "toolkit/Interaction.h"

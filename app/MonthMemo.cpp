@@ -2,8 +2,8 @@
 
 #include "app/HbmFrm.h"
 #include "calendar/Cp932.h"
-#include "calendar/HbmModule.h"
 #include "dialogs/HbmInput.h"
+#include "dialogs/HbmModule.h"
 #include "toolkit/Interaction.h"
 
 #include <QTextCursor>

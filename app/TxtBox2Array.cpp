@@ -1,7 +1,7 @@
 #include "app/HbmFrm.h"
 #include "calendar/Cp932.h"
-#include "calendar/HbmModule.h"
 #include "calendar/TextNumber.h"
+#include "dialogs/HbmModule.h"
 #include "toolkit/Colours.h"
 #include "toolkit/Interaction.h"
 

@@ -1,7 +1,7 @@
 #include "app/FolderLock.h"
 #include "app/HbmFrm.h"
-#include "calendar/HbmModule.h"
 #include "calendar/Records.h"
+#include "dialogs/HbmModule.h"
 #include "toolkit/AppIcon.h"
 #include "toolkit/Fonts.h"
 #include "toolkit/Form.h"

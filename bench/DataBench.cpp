@@ -1,9 +1,9 @@
 #include "bench/DataBench.h"
 
 #include "bench/Bench.h"
-#include "calendar/HbmModule.h"
 #include "calendar/Records.h"
 #include "calendar/YearFile.h"
+#include "dialogs/HbmModule.h"
 #include "generation/ListFiles.h"
 #include "generation/YearGeneration.h"
 #include "generation/YearLoading.h"

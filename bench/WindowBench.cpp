@@ -2,8 +2,8 @@
 
 #include "app/HbmFrm.h"
 #include "bench/Bench.h"
-#include "calendar/HbmModule.h"
 #include "colours/ColourScheme.h"
+#include "dialogs/HbmModule.h"
 #include "generation/YearLoading.h"
 #include "toolkit/Fonts.h"
 #include "toolkit/Interaction.h"

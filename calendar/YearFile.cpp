@@ -1,7 +1,7 @@
 #include "calendar/YearFile.h"
 
+#include "calendar/CalendarModule.h"
 #include "calendar/Cp932.h"
-#include "calendar/HbmModule.h"
 #include "calendar/Records.h"
 #include "calendar/TextNumber.h"
 #include "toolkit/Interaction.h"
@@ -14,7 +14,7 @@ const QString PubMarker = QStringLiteral("T2PubL");
 const QString PrivMarker = QStringLiteral("T3Priv");
 } // namespace
 
-QString yearFilePath(const HbmModule& m, const QString& yyyy) {
+QString yearFilePath(const CalendarModule& m, const QString& yyyy) {
     // Only digits can form the name: a year text with anything else never reaches outside the folder.
     QString year;
     for (QChar c : yyyy)
@@ -42,7 +42,7 @@ void appendRecord(QString& out, QStringView prefix, const QString& text) {
 
 } // namespace
 
-QString yearFileText(const HbmModule& m) {
+QString yearFileText(const CalendarModule& m) {
     QString text;
     text.reserve(16 * 1024);
     for (const MonthItems& month : m.DayItem)
@@ -64,7 +64,7 @@ QString yearFileText(const HbmModule& m) {
     return text;
 }
 
-bool PCwrite(HbmModule& m, const QString& yyyy) {
+bool PCwrite(CalendarModule& m, const QString& yyyy) {
     if (writeTextFile(yearFilePath(m, yyyy), yearFileText(m))) {
         m.LoadedYearChanged = false;
         return true;

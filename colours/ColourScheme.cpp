@@ -1,7 +1,7 @@
 #include "colours/ColourScheme.h"
 
-#include "calendar/HbmModule.h"
 #include "calendar/Records.h"
+#include "colours/ColourModule.h"
 #include "toolkit/Interaction.h"
 
 #include <QStringList>
@@ -125,7 +125,7 @@ bool readColourFile(QByteArrayView bytes, ColourScheme& s) {
 
 } // namespace
 
-void ColorDefaults(HbmModule& m) {
+void ColorDefaults(ColourModule& m) {
     ColourScheme& s = m;
     for (const ColourSlot& colour : FileColours)
         s.*colour.slot = colour.defaultValue;
@@ -134,7 +134,7 @@ void ColorDefaults(HbmModule& m) {
     s.FrameLineWidth = DefaultFrameLineWidth;
 }
 
-void SettingsRead(HbmModule& m) {
+void SettingsRead(ColourModule& m) {
     const auto bytes = readFileBytes(m.filePath(SettingsFileName));
     if (!bytes) {
         m.ui.message(settingsReadFailed());
@@ -156,7 +156,7 @@ void SettingsRead(HbmModule& m) {
     ColorLoad(m);
 }
 
-void SettingsWrite(HbmModule& m) {
+void SettingsWrite(ColourModule& m) {
     if (m.ColorFile.isEmpty())
         m.ColorFile = m.filePath(DefaultColourFileName);
     const QString text = quotedRecord(m.ColorFile) + quotedRecord(m.VersionText) + quotedRecord(Dummy) +
@@ -165,12 +165,12 @@ void SettingsWrite(HbmModule& m) {
         m.ui.message(settingsWriteFailed());
 }
 
-void ColorSave(HbmModule& m) {
+void ColorSave(ColourModule& m) {
     if (m.ColorFile.isEmpty() || !writeTextFile(m.ColorFile, colourFileText(m)))
         m.ui.message(colourWriteFailed());
 }
 
-void ColorLoad(HbmModule& m) {
+void ColorLoad(ColourModule& m) {
     const auto bytes = m.ColorFile.isEmpty() ? std::nullopt : readFileBytes(m.ColorFile);
     if (!bytes || !readColourFile(*bytes, m))
         m.ui.message(colourReadFailed());

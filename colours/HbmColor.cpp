@@ -1,6 +1,6 @@
 #include "colours/HbmColor.h"
 
-#include "calendar/HbmModule.h"
+#include "colours/ColourModule.h"
 #include "colours/ColourScheme.h"
 #include "toolkit/Colours.h"
 #include "toolkit/DialogKeys.h"
@@ -143,7 +143,7 @@ double valOf(const QString& text) {
     return std::strtod(s.left(end).toLatin1().constData(), nullptr);
 }
 
-HbmColor::HbmColor(HbmModule& module) : m(module) {
+HbmColor::HbmColor(ColourModule& module) : m(module) {
     setObjectName(QStringLiteral("HbmColor"));
     setWindowTitle(QStringLiteral("HbmColor"));
     setClientSizeTwips(5775, 7500);

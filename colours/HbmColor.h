@@ -11,7 +11,7 @@
 
 namespace hibimo {
 
-struct HbmModule;
+struct ColourModule;
 
 // The modal colour editor: one row per element of the main window with a text-colour button, a
 // background button and a sample, and a last row for the frame lines around the date cells. Every
@@ -19,9 +19,9 @@ struct HbmModule;
 class HbmColor : public Form {
     Q_OBJECT
   public:
-    explicit HbmColor(HbmModule& module);
+    explicit HbmColor(ColourModule& module);
 
-    HbmModule& m;
+    ColourModule& m;
 
     static constexpr int Rows = 18; // 0..16 colour rows, 17 the frame line
     static constexpr int ThicknessRow = 17;

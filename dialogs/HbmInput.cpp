@@ -1,7 +1,7 @@
 #include "dialogs/HbmInput.h"
 
 #include "calendar/Cp932.h"
-#include "calendar/HbmModule.h"
+#include "dialogs/HbmModule.h"
 #include "toolkit/DialogKeys.h"
 #include "toolkit/Fonts.h"
 #include "toolkit/Interaction.h"

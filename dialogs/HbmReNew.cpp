@@ -1,6 +1,6 @@
 #include "dialogs/HbmReNew.h"
 
-#include "calendar/HbmModule.h"
+#include "dialogs/HbmModule.h"
 #include "toolkit/DialogKeys.h"
 #include "toolkit/Fonts.h"
 

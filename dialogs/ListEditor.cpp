@@ -1,8 +1,8 @@
 #include "dialogs/ListEditor.h"
 
 #include "calendar/Cp932.h"
-#include "calendar/HbmModule.h"
 #include "calendar/Records.h"
+#include "dialogs/HbmModule.h"
 #include "toolkit/Colours.h"
 #include "toolkit/DialogKeys.h"
 #include "toolkit/Fonts.h"

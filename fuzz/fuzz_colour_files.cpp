@@ -1,7 +1,7 @@
 // Feeds arbitrary bytes to the settings and colour file readers. A colour file that loads must
 // survive a save and a second load with every value unchanged.
-#include "calendar/HbmModule.h"
 #include "calendar/Records.h"
+#include "colours/ColourModule.h"
 #include "colours/ColourScheme.h"
 #include "fuzz/ScratchFolder.h"
 #include "toolkit/NullInteraction.h"
@@ -45,7 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (!dir.isValid())
         std::abort();
     RecordingInteraction ui;
-    HbmModule m(dir.path(), ui);
+    ColourModule m(dir.path(), ui);
     const QString colourPath = dir.filePath(QStringLiteral("input.ccf"));
     const QString settingsPath = m.filePath(QStringLiteral("Hibimo.ini"));
     writeBytes(colourPath, data, size);

@@ -1,7 +1,7 @@
 // Feeds arbitrary holiday and anniversary list texts to year generation. Generation either refuses
 // the lists or fills only well-keyed slots: every entry sits where its own key says.
+#include "calendar/CalendarModule.h"
 #include "calendar/Cp932.h"
-#include "calendar/HbmModule.h"
 #include "calendar/TextNumber.h"
 #include "generation/YearGeneration.h"
 

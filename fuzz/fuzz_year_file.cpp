@@ -1,7 +1,7 @@
 // Feeds arbitrary bytes as a year file to both year loaders. A file that loads must save, load
 // and save again to the same bytes; no input may crash, read out of bounds or replace the
 // file it was given.
-#include "calendar/HbmModule.h"
+#include "calendar/CalendarModule.h"
 #include "calendar/YearFile.h"
 #include "fuzz/ScratchFolder.h"
 #include "generation/YearLoading.h"
@@ -26,7 +26,7 @@ QByteArray fileBytes(const QString& path) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static QTemporaryDir dir(fuzz::scratchFolderTemplate());
     QuietInteraction ui;
-    HbmModule m(dir.path(), ui);
+    CalendarModule m(dir.path(), ui);
     const QByteArray input(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     const QString path = yearFilePath(m, QStringLiteral("2024"));
     {

@@ -1,12 +1,12 @@
 #include "generation/ListFiles.h"
 
-#include "calendar/HbmModule.h"
+#include "calendar/CalendarModule.h"
 #include "calendar/Records.h"
 #include "toolkit/Interaction.h"
 
 namespace hibimo {
 
-void HolyLoad(HbmModule& m) {
+void HolyLoad(CalendarModule& m) {
     if (std::optional<QString> text = readListFile(m.filePath(HolyFileName))) {
         m.HolyText = std::move(*text);
         return;
@@ -21,7 +21,7 @@ void HolyLoad(HbmModule& m) {
     m.HolyText = QStringLiteral("**01/01元旦");
 }
 
-void BirthLoad(HbmModule& m) {
+void BirthLoad(CalendarModule& m) {
     if (std::optional<QString> text = readListFile(m.filePath(BirthFileName))) {
         m.BirthText = std::move(*text);
         return;

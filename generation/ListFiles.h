@@ -4,14 +4,14 @@
 
 namespace hibimo {
 
-struct HbmModule;
+struct CalendarModule;
 
 inline const QString HolyFileName = QStringLiteral("HBHolyD.dat");
 inline const QString BirthFileName = QStringLiteral("HBBirth.dat");
 
 // Reads HBHolyD.dat into HolyText, or shows its message and falls back to the built-in list.
-void HolyLoad(HbmModule& m);
+void HolyLoad(CalendarModule& m);
 // Reads HBBirth.dat into BirthText, or shows its message and falls back to the built-in list.
-void BirthLoad(HbmModule& m);
+void BirthLoad(CalendarModule& m);
 
 } // namespace hibimo

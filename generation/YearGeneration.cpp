@@ -1,6 +1,6 @@
 #include "generation/YearGeneration.h"
 
-#include "calendar/HbmModule.h"
+#include "calendar/CalendarModule.h"
 #include "calendar/TextNumber.h"
 #include "calendar/YearFile.h"
 #include "generation/ListFiles.h"
@@ -373,7 +373,7 @@ bool generateYear(YearItems& items, QStringView holyText, QStringView birthText,
     return true;
 }
 
-void YearMake(HbmModule& m, const QString& yyyy) {
+void YearMake(CalendarModule& m, const QString& yyyy) {
     HolyLoad(m);
     BirthLoad(m);
     if (!generateYear(m.DayItem, m.HolyText, m.BirthText, numberFromText(yyyy))) {

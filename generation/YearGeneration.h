@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calendar/HbmModule.h"
+#include "calendar/CalendarModule.h"
 
 #include <QString>
 #include <QStringView>
@@ -10,7 +10,7 @@ namespace hibimo {
 // Generates year yyyy from the two list files into DayItem (keeping marks, month memos and line
 // texts), sets LoadedYear and writes the year file. A faulty list shows its message and ends the
 // program without writing anything.
-void YearMake(HbmModule& m, const QString& yyyy);
+void YearMake(CalendarModule& m, const QString& yyyy);
 
 // The generation step of YearMake alone, in memory: replaces the generated entries of items (days
 // 1..31 of every month; marks keep their text, month memos stay) by those of the two list texts

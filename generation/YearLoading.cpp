@@ -1,6 +1,6 @@
 #include "generation/YearLoading.h"
 
-#include "calendar/HbmModule.h"
+#include "calendar/CalendarModule.h"
 #include "calendar/Records.h"
 #include "calendar/TextNumber.h"
 #include "calendar/YearFile.h"
@@ -56,7 +56,7 @@ QString lineText(const QString& record) {
 
 enum class Opened { Read, Missing, Unreadable };
 
-Opened openYearFile(const HbmModule& m, const QString& yyyy, QByteArray& bytes) {
+Opened openYearFile(const CalendarModule& m, const QString& yyyy, QByteArray& bytes) {
     const QString path = yearFilePath(m, yyyy);
     if (std::optional<QByteArray> read = readFileBytes(path)) {
         bytes = std::move(*read);
@@ -66,7 +66,7 @@ Opened openYearFile(const HbmModule& m, const QString& yyyy, QByteArray& bytes) 
 }
 
 // Reads the whole file into the loaded year's tables; the number of the failing record, or 0.
-int readYear(HbmModule& m, QByteArrayView bytes) {
+int readYear(CalendarModule& m, QByteArrayView bytes) {
     CountingReader reader(bytes);
     std::optional<QString> record = reader.next();
     for (; record && isEntry(*record); record = reader.next()) {
@@ -91,7 +91,7 @@ int readYear(HbmModule& m, QByteArrayView bytes) {
     return 0;
 }
 
-[[noreturn]] void reportDamagedYear(HbmModule& m, const QString& yyyy, int record) {
+[[noreturn]] void reportDamagedYear(CalendarModule& m, const QString& yyyy, int record) {
     m.ui.message(QStringLiteral("カレンダーファイル HB") + yyyy + QStringLiteral(".hbd の ") +
                      QLatin1Char(' ') + QString::number(record) +
                      QStringLiteral("行目に異常があるようです。") + QStringLiteral("確認下さい。"),
@@ -102,7 +102,7 @@ int readYear(HbmModule& m, QByteArrayView bytes) {
 }
 
 // The month of the neighbouring year that the grid shows: 1 beside December, 12 beside January.
-int neighbourMonth(const HbmModule& m) {
+int neighbourMonth(const CalendarModule& m) {
     switch (numberFromText(m.NewMonthText)) {
     case 12:
         return 1;
@@ -114,7 +114,7 @@ int neighbourMonth(const HbmModule& m) {
 }
 
 // Reads the neighbour's month as far as the file allows; a damaged file leaves what was read.
-void readNeighbourMonth(HbmModule& m, QByteArrayView bytes) {
+void readNeighbourMonth(CalendarModule& m, QByteArrayView bytes) {
     const int wanted = neighbourMonth(m);
     if (wanted == 0)
         return;
@@ -146,7 +146,7 @@ void readNeighbourMonth(HbmModule& m, QByteArrayView bytes) {
 // Keeps the loaded year's tables while another year is generated through them.
 class LoadedYearKeeper {
   public:
-    explicit LoadedYearKeeper(HbmModule& m)
+    explicit LoadedYearKeeper(CalendarModule& m)
         : m_(m), dayItem_(m.DayItem), pubLine_(m.PubLine), privLine_(m.PrivLine), loadedYear_(m.LoadedYear),
           holyText_(m.HolyText), birthText_(m.BirthText), changed_(m.LoadedYearChanged) {}
     ~LoadedYearKeeper() {
@@ -162,7 +162,7 @@ class LoadedYearKeeper {
     LoadedYearKeeper& operator=(const LoadedYearKeeper&) = delete;
 
   private:
-    HbmModule& m_;
+    CalendarModule& m_;
     YearItems dayItem_;
     YearLines pubLine_;
     YearLines privLine_;
@@ -180,7 +180,7 @@ QString withoutBlanks(const QString& text) {
 
 } // namespace
 
-void YearLoad(HbmModule& m, const QString& yyyy) {
+void YearLoad(CalendarModule& m, const QString& yyyy) {
     m.DayItem = {};
     QByteArray bytes;
     switch (openYearFile(m, yyyy, bytes)) {
@@ -205,7 +205,7 @@ void YearLoad(HbmModule& m, const QString& yyyy) {
     m.LoadedYearChanged = false;
 }
 
-void NbMonthLoad(HbmModule& m, const QString& yyyy) {
+void NbMonthLoad(CalendarModule& m, const QString& yyyy) {
     m.NbDayItem = {};
     QByteArray bytes;
     switch (openYearFile(m, yyyy, bytes)) {

@@ -4,15 +4,15 @@
 
 namespace hibimo {
 
-struct HbmModule;
+struct CalendarModule;
 
 // Loads the year file of yyyy into DayItem/PubLine/PrivLine; a year without a file is generated
 // (with its message) and the month shown again. A damaged file shows the record number and ends
 // the program.
-void YearLoad(HbmModule& m, const QString& yyyy);
+void YearLoad(CalendarModule& m, const QString& yyyy);
 
 // Loads January (NewMonthText 12) or December (NewMonthText 1) of the neighbouring year yyyy into
 // NbDayItem/NbPubLine/NbPrivLine, creating that year's file when it has none.
-void NbMonthLoad(HbmModule& m, const QString& yyyy);
+void NbMonthLoad(CalendarModule& m, const QString& yyyy);
 
 } // namespace hibimo

@@ -1,6 +1,5 @@
 #include "toolkit/ScriptedInteraction.h"
 
-#include <QWidget>
 #include <stdexcept>
 
 namespace hibimo {
@@ -80,15 +79,24 @@ QString ScriptedInteraction::saveFileName(const QString& filter) {
     return answer;
 }
 
+namespace {
+ScriptedInteraction::Windows& windowsOf() {
+    if (!ScriptedInteraction::windows)
+        throw std::logic_error("a window was shown in a test without windows");
+    return *ScriptedInteraction::windows;
+}
+} // namespace
+
 void ScriptedInteraction::printWindow(QWidget& window) {
     checkAlive();
-    calls << QStringLiteral("print:") + window.objectName();
+    calls << QStringLiteral("print:") + windowsOf().name(window);
 }
 
 void ScriptedInteraction::runModal(QWidget& window) {
     checkAlive();
-    calls << QStringLiteral("modal:") + window.objectName();
-    window.show();
+    Windows& windows = windowsOf();
+    calls << QStringLiteral("modal:") + windows.name(window);
+    windows.show(window);
     open_.push_back(&window);
     if (!modalActions.empty()) {
         auto action = modalActions.front();
@@ -98,14 +106,14 @@ void ScriptedInteraction::runModal(QWidget& window) {
     open_.pop_back();
     // Whatever the script did, a modal show ends with the window closed (as by its close box if the
     // script did not close it).
-    if (window.isVisible())
-        window.close();
+    if (windows.isVisible(window))
+        windows.close(window);
 }
 
 void ScriptedInteraction::cancelModalWindows() {
     for (auto it = open_.rbegin(); it != open_.rend(); ++it)
-        if ((*it)->isVisible())
-            (*it)->close();
+        if (windowsOf().isVisible(**it))
+            windowsOf().close(**it);
 }
 
 QStringList ScriptedInteraction::messageTexts() const {

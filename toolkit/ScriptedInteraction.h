@@ -56,6 +56,17 @@ class ScriptedInteraction : public Interaction {
 
     QStringList messageTexts() const;
 
+    // What the scripted interaction does to a window. The data-layer tests run without widgets and
+    // leave it unset (a window shown there is a fault); the window tests install one at start.
+    struct Windows {
+        virtual ~Windows() = default;
+        virtual QString name(QWidget& window) = 0;
+        virtual void show(QWidget& window) = 0;
+        virtual bool isVisible(QWidget& window) = 0;
+        virtual void close(QWidget& window) = 0;
+    };
+    static inline Windows* windows = nullptr;
+
   protected:
     void runModal(QWidget& window) override;
     void cancelModalWindows() override;

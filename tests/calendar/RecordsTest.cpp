@@ -2,7 +2,7 @@
 #include "calendar/Records.h"
 
 #include "calendar/Cp932.h"
-#include "tests/TestSupport.h"
+#include "tests/CoreSupport.h"
 
 #include <QDir>
 #include <gtest/gtest.h>

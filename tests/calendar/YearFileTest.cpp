@@ -3,7 +3,7 @@
 
 #include "calendar/Cp932.h"
 #include "generation/YearLoading.h"
-#include "tests/TestSupport.h"
+#include "tests/CoreSupport.h"
 
 #include <QDir>
 #include <csignal>

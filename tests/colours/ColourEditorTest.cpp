@@ -1,7 +1,7 @@
-#include "ColourEditorSupport.h"
 #include "colours/ColourScheme.h"
 #include "colours/HbmColor.h"
 #include "tests/TestSupport.h"
+#include "tests/colours/ColourEditorSupport.h"
 #include "toolkit/Colours.h"
 
 #include <climits>

@@ -1,7 +1,7 @@
-#include "ColourEditorSupport.h"
 #include "calendar/Cp932.h"
 #include "colours/ColourScheme.h"
 #include "tests/TestSupport.h"
+#include "tests/colours/ColourEditorSupport.h"
 
 #include <QDir>
 #include <QFile>
@@ -28,7 +28,7 @@ struct ColourFiles : ::testing::Test {
             v[i] = i == 31 ? 1 : 1000 + qint64(i);
         return v;
     }
-    void read(const QString& name, const QString& text, void (*reader)(HbmModule&)) {
+    void read(const QString& name, const QString& text, void (*reader)(ColourModule&)) {
         ColorDefaults(m);
         fx.ui.messages.clear();
         fx.writeText(name, text);

@@ -1,7 +1,7 @@
 // The memo dialog on its own: what it hands back for each way of closing it.
 #include "dialogs/HbmInput.h"
 
-#include "calendar/HbmModule.h"
+#include "dialogs/HbmModule.h"
 #include "tests/TestSupport.h"
 
 #include <QTest>

@@ -4,7 +4,7 @@
 #include "calendar/Records.h"
 #include "generation/ListCheck.h"
 #include "generation/ListFiles.h"
-#include "tests/TestSupport.h"
+#include "tests/CoreSupport.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,8 +1,8 @@
-#include "ColourEditorSupport.h"
 #include "calendar/Cp932.h"
 #include "calendar/YearFile.h"
 #include "colours/ColourScheme.h"
 #include "tests/TestSupport.h"
+#include "tests/colours/ColourEditorSupport.h"
 #include "toolkit/Colours.h"
 
 #include <QDir>

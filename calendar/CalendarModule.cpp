@@ -1,10 +1,10 @@
-#include "calendar/HbmModule.h"
+#include "calendar/CalendarModule.h"
 
 #include <QDir>
 
 namespace hibimo {
 
-QString HbmModule::filePath(const QString& name) const {
+QString CalendarModule::filePath(const QString& name) const {
     return QDir(folder).filePath(name);
 }
 

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "colours/ColourSlots.h"
-
 #include <QDate>
 #include <QString>
 #include <array>
@@ -51,21 +49,11 @@ struct CalendarState {
     QString BirthText;
 };
 
-// Variables that carry a text to and from the memo input dialog.
-struct MemoVariables {
-    QString MemoText;
-    QString MemoGuide1;
-    QString MemoGuide2;
-    QString MemoTitle;
-};
-
-// The program's whole state: created once in main() (or per test) and passed by reference.
-struct HbmModule : CalendarState, ColourScheme, MemoVariables {
-    HbmModule(QString programFolder, Interaction& interaction)
+// The calendar's part of the program's state with the program's place: the folder of its files, the
+// user and the clock. Every operation of the calendar and of year generation works on it.
+struct CalendarModule : CalendarState {
+    CalendarModule(QString programFolder, Interaction& interaction)
         : folder(std::move(programFolder)), ui(interaction) {}
-
-    // Outcome of the regenerate dialog: 0 update, 2 cancel.
-    std::uint8_t RenewChoice = 0;
 
     // Where every data file lives: the folder of the executable.
     QString folder;

@@ -1,0 +1,77 @@
+#pragma once
+
+#include "dialogs/HbmModule.h"
+#include "toolkit/ScriptedInteraction.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QTemporaryDir>
+#include <memory>
+#include <ostream>
+
+// GoogleTest prints a failing QString as its text, not as its code units.
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}
+inline void PrintTo(const QStringList& list, std::ostream* os) {
+    *os << '{';
+    for (const QString& text : list)
+        *os << ' ' << '"' << text.toStdString() << '"';
+    *os << " }";
+}
+
+namespace hibimo::test {
+
+// Message texts that the tests of more than one area check.
+inline const QString SettingsUnreadable =
+    "Hibimo.ini ファイルを読み込めません。デフォルトの配色で立ち上げます。";
+inline const QString ColourFileFaulty =
+    "CCFファイルが違うか 異常です。確認下さい。デフォルトの配色で立ち上げます。";
+inline const QString Unstorable =
+    "次の文字はファイルに保存できません: 𠮷😀\r別の文字に置き換えて下さい。"; // for "𠮷😀"
+inline const QString HolidaysMissing =
+    "祝祭日などのファイルHBHolyD.datが見つからないか/読み込めませんでした。"
+    "とりあえず、元旦のみを設定して立ち上げます。立ち上がり後 カレンダー画面左下の[国]をクリックすると、"
+    "デフォルトの 祝祭日など 登録画面が立ち上がります。内容を確認して必要なら修正/追加を行い 一旦閉じ、"
+    "カレンダー画面左下の[反映]を実行下さい。";
+inline const QString AnniversariesMissing =
+    "誕生日などのファイルHBBirth.datが見つからないか/読み込めませんでした。"
+    "仮に、1/25を花子の誕生日として立ち上げます。立ち上がり後 カレンダー画面左下の[個]をクリックすると、"
+    "デフォルトの 誕生日など 登録画面が立ち上がります。デフォルトの内容にならって修正/追加を行い 一旦閉じ、 "
+    "カレンダー画面左下の[反映]を実行下さい。";
+inline QString yearCreation(const QString& year) {
+    return "カレンダーファイル " + year + "年分は未作成なので作成します。";
+}
+// The year as the neighbour loading shows it, with its leading blank.
+inline QString neighbourCreation(const QString& year) {
+    return "カレンダーファイル" + year + "年分は未作成なので作成いたします。";
+}
+
+// A module over a fresh temporary program folder with a scripted interaction and a fixed today.
+struct Fixture {
+    QTemporaryDir dir;
+    ScriptedInteraction ui;
+    std::unique_ptr<HbmModule> module;
+
+    explicit Fixture(QDate today = QDate(2024, 12, 15));
+    HbmModule& m() { return *module; }
+    QString path(const QString& name) const { return dir.filePath(name); }
+
+    // Raw bytes of a file in the program folder (empty when missing).
+    QByteArray bytes(const QString& name) const;
+    // Writes raw bytes / code page 932 text into the program folder.
+    void writeBytes(const QString& name, const QByteArray& data) const;
+    void writeText(const QString& name, const QString& text) const;
+    // Writes a list file (one quoted record) in code page 932.
+    void writeList(const QString& name, const QString& text) const;
+    // Small lists, so that generation shows no list messages.
+    void writeLists(const QString& holidays = "**01/01元旦\r\n**05/03憲法記念日\r\n*05/10記念日",
+                    const QString& anniversaries = "*1972/05/20花子") const;
+    // The tables of a year as a fresh start would read them from its file.
+    std::unique_ptr<HbmModule> reread(const QString& year = "2024");
+};
+
+// The records of code page 932 text.
+QStringList records(const QByteArray& bytes);
+
+} // namespace hibimo::test
