@@ -126,12 +126,18 @@ void DayCellEditing::Text5_DblClick(int Index) {
     m.DispDone = true;
 }
 
-void DayCellEditing::Text2_GotFocus(int Index) {
-    CellBox& box = *frm_.Text2[Index];
+namespace {
+// A box whose text needs more lines than its resting height shows grows to show it all, in front.
+void growToText(CellBox& box, int restingLines) {
     const int L = linesFor(box.text());
-    if (L > 1)
+    if (L > restingLines)
         box.setHeightTwips(210 * L);
     box.bringToFront();
+}
+} // namespace
+
+void DayCellEditing::Text2_GotFocus(int Index) {
+    growToText(*frm_.Text2[Index], 1);
 }
 
 void DayCellEditing::Text2_LostFocus(int Index) {
@@ -142,11 +148,7 @@ void DayCellEditing::Text2_LostFocus(int Index) {
 }
 
 void DayCellEditing::Text3_GotFocus(int Index) {
-    CellBox& box = *frm_.Text3[Index];
-    const int L = linesFor(box.text());
-    if (L > 2)
-        box.setHeightTwips(210 * L);
-    box.bringToFront();
+    growToText(*frm_.Text3[Index], 2);
 }
 
 void DayCellEditing::Text3_LostFocus(int Index) {
