@@ -9,9 +9,7 @@
 #include "generation/YearLoading.h"
 #include "toolkit/Interaction.h"
 
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QTemporaryDir>
 #include <cstdlib>
 
@@ -20,7 +18,7 @@ namespace hibimo::bench {
 namespace {
 
 QString deliveredList(const QString& name) {
-    return QFileInfo(QStringLiteral(__FILE__)).dir().filePath(QStringLiteral("../data/") + name);
+    return QStringLiteral(HIBIMO_SOURCE_DIR "/data/") + name;
 }
 
 // Rules spread over every date: fixed dates and n-th weekdays, one in three red.

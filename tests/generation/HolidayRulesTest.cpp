@@ -8,7 +8,6 @@
 #include <QDate>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QMap>
 #include <cstdio>
 #include <gtest/gtest.h>
@@ -127,11 +126,11 @@ TEST(HolidayRules, ListsTheEditorAcceptedBeforeGenerateAsTheyDidFrom2007On) {
 }
 
 QString sourcePath(const QString& relative) {
-    return QFileInfo(QStringLiteral(__FILE__)).dir().filePath(relative);
+    return QDir(QStringLiteral(HIBIMO_SOURCE_DIR)).filePath(relative);
 }
 
 QString deliveredList() {
-    return readListFile(sourcePath("../../data/HBHolyD.dat")).value();
+    return readListFile(sourcePath("data/HBHolyD.dat")).value();
 }
 
 // A red day as a calendar shows it: the name in front of its public line, or the substitute.
@@ -190,7 +189,7 @@ RedDay inLaw(const QDate& date, const QString& name) {
 }
 
 RedDays datasetHolidays() {
-    QFile file(sourcePath("JapaneseHolidays.csv"));
+    QFile file(sourcePath("tests/generation/JapaneseHolidays.csv"));
     EXPECT_TRUE(file.open(QIODevice::ReadOnly));
     RedDays days;
     for (const QString& line : QString::fromUtf8(file.readAll()).split('\n')) {

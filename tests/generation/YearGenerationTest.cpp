@@ -7,7 +7,6 @@
 #include "tests/CoreSupport.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <gtest/gtest.h>
 
 namespace hibimo {
@@ -122,7 +121,7 @@ TEST(YearMake, UnreadableListsFallBackToTheBuiltInOnesWithTheirMessages) {
 
 TEST(YearMake, TheDeliveredListsPassTheEditorsChecksAndGiveTheHolidaysOf2026) {
     test::Fixture f;
-    const QDir data(QFileInfo(QStringLiteral(__FILE__)).dir().filePath("../../data"));
+    const QDir data(QStringLiteral(HIBIMO_SOURCE_DIR "/data"));
     for (const QString& name : {HolyFileName, BirthFileName})
         ASSERT_TRUE(QFile::copy(data.filePath(name), f.path(name)));
     EXPECT_TRUE(checkHolidayList(readListFile(f.path(HolyFileName)).value()).ok);
