@@ -75,10 +75,7 @@ TEST(MainWindowKeys, KeysAndWheelStepAsTheButtonsDo) {
         {"Page Down", {2024, 5, 15}, {key(Qt::Key_PageDown)}, {MonthOn}},
         {"Page Up", {2024, 5, 15}, {key(Qt::Key_PageUp)}, {MonthBack}},
         {"Page Down in December: next year", {2024, 12, 15}, {key(Qt::Key_PageDown)}, {MonthOn}},
-        {"Page Up in January: previous year", {2024, 1, 15}, {key(Qt::Key_PageUp)}, {MonthBack}},
         {"Ctrl+Page Down: a new year", {2024, 5, 15}, {key(Qt::Key_PageDown, ctrl)}, {YearOn}},
-        {"Ctrl+Page Up", {2024, 5, 15}, {key(Qt::Key_PageUp, ctrl)}, {YearBack}},
-        {"keypad Page Down", {2024, 5, 15}, {key(Qt::Key_PageDown, Qt::KeypadModifier)}, {MonthOn}},
         {"Page Down on a day box", {2024, 5, 15}, {key(Qt::Key_PageDown, {}, dayBox)}, {MonthOn}},
         {"Ctrl+Page Up on a button", {2024, 5, 15}, {key(Qt::Key_PageUp, ctrl, button)}, {YearBack}},
         {"Page Down in the memo is the memo's", {2024, 5, 15}, {key(Qt::Key_PageDown, {}, memo)}, {}},
@@ -86,7 +83,6 @@ TEST(MainWindowKeys, KeysAndWheelStepAsTheButtonsDo) {
         {"wheel towards the user", {2024, 5, 15}, {wheel(-120)}, {MonthOn}},
         {"wheel away", {2024, 5, 15}, {wheel(120)}, {MonthBack}},
         {"two notches at once", {2024, 12, 15}, {wheel(-240)}, {MonthOn, MonthOn}},
-        {"half notches add up", {2024, 5, 15}, {wheel(60), wheel(60)}, {MonthBack}},
         {"a half notch", {2024, 5, 15}, {wheel(-60)}, {}},
         {"wheel over the memo", {2024, 5, 15}, {wheel(-120, false)}, {}},
     };
@@ -146,7 +142,6 @@ TEST(MainWindowKeys, EnterAndF2OpenTheEditsOfTheDoubleClick) {
         int cell;
     } rows[] = {
         {"Enter: the public line", {key(Qt::Key_Right), key(Qt::Key_Return)}, Box::Public, 17},
-        {"keypad Enter", {key(Qt::Key_Right), key(Qt::Key_Enter, Qt::KeypadModifier)}, Box::Public, 17},
         {"F2: the mark", {key(Qt::Key_Right), key(Qt::Key_F2)}, Box::Mark, 17},
         {"Enter on a clicked private line", {key(Qt::Key_Return, {}, onPrivate20)}, Box::Private, 20},
         {"Enter on another month: refused", {key(Qt::Key_Return, {}, onOtherMonth)}, Box::Public, 1},

@@ -17,13 +17,10 @@ const struct {
     int S::*slot;
     const char* title;
 } Choosers[] = {
-    {0, true, &S::ColGuideFore, "色の選択 - 画面余白ガイド"},
     {0, false, &S::ColScreenBack, "色の選択 - 画面下地"},
     {1, false, &S::ColCommandBack, "色の選択 - コマンド 背景"},
     {5, true, &S::ColSunDateFore, "色の選択 - 日付 日曜"},
     {5, false, &S::ColSunDateBack, "色の選択 - 日付 日曜 背景"},
-    {9, false, &S::ColTodayBack, "色の選択 - 本日日付 背景"},
-    {13, false, &S::ColMemoBack, "色の選択 - 月メモ記載枠 背景"},
     {16, false, &S::ColOtherMonthBack, "色の選択 - 前後月 日枠 背景"},
     {17, false, &S::ColFrameLine, "色の選択 - 日付枠囲み線"},
 };

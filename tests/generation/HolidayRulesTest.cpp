@@ -3,6 +3,7 @@
 #include "generation/RuleForms.h"
 #include "generation/SampleLists.h"
 #include "generation/YearGeneration.h"
+#include "tests/CoreSupport.h"
 
 #include <QCryptographicHash>
 #include <QDate>
@@ -11,11 +12,6 @@
 #include <QMap>
 #include <cstdio>
 #include <gtest/gtest.h>
-
-// Failures show the texts, not their code units.
-void PrintTo(const QString& text, std::ostream* os) {
-    *os << text.toStdString();
-}
 
 namespace hibimo {
 namespace {
