@@ -1,5 +1,6 @@
 #include "app/FolderLock.h"
 
+#include "calendar/Cp932.h"
 #include "calendar/Records.h"
 #include "toolkit/Interaction.h"
 
@@ -17,6 +18,19 @@ bool takeFolderLock(QLockFile& lock, const QString& folder, Interaction& ui) {
     else
         ui.message(folderNotWritableMessage(folder));
     return false;
+}
+
+bool openProgramFolder(QLockFile& lock, const QString& folder, Interaction& ui) {
+    // Every file of the folder is code page 932: without the converter a year could only be written
+    // empty, so the program must not start at all.
+    if (!cp932Available()) {
+        ui.message(missingConverterMessage());
+        return false;
+    }
+    if (!takeFolderLock(lock, folder, ui))
+        return false;
+    removeLeftoverTemporaries(folder);
+    return true;
 }
 
 } // namespace hibimo

@@ -80,9 +80,8 @@ int main(int argc, char** argv) {
     hibimo::QtInteraction ui(folder);
 
     QLockFile lock(QDir(folder).filePath(QStringLiteral("Hibimo.lock")));
-    if (!hibimo::takeFolderLock(lock, folder, ui))
+    if (!hibimo::openProgramFolder(lock, folder, ui))
         return 1;
-    hibimo::removeLeftoverTemporaries(folder);
 
     hibimo::HbmModule m(folder, ui);
     hibimo::HbmFrm frm(m);

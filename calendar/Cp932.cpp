@@ -18,9 +18,12 @@ namespace {
 const char* const Unicode = "UTF-16LE";
 const char* const CodePage = "CP932";
 
+bool converterMissing = false;
+
 class Converter {
   public:
-    Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
+    Converter(const char* to, const char* from)
+        : cd_(converterMissing ? reinterpret_cast<iconv_t>(-1) : iconv_open(to, from)) {}
     ~Converter() {
         if (valid())
             iconv_close(cd_);
@@ -62,13 +65,13 @@ qsizetype characterLength(const QString& text, qsizetype i) {
 }
 
 // Converts text to code page 932; every character iconv refuses is passed to onRefused with its
-// index and replaced by "?".
-template <typename OnRefused> QByteArray encode(const QString& text, OnRefused onRefused) {
-    QByteArray out;
-    if (text.isEmpty())
-        return out;
+// index and replaced by "?". Nothing when the converter cannot be opened.
+template <typename OnRefused> std::optional<QByteArray> encode(const QString& text, OnRefused onRefused) {
     Converter conv(CodePage, Unicode);
     if (!conv.valid())
+        return std::nullopt;
+    QByteArray out;
+    if (text.isEmpty())
         return out;
     out.resize(text.size() * 2 + 16);
     auto* in = const_cast<char*>(reinterpret_cast<const char*>(text.utf16()));
@@ -115,7 +118,7 @@ std::optional<QString> decodeCp932(QByteArrayView bytes) {
     // Files are decoded record by record, some 800 records a year: one converter serves them all
     // (opening one costs more than decoding a record), reset before each use.
     static const Converter conv(Unicode, CodePage);
-    if (!conv.valid())
+    if (!conv.valid() || converterMissing)
         return std::nullopt;
     iconv(conv.handle(), nullptr, nullptr, nullptr, nullptr);
     // A byte of code page 932 never yields more than one UTF-16 code unit.
@@ -140,8 +143,24 @@ std::optional<QString> decodeCp932(QByteArrayView bytes) {
     return text;
 }
 
-QByteArray encodeCp932(const QString& text) {
+std::optional<QByteArray> encodeCp932(const QString& text) {
     return encode(text, [](qsizetype, qsizetype) {});
+}
+
+bool cp932Available() {
+    return Converter(CodePage, Unicode).valid() && Converter(Unicode, CodePage).valid();
+}
+
+QString missingConverterMessage() {
+    return QStringLiteral("このシステムにはShift_JIS(CP932)の文字コード変換がありません。") +
+           QLatin1Char('\r') +
+           QStringLiteral("ファイルを読むことも書くこともできないため、何も変更せずにHibimoを終了します。") +
+           QLatin1Char('\r') +
+           QStringLiteral("glibcの文字コード変換モジュール(gconv)が入っているか確認下さい。");
+}
+
+void simulateMissingCp932Converter(bool missing) {
+    converterMissing = missing;
 }
 
 QString unencodableCp932(const QString& text) {

@@ -162,7 +162,8 @@ bool writeFileBytes(const QString& path, QByteArrayView bytes) {
 }
 
 bool writeTextFile(const QString& path, const QString& text) {
-    return writeFileBytes(path, encodeCp932(text));
+    const std::optional<QByteArray> bytes = encodeCp932(text);
+    return bytes && writeFileBytes(path, *bytes);
 }
 
 QString folderNotWritableMessage(const QString& folder) {

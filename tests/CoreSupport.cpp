@@ -28,7 +28,7 @@ void Fixture::writeBytes(const QString& name, const QByteArray& data) const {
 }
 
 void Fixture::writeText(const QString& name, const QString& text) const {
-    writeBytes(name, encodeCp932(text));
+    writeBytes(name, cp932(text));
 }
 
 void Fixture::writeList(const QString& name, const QString& text) const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calendar/Cp932.h"
 #include "dialogs/HbmModule.h"
 #include "toolkit/ScriptedInteraction.h"
 
@@ -21,6 +22,11 @@ inline void PrintTo(const QStringList& list, std::ostream* os) {
 }
 
 namespace hibimo::test {
+
+// Test texts are always storable; a failed conversion is a fault of the test itself.
+inline QByteArray cp932(const QString& text) {
+    return encodeCp932(text).value();
+}
 
 // Message texts that the tests of more than one area check.
 inline const QString SettingsUnreadable =

@@ -26,7 +26,7 @@ TEST(ColourCommands, EveryClickSavesTheLoadedYearFirst) {
         w.m().DayItem[4][0][0] = QStringLiteral("05000memo %1").arg(index);
         w.m().LoadedYearChanged = true;
         w.click(index); // the editor closed, the file dialogs cancelled
-        EXPECT_EQ(w.bytes(QStringLiteral("HB2024.hbd")), encodeCp932(yearFileText(w.m()))) << index;
+        EXPECT_EQ(w.bytes(QStringLiteral("HB2024.hbd")), cp932(yearFileText(w.m()))) << index;
         EXPECT_FALSE(w.m().LoadedYearChanged) << index;
     }
     EXPECT_EQ(w.ui.calls, (QStringList{QStringLiteral("modal:HbmColor"), QStringLiteral("message"),

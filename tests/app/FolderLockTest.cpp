@@ -1,5 +1,6 @@
 #include "app/FolderLock.h"
 
+#include "calendar/Cp932.h"
 #include "calendar/Records.h"
 #include "tests/TestSupport.h"
 
@@ -35,6 +36,23 @@ TEST(FolderLock, OnlyAnotherProgramOfTheFolderIsCalledAlreadyRunning) {
     other.unlock();
     QLockFile lock(f.path("Hibimo.lock"));
     EXPECT_TRUE(takeFolderLock(lock, f.dir.path(), f.ui));
+}
+
+TEST(FolderLock, WithoutTheCodePageConverterTheFolderIsLeftUntouched) {
+    Fixture f;
+    f.writeBytes("HB2024.hbd.Ab12Cd", "a save's leftover");
+    simulateMissingCp932Converter(true);
+    QLockFile lock(f.path("Hibimo.lock"));
+    const bool opened = openProgramFolder(lock, f.dir.path(), f.ui);
+    simulateMissingCp932Converter(false);
+    EXPECT_FALSE(opened);
+    EXPECT_EQ(f.ui.messageTexts(),
+              QStringList{"このシステムにはShift_JIS(CP932)の文字コード変換がありません。\r"
+                          "ファイルを読むことも書くこともできないため、何も変更せずにHibimoを終了します。\r"
+                          "glibcの文字コード変換モジュール(gconv)が入っているか確認下さい。"});
+    EXPECT_EQ(QDir(f.dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"HB2024.hbd.Ab12Cd"});
+    EXPECT_TRUE(openProgramFolder(lock, f.dir.path(), f.ui));
+    EXPECT_EQ(QDir(f.dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"Hibimo.lock"});
 }
 
 } // namespace

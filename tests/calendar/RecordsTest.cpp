@@ -10,6 +10,8 @@
 namespace hibimo {
 namespace {
 
+using test::cp932;
+
 TEST(Cp932, CharactersRoundTripThroughTheDesktopBytes) {
     const std::pair<const char*, QByteArray> rows[] = {
         {"～－", "\x81\x60\x81\x7c"},
@@ -22,7 +24,7 @@ TEST(Cp932, CharactersRoundTripThroughTheDesktopBytes) {
     for (const auto& [utf8, bytes] : rows) {
         SCOPED_TRACE(utf8);
         const QString text = QString::fromUtf8(utf8);
-        EXPECT_EQ(encodeCp932(text).toHex(' '), bytes.toHex(' '));
+        EXPECT_EQ(cp932(text).toHex(' '), bytes.toHex(' '));
         EXPECT_EQ(decodeCp932(bytes), text);
         EXPECT_TRUE(unencodableCp932(text).isEmpty());
     }
@@ -33,14 +35,14 @@ TEST(Cp932, SingleBytesOutsideGlibcsTableRoundTrip) {
     const QByteArray bytes("a\x80\xa0\xfd\xfe\xff\x82\xa0");
     const QString text = QString::fromUtf16(u"a\u0080\uF8F0\uF8F1\uF8F2\uF8F3") + QString::fromUtf8("あ");
     EXPECT_EQ(decodeCp932(bytes), text);
-    EXPECT_EQ(encodeCp932(text).toHex(' '), bytes.toHex(' '));
+    EXPECT_EQ(cp932(text).toHex(' '), bytes.toHex(' '));
     EXPECT_TRUE(unencodableCp932(text).isEmpty());
     EXPECT_FALSE(decodeCp932("\x81\xff").has_value()) << "a lead byte still needs its trail byte";
 }
 
 TEST(Cp932, UnencodableCharactersAreListedOnceAndBadBytesDecodeToNothing) {
     const QString text = QString::fromUtf8("a😀b𠮷c😀") + QChar(0xD800);
-    EXPECT_EQ(encodeCp932(text), QByteArray("a?b?c??"));
+    EXPECT_EQ(cp932(text), QByteArray("a?b?c??"));
     EXPECT_EQ(unencodableCp932(text), QString::fromUtf8("😀𠮷") + QChar(0xD800));
     EXPECT_FALSE(decodeCp932("\x81").has_value());
     EXPECT_FALSE(decodeCp932("ab\x81\x20").has_value());
@@ -62,7 +64,7 @@ TEST(RecordReader, ReadsQuotedAndUnquotedRecords) {
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
-        const QByteArray text = encodeCp932(QString::fromUtf8(row.text));
+        const QByteArray text = cp932(QString::fromUtf8(row.text));
         RecordReader reader(text);
         QStringList read;
         while (std::optional<QString> record = reader.next())
@@ -91,12 +93,12 @@ TEST(ListFile, WritesOneQuotedRecordAndReadsOnlyWhatIsThere) {
     test::Fixture f;
     const QString text = "**01/01元旦\r\n*01/02初夢 ～①髙";
     ASSERT_TRUE(writeListFile(f.path("l.dat"), text));
-    EXPECT_EQ(f.bytes("l.dat"), QByteArray("\"" + encodeCp932(text) + "\"\r\n"));
+    EXPECT_EQ(f.bytes("l.dat"), QByteArray("\"" + cp932(text) + "\"\r\n"));
     EXPECT_EQ(readListFile(f.path("l.dat")), text);
 
     EXPECT_FALSE(readListFile(f.path("missing.dat")).has_value());
     const std::pair<QByteArray, std::optional<QString>> rows[] = {
-        {encodeCp932("**01/01元旦,x\r\n*01/02初夢\r\n"), "**01/01元旦"}, // edited by hand, unquoted
+        {cp932("**01/01元旦,x\r\n*01/02初夢\r\n"), "**01/01元旦"}, // edited by hand, unquoted
         {"", std::nullopt},
         {"\"\x81\"\r\n", std::nullopt},
         {"\"**01/01\x8c\xb3\x92\x55\"\r\n\x81", "**01/01元旦"}, // junk the reader never reaches

@@ -2,16 +2,21 @@
 #include "calendar/YearFile.h"
 
 #include "calendar/Cp932.h"
+#include "calendar/Records.h"
+#include "colours/ColourScheme.h"
 #include "generation/YearLoading.h"
 #include "tests/CoreSupport.h"
 
 #include <QDir>
 #include <csignal>
+#include <functional>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 
 namespace hibimo {
 namespace {
+
+using test::cp932;
 
 // Makes every write beyond a size fail (EFBIG), also for root, whom folder permissions do not stop.
 struct FileSizeLimit {
@@ -86,6 +91,49 @@ TEST(YearFile, AFailedWriteShowsItsMessageAndLeavesTheOldFile) {
     EXPECT_EQ(f.ui.messages[0].title, AppTitle);
 }
 
+// Without the code page's converter nothing can be encoded: every writer must fail as for a full
+// disk, with its own message, and leave the file it would have replaced.
+TEST(Writers, AConversionThatCannotRunIsAFailedWrite) {
+    test::Fixture f;
+    f.writeLists();
+    YearLoad(f.m(), "2024");
+    f.m().ColorFile = f.path("My.ccf");
+    const struct {
+        const char* file;
+        std::function<bool(ColourModule&)> write;
+        QString message;
+    } rows[] = {
+        {"HB2024.hbd", [](ColourModule& m) { return PCwrite(m, "2024"); },
+         "カレンダーデータファイル作成失敗！"},
+        {"HBHolyD.dat",
+         [](ColourModule& m) { return writeListFile(m.filePath("HBHolyD.dat"), "**01/01元日"); },
+         {}},
+        {"Hibimo.ini",
+         [](ColourModule& m) {
+             SettingsWrite(m);
+             return false;
+         },
+         "Hibimo.ini ファイルをSAVEできませんでした。次回はデフォルト配色で立ち上げます。"},
+        {"My.ccf",
+         [](ColourModule& m) {
+             ColorSave(m);
+             return false;
+         },
+         "ファイルが読取り専用と思われます。別ファイル名で保存下さい。ディスクが一杯の場合はディスクを替えて"
+         "下さい。"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.file);
+        f.writeBytes(row.file, "old");
+        f.ui.messages.clear();
+        simulateMissingCp932Converter(true);
+        EXPECT_FALSE(row.write(f.m()));
+        simulateMissingCp932Converter(false);
+        EXPECT_EQ(f.bytes(row.file), QByteArray("old"));
+        EXPECT_EQ(f.ui.messageTexts(), row.message.isEmpty() ? QStringList() : QStringList{row.message});
+    }
+}
+
 // The end marker and the line records.
 QString tail(int count = 744) {
     QString text = "\"TTTTT\"\r\n";
@@ -98,7 +146,7 @@ QString tail(int count = 744) {
 // A whole file whose record `record` (counted from 1, the marker being 1) holds bytes that code
 // page 932 cannot decode.
 QByteArray undecodableAt(int record) {
-    QByteArray bytes = encodeCp932(tail());
+    QByteArray bytes = cp932(tail());
     qsizetype pos = 0;
     for (int i = 1; i < record; ++i)
         pos = bytes.indexOf("\r\n", pos) + 2;
@@ -111,8 +159,8 @@ TEST(YearLoad, BytesNoRecordReachesSpoilNothing) {
         const char* name;
         QByteArray bytes;
     } rows[] = {
-        {"a stray lead byte after the last record", encodeCp932(tail()) + "\x81"},
-        {"after a closing quote", encodeCp932(tail()).replace("\"TTTTT\"", "\"TTTTT\"\x85\x40")},
+        {"a stray lead byte after the last record", cp932(tail()) + "\x81"},
+        {"after a closing quote", cp932(tail()).replace("\"TTTTT\"", "\"TTTTT\"\x85\x40")},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
@@ -131,12 +179,12 @@ TEST(YearLoad, ADamagedFileNamesTheRecordAndEndsTheProgramWithoutWriting) {
     } rows[] = {
         {"empty file", "", 1},
         {"only the marker", "\"TTTTT\"\r\n", 2},
-        {"ends before the last line record", encodeCp932(tail(743)), 745},
+        {"ends before the last line record", cp932(tail(743)), 745},
         {"ends inside the entries", "\"01010a\"\r\n", 2},
-        {"month 13 in the second record", encodeCp932("\"01010a\"\r\n\"13010b\"\r\n" + tail()), 2},
-        {"day 32", encodeCp932("\"01320b\"\r\n" + tail()), 1},
-        {"kind 3", encodeCp932("\"01013b\"\r\n" + tail()), 1},
-        {"key not a number", encodeCp932("\"ab010b\"\r\n" + tail()), 1},
+        {"month 13 in the second record", cp932("\"01010a\"\r\n\"13010b\"\r\n" + tail()), 2},
+        {"day 32", cp932("\"01320b\"\r\n" + tail()), 1},
+        {"kind 3", cp932("\"01013b\"\r\n" + tail()), 1},
+        {"key not a number", cp932("\"ab010b\"\r\n" + tail()), 1},
         {"unterminated quote", "\"TTTTT\"\r\n\"T2PubL0101", 2},
         {"not code page 932", "\"\x81\"\r\n", 1},
         {"undecodable inside record 134", undecodableAt(134), 134},
@@ -159,7 +207,7 @@ TEST(YearLoad, ADamagedFileNamesTheRecordAndEndsTheProgramWithoutWriting) {
 // The neighbour only decorates the grid: a damaged file is read as far as it goes and left alone.
 TEST(NbMonthLoad, ADamagedNeighbourIsNeitherReportedNorReplaced) {
     test::Fixture f;
-    const QByteArray damaged = encodeCp932("\"01010元旦\"\r\n\"01320x\"\r\n\"01030三日\"\r\n");
+    const QByteArray damaged = cp932("\"01010元旦\"\r\n\"01320x\"\r\n\"01030三日\"\r\n");
     f.writeBytes("HB2025.hbd", damaged);
     f.m().NewMonthText = "12";
     f.m().NbDayItem[5][0] = "stale";

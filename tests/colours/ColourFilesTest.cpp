@@ -41,9 +41,8 @@ TEST_F(ColourFiles, DefaultSchemeIsWrittenByteForByte) {
     m.VersionText = QStringLiteral("ver 10392");
     m.ColorFile = fx.path(QStringLiteral("Default.ccf"));
     ColorSave(m);
-    EXPECT_EQ(
-        fx.bytes(QStringLiteral("Default.ccf")),
-        encodeCp932(QLatin1Char('"') + m.ColorFile +
+    EXPECT_EQ(fx.bytes(QStringLiteral("Default.ccf")),
+              cp932(QLatin1Char('"') + m.ColorFile +
                     QStringLiteral("\"\r\n\"ver 10392\"\r\n\"Dummy\"\r\n"
                                    "12632256,8421504,12632256,12303291,16777215,255,16777215,5570560\r\n"
                                    "16777215,12583104,16777215,255,65535\r\n"
@@ -61,7 +60,7 @@ TEST_F(ColourFiles, DefaultSchemeIsWrittenByteForByte) {
 }
 
 TEST_F(ColourFiles, AnUndecodableFieldFailsThereLikeAnyBadField) {
-    QByteArray bytes = encodeCp932(colourFile(Grouped));
+    QByteArray bytes = cp932(colourFile(Grouped));
     bytes.replace("1009", "\x85\x40");
     ColorDefaults(m);
     fx.writeBytes(QStringLiteral("in.ccf"), bytes);

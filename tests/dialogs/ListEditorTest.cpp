@@ -13,6 +13,8 @@
 namespace hibimo {
 namespace {
 
+using test::cp932;
+
 class Editor : public testing::TestWithParam<bool> { // true: the holiday editor
   protected:
     test::Fixture fx;
@@ -65,7 +67,7 @@ TEST_P(Editor, AUtf8FileIsReadAndSavedBackInTheCodePage) {
     EXPECT_TRUE(fx.ui.messages.empty());
     EXPECT_EQ(editor->Text1->text(), entry() + "\r\n");
     EXPECT_TRUE(closeWith(editor->Text1->text()));
-    EXPECT_EQ(fx.bytes(file()), "\"" + encodeCp932(entry()) + "\"\r\n");
+    EXPECT_EQ(fx.bytes(file()), "\"" + cp932(entry()) + "\"\r\n");
     EXPECT_FALSE(QFile::exists(fx.path(file() + ".bak")));
 }
 
