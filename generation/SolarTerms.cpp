@@ -67,51 +67,81 @@ double deltaTSeconds(double year) {
 }
 
 constexpr double JstDays = 9.0 / 24;
+constexpr double Degree = M_PI / 180;
 
 double jdOfJstMidnight(int year) {
     return static_cast<double>(QDate(year, 1, 1).toJulianDay()) - 0.5 - JstDays;
 }
 
-// The crossing nearest to a first guess: secant steps on the longitude, which moves almost evenly,
-// so that three or four evaluations reach a fraction of a second.
-double crossingNear(double jdTT, double degrees) {
-    double t0 = jdTT;
-    double d0 = signedDegrees(degrees - apparentLongitude(t0));
-    double t1 = t0 + d0 / MeanDegreesPerDay;
-    for (int step = 0; step < 10; ++step) {
-        const double d1 = signedDegrees(degrees - apparentLongitude(t1));
-        if (std::abs(d1) < 1e-7 || d1 == d0)
-            break;
-        const double next = t1 - d1 * (t1 - t0) / (d1 - d0);
-        t0 = t1;
-        d0 = d1;
-        t1 = next;
-    }
-    return t1;
+double utOf(double jdTT) {
+    return jdTT - deltaTSeconds(2000 + (jdTT - J2000) / 365.25) / 86400;
 }
 
-} // namespace
+// The sun's apparent longitude to about 0.01° (Meeus, chapter 25, the low-accuracy formulae 25.2 to
+// 25.8) and its rate in degrees a day: a few sines where VSOP87 costs a thousand.
+struct RoughSun {
+    double longitude;
+    double rate;
+};
 
-std::optional<double> jstMomentOfLongitude(int year, int degrees) {
+RoughSun roughSun(double jdTT) {
+    const double t = (jdTT - J2000) / DaysPerCentury;
+    const double mean = 280.46646 + 36000.76983 * t + 0.0003032 * t * t;
+    const double m = (357.52911 + 35999.05029 * t - 0.0001537 * t * t) * Degree;
+    const double centre = (1.914602 - 0.004817 * t - 0.000014 * t * t) * std::sin(m) +
+                          (0.019993 - 0.000101 * t) * std::sin(2 * m) + 0.000289 * std::sin(3 * m);
+    const double node = (125.04 - 1934.136 * t) * Degree;
+    const double anomalyRate = 35999.05029 / DaysPerCentury * Degree;
+    const double rate = 36000.76983 / DaysPerCentury +
+                        anomalyRate * (1.914602 * std::cos(m) + 2 * 0.019993 * std::cos(2 * m));
+    return {mean + centre - 0.00569 - 0.00478 * std::sin(node), rate};
+}
+
+// Newton steps on a longitude function from a guess; the rough rate serves both functions.
+template <typename Longitude>
+double crossingFrom(double jdTT, double degrees, int steps, Longitude longitude) {
+    for (int step = 0; step < steps; ++step)
+        jdTT += signedDegrees(degrees - longitude(jdTT)) / roughSun(jdTT).rate;
+    return jdTT;
+}
+
+// The crossing on or after the start of the year by the rough formulae, in TT.
+std::optional<double> roughCrossing(int year, int degrees) {
     if (year < FirstSolarYear || year > LastSolarYear)
         return std::nullopt;
     const double start = jdOfJstMidnight(year);
     const double startTT = start + deltaTSeconds(year) / 86400;
-    // The sun's mean longitude gives the guess (Meeus 25.2 with the equation of the centre's main
-    // term), within a day of the crossing.
-    const double t = (startTT - J2000) / DaysPerCentury;
-    const double meanAnomaly = (357.52911 + 35999.05029 * t) * M_PI / 180;
-    const double longitude = 280.46646 + 36000.76983 * t + 1.9146 * std::sin(meanAnomaly);
-    const double ahead = std::fmod(std::fmod(degrees - longitude, 360.0) + 360.0, 360.0);
-    double crossingTT = crossingNear(startTT + ahead / MeanDegreesPerDay, degrees);
-    const auto ut = [](double tt) {
-        const double year = 2000 + (tt - J2000) / 365.25;
-        return tt - deltaTSeconds(year) / 86400;
-    };
-    // A guess near the start of the year can land on the crossing of the year before.
-    if (ut(crossingTT) < start)
-        crossingTT = crossingNear(crossingTT + 365.2422, degrees);
-    return ut(crossingTT) + JstDays;
+    const double ahead = std::fmod(std::fmod(degrees - roughSun(startTT).longitude, 360.0) + 360.0, 360.0);
+    const auto rough = [](double tt) { return roughSun(tt).longitude; };
+    double crossing = crossingFrom(startTT + ahead / MeanDegreesPerDay, degrees, 4, rough);
+    if (utOf(crossing) < start)
+        crossing = crossingFrom(crossing + 365.2422, degrees, 4, rough);
+    return crossing;
+}
+
+// From the rough crossing, two steps on the full longitude are below a second.
+double exactCrossing(double roughTT, double degrees) {
+    return crossingFrom(roughTT, degrees, 2, apparentLongitude);
+}
+
+// The rough moment is within twenty minutes of the exact one in 1900..2150 (the tests hold it
+// to that); only a crossing this near midnight needs the full computation to know its day.
+constexpr double RoughMarginDays = 40.0 / 1440;
+
+} // namespace
+
+std::optional<double> jstMomentOfLongitude(int year, int degrees) {
+    const std::optional<double> rough = roughCrossing(year, degrees);
+    if (!rough)
+        return std::nullopt;
+    return utOf(exactCrossing(*rough, degrees)) + JstDays;
+}
+
+std::optional<double> roughJstMomentOfLongitude(int year, int degrees) {
+    const std::optional<double> rough = roughCrossing(year, degrees);
+    if (!rough)
+        return std::nullopt;
+    return utOf(*rough) + JstDays;
 }
 
 QDate SolarDays::dayOfLongitude(int year, int degrees) {
@@ -119,7 +149,10 @@ QDate SolarDays::dayOfLongitude(int year, int degrees) {
         if (k.year == year && k.degrees == degrees)
             return k.day;
     QDate day;
-    if (const std::optional<double> moment = jstMomentOfLongitude(year, degrees)) {
+    if (std::optional<double> moment = roughJstMomentOfLongitude(year, degrees)) {
+        const double sinceMidnight = *moment + 0.5 - std::floor(*moment + 0.5);
+        if (sinceMidnight < RoughMarginDays || sinceMidnight > 1 - RoughMarginDays)
+            moment = jstMomentOfLongitude(year, degrees);
         day = QDate::fromJulianDay(static_cast<qint64>(std::floor(*moment + 0.5)));
         if (day.year() != year)
             day = {};

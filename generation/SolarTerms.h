@@ -16,6 +16,10 @@ inline constexpr int LastSolarYear = 2150;
 // nothing outside FirstSolarYear..LastSolarYear.
 std::optional<double> jstMomentOfLongitude(int year, int degrees);
 
+// The same moment by low-accuracy formulae, within twenty minutes: enough for the day of
+// every crossing not near midnight, at a small fraction of the cost.
+std::optional<double> roughJstMomentOfLongitude(int year, int degrees);
+
 // The days of the sun for one generation: each crossing is computed once, and only when a rule
 // asks for it.
 class SolarDays {

@@ -100,5 +100,22 @@ TEST(SolarTerms, EquinoxDaysAreTheFormulasFrom1900To2099) {
         EXPECT_FALSE(jstMomentOfLongitude(year, 0));
 }
 
+// A day is taken from the rough moment unless it lies near midnight, so the rough moment must stay
+// well inside that margin in every year, for the terms and for the longitudes of the seasonal days.
+TEST(SolarTerms, TheRoughMomentIsWithinTwentyMinutesOfTheExactOne) {
+    double largest = 0;
+    for (int year = FirstSolarYear; year <= LastSolarYear; ++year)
+        for (int degrees = 0; degrees < 360; ++degrees) {
+            if (degrees % 15 != 0 && degrees % 90 != 27 && degrees != 80 && degrees != 100)
+                continue;
+            const double minutes = (roughJstMomentOfLongitude(year, degrees).value() -
+                                    jstMomentOfLongitude(year, degrees).value()) *
+                                   1440;
+            largest = std::max(largest, std::abs(minutes));
+        }
+    EXPECT_LT(largest, 20.0);
+    std::printf("largest rough difference %.2f minutes\n", largest);
+}
+
 } // namespace
 } // namespace hibimo
