@@ -41,7 +41,8 @@ bool isBetweenDaysRule(QStringView body);
 // "立春-001節分": a solar term (two kanji) and a signed three-digit count of days from it;
 // "黄経080入梅": a longitude in whole degrees, 000 to 359;
 // "土用丑117土用の丑の日": the first 丑 day of the 土用 that begins at 027, 117, 207 or 297 degrees.
-// Each begins with a character no older form can have there, and no form but these begins so.
+// A term has "+" or "-" as its third character, and the other two begin with "黄経" and "土用丑":
+// no older form looks like any of them, so lists written before read as they always did.
 struct SunRule {
     enum Kind { Term, Longitude, FirstOxDay };
     Kind kind = Term;
