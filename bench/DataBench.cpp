@@ -5,6 +5,7 @@
 #include "calendar/YearFile.h"
 #include "dialogs/HbmModule.h"
 #include "generation/ListFiles.h"
+#include "generation/SolarTerms.h"
 #include "generation/YearGeneration.h"
 #include "generation/YearLoading.h"
 #include "toolkit/Interaction.h"
@@ -74,6 +75,13 @@ void runDataBenchmarks() {
                YearItems items;
                for (int year = 2000; year < 3000; ++year)
                    if (!generateYear(items, holidays, anniversaries, year))
+                       std::abort();
+           }));
+    // The 24 terms of one year from nothing, as a generation that uses them all pays for them.
+    report("solar_terms_one_year", medianMs(101, [&] {
+               SolarDays solar;
+               for (int degrees = 0; degrees < 360; degrees += 15)
+                   if (!solar.dayOfLongitude(2026, degrees).isValid())
                        std::abort();
            }));
     report("yearmake_write_1000_years", medianMs(3, [&] {

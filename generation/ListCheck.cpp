@@ -39,7 +39,7 @@ bool dayOk(QStringView body, qsizetype i) {
 
 // The forms a year range can stand in front of.
 bool datePartOk(QStringView body) {
-    if (isBetweenDaysRule(body) || equinoxMonthOf(body) != 0)
+    if (isBetweenDaysRule(body) || equinoxMonthOf(body) != 0 || sunRuleOf(body))
         return true;
     if (body.size() < 5 || !monthOk(body, 0))
         return false;

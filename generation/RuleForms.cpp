@@ -26,7 +26,50 @@ std::optional<int> rangeYear(QStringView text, int open) {
     return digits(text);
 }
 
+// Counted from 春分, 15 degrees apart.
+constexpr QStringView SolarTermNames =
+    u"春分清明穀雨立夏小満芒種夏至小暑大暑立秋処暑白露秋分寒露霜降立冬小雪大雪冬至小寒大寒立春雨水啓蟄";
+
+std::optional<SunRule> termRule(QStringView body) {
+    if (body.size() < 6 || (body[2] != QLatin1Char('+') && body[2] != QLatin1Char('-')))
+        return std::nullopt;
+    const int degrees = solarTermDegrees(body.sliced(0, 2));
+    const std::optional<int> days = digits(body.sliced(3, 3));
+    if (degrees < 0 || !days)
+        return std::nullopt;
+    return SunRule{SunRule::Term, degrees, body[2] == QLatin1Char('-') ? -*days : *days, 6};
+}
+
+std::optional<SunRule> degreeRule(QStringView body, QStringView prefix, SunRule::Kind kind) {
+    const qsizetype length = prefix.size() + 3;
+    if (body.size() < length || !body.startsWith(prefix))
+        return std::nullopt;
+    const std::optional<int> degrees = digits(body.sliced(prefix.size(), 3));
+    if (!degrees || *degrees >= 360 || (kind == SunRule::FirstOxDay && *degrees % 90 != 27))
+        return std::nullopt;
+    return SunRule{kind, *degrees, 0, length};
+}
+
 } // namespace
+
+int solarTermDegrees(QStringView name) {
+    if (name.size() != 2)
+        return -1;
+    for (qsizetype i = 0; i < SolarTermNames.size(); i += 2)
+        if (SolarTermNames.sliced(i, 2) == name)
+            return static_cast<int>(i / 2 * 15);
+    return -1;
+}
+
+std::optional<SunRule> sunRuleOf(QStringView body) {
+    if (body.size() < 5)
+        return std::nullopt;
+    if (body[0] == QChar(u'黄'))
+        return degreeRule(body, u"黄経", SunRule::Longitude);
+    if (body[0] == QChar(u'土'))
+        return degreeRule(body, u"土用丑", SunRule::FirstOxDay);
+    return termRule(body);
+}
 
 std::optional<YearRange> yearRangeOf(QStringView body) {
     if (body.size() < YearRangeLength || body[4] != QLatin1Char('-') ||

@@ -37,7 +37,25 @@ int equinoxMonthOf(QStringView body);
 // becomes a holiday (the citizens' holiday).
 bool isBetweenDaysRule(QStringView body);
 
-// The date part of every form but the one-off date is five characters; the name follows it.
+// Days of the sun, at the day (JST) on which its apparent ecliptic longitude reaches a value:
+// "立春-001節分": a solar term (two kanji) and a signed three-digit count of days from it;
+// "黄経080入梅": a longitude in whole degrees, 000 to 359;
+// "土用丑117土用の丑の日": the first 丑 day of the 土用 that begins at 027, 117, 207 or 297 degrees.
+// A term has "+" or "-" as its third character, and the other two begin with "黄経" and "土用丑":
+// no older form looks like any of them, so lists written before read as they always did.
+struct SunRule {
+    enum Kind { Term, Longitude, FirstOxDay };
+    Kind kind = Term;
+    int degrees = 0;
+    int offset = 0;       // days after the term (Term only)
+    qsizetype length = 0; // the date part; the name follows it
+};
+std::optional<SunRule> sunRuleOf(QStringView body);
+
+// The longitude of a solar term by its name ("立春" 315), or -1 for another text.
+int solarTermDegrees(QStringView name);
+
+// The date part of every other form but the one-off date is five characters; the name follows it.
 inline constexpr qsizetype DatePartLength = 5;
 
 // The day of the equinox in March or September of a year by the observatory's published formula,

@@ -5,6 +5,7 @@
 #include "calendar/YearFile.h"
 #include "generation/ListFiles.h"
 #include "generation/RuleForms.h"
+#include "generation/SolarTerms.h"
 #include "toolkit/Interaction.h"
 
 #include <QDate>
@@ -145,6 +146,7 @@ class Generation {
 
     bool expandHoliday(QStringView line, bool red);
     std::optional<int> dayOfRule(QStringView line);
+    QDate dayOfSunRule(const SunRule& rule);
     void addRuleHoliday(int month, int day, QStringView name, bool red);
     void addHoliday(int month, int day, QStringView name, bool red);
     void writeRedFlag(int month, int day) {
@@ -163,6 +165,7 @@ class Generation {
     // citizens' holiday must lie between.
     std::array<bool, 12 * 32> ruleRed_{};
     std::vector<BetweenDayRule> betweenDayRules_;
+    SolarDays solarDays_;
 };
 
 bool Generation::expandHolidays(QStringView text) {
@@ -195,6 +198,12 @@ bool Generation::expandHoliday(QStringView line, bool red) {
     if (const std::optional<YearRange> range = yearRangeOf(line)) {
         inYear = range->contains(year_);
         line = line.sliced(YearRangeLength);
+    }
+    if (const std::optional<SunRule> sun = sunRuleOf(line)) {
+        // Only a rule of this year costs the sun's position.
+        if (const QDate day = inYear ? dayOfSunRule(*sun) : QDate(); day.isValid())
+            addRuleHoliday(day.month(), day.day(), textChars(line, sun->length, line.size()), red);
+        return true;
     }
     const QStringView name = textChars(line, DatePartLength, line.size());
     if (isBetweenDaysRule(line)) {
@@ -237,6 +246,33 @@ std::optional<int> Generation::dayOfRule(QStringView line) {
         return std::nullopt;
     // Day 0 is the month memo's slot, never a holiday.
     return day;
+}
+
+// The day this year, or an invalid date when the rule names none (outside the sun's years, or a
+// count of days that leaves the year). A count can reach into this year from the term of another.
+QDate Generation::dayOfSunRule(const SunRule& rule) {
+    if (rule.kind == SunRule::Longitude)
+        return solarDays_.dayOfLongitude(year_, rule.degrees);
+    if (rule.kind == SunRule::FirstOxDay) {
+        const QDate start = solarDays_.dayOfLongitude(year_, rule.degrees);
+        if (!start.isValid())
+            return {};
+        // The day branches repeat every 12 days, and 丑 falls on the Julian day numbers divisible
+        // by 12 (24 July 2024 was one).
+        const QDate ox = start.addDays((12 - start.toJulianDay() % 12) % 12);
+        return ox.year() == year_ ? ox : QDate();
+    }
+    int termYear = year_;
+    for (int tries = 0; tries < 4; ++tries) {
+        const QDate term = solarDays_.dayOfLongitude(termYear, rule.degrees);
+        if (!term.isValid())
+            return {};
+        const QDate day = term.addDays(rule.offset);
+        if (day.year() == year_)
+            return day;
+        termYear += year_ - day.year();
+    }
+    return {};
 }
 
 void Generation::addRuleHoliday(int month, int day, QStringView name, bool red) {

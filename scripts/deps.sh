@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev
+    libnova-dev
     libgtest-dev libgmock-dev
     fonts-ipafont-gothic
     qt6-translations-l10n libqt6svg6

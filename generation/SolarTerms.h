@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QDate>
+#include <optional>
+#include <vector>
+
+namespace hibimo {
+
+// The years for which the sun's position and the clock correction are trusted to the minute; the
+// equinox formula has the same limits.
+inline constexpr int FirstSolarYear = 1900;
+inline constexpr int LastSolarYear = 2150;
+
+// The moment, as a Julian date in Japan Standard Time, at which the sun's apparent geocentric
+// ecliptic longitude first reaches the given whole degree on or after 1 January of the year (JST);
+// nothing outside FirstSolarYear..LastSolarYear.
+std::optional<double> jstMomentOfLongitude(int year, int degrees);
+
+// The same moment by low-accuracy formulae, within twenty minutes: enough for the day of
+// every crossing not near midnight, at a small fraction of the cost.
+std::optional<double> roughJstMomentOfLongitude(int year, int degrees);
+
+// The days of the sun for one generation: each crossing is computed once, and only when a rule
+// asks for it.
+class SolarDays {
+  public:
+    // The day (JST) of jstMomentOfLongitude, invalid when there is none in the year.
+    QDate dayOfLongitude(int year, int degrees);
+
+  private:
+    struct Known {
+        int year;
+        int degrees;
+        QDate day;
+    };
+    std::vector<Known> known_;
+};
+
+} // namespace hibimo
