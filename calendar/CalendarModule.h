@@ -60,6 +60,9 @@ struct CalendarModule : CalendarState {
     Interaction& ui;
     // The system clock; tests replace it.
     std::function<QDate()> today = [] { return QDate::currentDate(); };
+    // Told after a year file was written, with its year: sharing follows the saved year from here,
+    // so a save never waits for it.
+    std::function<void(const QString& yyyy)> yearSaved;
 
     // Path of a file in the program's folder.
     QString filePath(const QString& name) const;

@@ -67,6 +67,8 @@ QString yearFileText(const CalendarModule& m) {
 bool PCwrite(CalendarModule& m, const QString& yyyy) {
     if (writeTextFile(yearFilePath(m, yyyy), yearFileText(m))) {
         m.LoadedYearChanged = false;
+        if (m.yearSaved)
+            m.yearSaved(yyyy);
         return true;
     }
     m.ui.message(QStringLiteral("カレンダーデータファイル作成失敗！"));

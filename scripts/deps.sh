@@ -7,6 +7,7 @@ packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev
     libnova-dev
+    qtkeychain-qt6-dev # the publishing password in the desktop's keyring
     libgtest-dev libgmock-dev
     fonts-ipafont-gothic
     qt6-translations-l10n libqt6svg6
@@ -14,6 +15,8 @@ packages=(
 if [ "${1:-}" = "--test" ]; then
     packages+=(clang libclang-rt-14-dev xvfb xauth x11-utils openbox xdotool wmctrl imagemagick faketime poppler-utils)
     packages+=(desktop-file-utils) # validates the applications-menu entry
+    # Publishing is tested beside a real CalDAV server, a second client and a real keyring.
+    packages+=(radicale python3-caldav gnome-keyring dbus-daemon)
 fi
 
 missing=()

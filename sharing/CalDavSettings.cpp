@@ -1,0 +1,86 @@
+#include "sharing/CalDavSettings.h"
+
+#include "calendar/Records.h"
+
+#include <QDir>
+#include <QHostAddress>
+#include <QUrl>
+
+namespace hibimo {
+
+namespace {
+
+// The kinds and the two choices as one record of "0"/"1", in a fixed order: a later kind is added
+// at the end, and an older file reads with its default.
+QString flagsText(const CalDavSettings& s) {
+    const bool flags[] = {s.kinds.publicNotes, s.kinds.privateNotes,  s.kinds.marks,
+                          s.kinds.memos,       s.kinds.anniversaries, s.kinds.redDays,
+                          s.kinds.observances, s.afterSave,           s.atExit};
+    QString text;
+    for (bool f : flags)
+        text += f ? QLatin1Char('1') : QLatin1Char('0');
+    return text;
+}
+
+void applyFlags(const QString& text, CalDavSettings& s) {
+    bool* flags[] = {&s.kinds.publicNotes, &s.kinds.privateNotes,  &s.kinds.marks,
+                     &s.kinds.memos,       &s.kinds.anniversaries, &s.kinds.redDays,
+                     &s.kinds.observances, &s.afterSave,           &s.atExit};
+    for (qsizetype i = 0; i < text.size() && i < qsizetype(std::size(flags)); ++i)
+        *flags[i] = text[i] == QLatin1Char('1');
+}
+
+} // namespace
+
+CalDavSettings readCalDavSettings(const QString& folder) {
+    CalDavSettings settings;
+    const std::optional<QByteArray> bytes = readFileBytes(QDir(folder).filePath(CalDavSettingsFileName));
+    if (!bytes)
+        return settings;
+    RecordReader reader(*bytes);
+    const std::optional<QString> url = reader.next();
+    const std::optional<QString> user = reader.next();
+    const std::optional<QString> flags = reader.next();
+    if (!url || !user || !flags || !calDavUrlProblem(*url).isEmpty())
+        return settings;
+    settings.url = *url;
+    settings.user = *user;
+    applyFlags(*flags, settings);
+    return settings;
+}
+
+bool writeCalDavSettings(const QString& folder, const CalDavSettings& settings) {
+    return writeTextFile(QDir(folder).filePath(CalDavSettingsFileName),
+                         quotedRecord(settings.url) + quotedRecord(settings.user) +
+                             quotedRecord(flagsText(settings)));
+}
+
+QString calDavUrlProblem(const QString& text) {
+    const QUrl url(text.trimmed(), QUrl::StrictMode);
+    if (text.trimmed().isEmpty() || !url.isValid() || url.host().isEmpty())
+        return QStringLiteral("カレンダーのURLが正しくありません。") + QLatin1Char('\r') +
+               QStringLiteral("https://サーバー名/…/カレンダー名/ の形で入力下さい。");
+    if (!url.userInfo().isEmpty())
+        return QStringLiteral("URLにユーザー名やパスワードを含めないで下さい。") + QLatin1Char('\r') +
+               QStringLiteral("ユーザー名とパスワードはそれぞれの欄に入力下さい。");
+    const QString scheme = url.scheme().toLower();
+    if (scheme == u"https")
+        return {};
+    const QHostAddress address(url.host());
+    const bool loopback = url.host().compare(u"localhost", Qt::CaseInsensitive) == 0 ||
+                          (!address.isNull() && address.isLoopback());
+    if (scheme == u"http" && loopback)
+        return {};
+    return QStringLiteral(
+               "暗号化されていない接続(http)ではパスワードが読み取られるおそれがあるため、公開できません。") +
+           QLatin1Char('\r') + QStringLiteral("https:// で始まるURLを入力下さい。");
+}
+
+QString normalisedCollectionUrl(const QString& url) {
+    QString text = url.trimmed();
+    if (!text.endsWith(QLatin1Char('/')))
+        text += QLatin1Char('/');
+    return text;
+}
+
+} // namespace hibimo

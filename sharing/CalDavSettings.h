@@ -1,0 +1,35 @@
+#pragma once
+
+#include "sharing/CalendarResource.h"
+
+#include <QString>
+
+namespace hibimo {
+
+// Where and what the calendar publishes. The password is never part of it: it lives in the desktop's
+// keyring, or in memory only.
+struct CalDavSettings {
+    QString url; // the calendar collection, ending in "/"
+    QString user;
+    ShareKinds kinds;
+    bool afterSave = false;
+    bool atExit = false;
+
+    bool configured() const { return !url.isEmpty(); }
+};
+
+inline const QString CalDavSettingsFileName = QStringLiteral("HbCalDav.ini");
+
+// The settings of the program folder; the defaults (nothing configured) when there are none.
+CalDavSettings readCalDavSettings(const QString& folder);
+// Written through a temporary; false when the file could not be replaced.
+bool writeCalDavSettings(const QString& folder, const CalDavSettings& settings);
+
+// Why a collection URL may not be used, or the empty text when it may: only https, or plain http to
+// this machine itself, so that a password never crosses a network in the clear.
+QString calDavUrlProblem(const QString& url);
+
+// The collection URL as requests use it: trimmed, ending in "/".
+QString normalisedCollectionUrl(const QString& url);
+
+} // namespace hibimo
