@@ -7,11 +7,13 @@ packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev
     libgtest-dev libgmock-dev
+    libical-dev
     fonts-ipafont-gothic
     qt6-translations-l10n libqt6svg6
 )
 if [ "${1:-}" = "--test" ]; then
     packages+=(clang libclang-rt-14-dev xvfb xauth x11-utils openbox xdotool wmctrl imagemagick faketime poppler-utils)
+    packages+=(python3-icalendar) # a second reader of the exported iCalendar files
     packages+=(desktop-file-utils) # validates the applications-menu entry
 fi
 
