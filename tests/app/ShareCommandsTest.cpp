@@ -77,8 +77,12 @@ TEST(ShareCommands, AFailedWriteIsNoSuccess) {
 
 TEST(ShareCommands, TheButtonIsReachedFromTheKeyboard) {
     Calendar cal;
+    // A mnemonic acts only in the active window.
+    cal.frm->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(cal.frm.get()));
     QTest::keyClick(cal.frm.get(), Qt::Key_E, Qt::AltModifier);
-    EXPECT_TRUE(cal.ui.calls.contains("modal:HbmExport"));
+    // The mnemonic presses the button as a click would, after its press is shown.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return cal.ui.calls.contains("modal:HbmExport"); }, 2000));
 }
 
 } // namespace
