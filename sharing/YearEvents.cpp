@@ -243,17 +243,22 @@ CalendarResources shareResources(const CalendarModule& m, ShareYears years, cons
 }
 
 QByteArray icsCalendar(const CalendarResources& resources) {
+    // The events are taken as libical wrote them for their resources: parsing them again only to
+    // write the same lines would take most of the export's time.
+    static const QByteArray begin = "BEGIN:VEVENT\r\n";
+    static const QByteArray end = "END:VEVENT\r\n";
+    static const QByteArray close = "END:VCALENDAR\r\n";
     Component cal = newCalendar();
+    QByteArray head = serialised(cal.get());
+    head.chop(close.size());
+    QByteArray file = head;
     for (const CalendarResource& r : resources) {
-        Component one(icalparser_parse_string(r.ics.constData()));
-        if (!one)
-            continue;
-        while (icalcomponent* ev = icalcomponent_get_first_component(one.get(), ICAL_VEVENT_COMPONENT)) {
-            icalcomponent_remove_component(one.get(), ev);
-            icalcomponent_add_component(cal.get(), ev);
-        }
+        const qsizetype from = r.ics.indexOf(begin);
+        const qsizetype to = r.ics.lastIndexOf(end);
+        if (from >= 0 && to > from)
+            file += QByteArrayView(r.ics).sliced(from, to + end.size() - from);
     }
-    return serialised(cal.get());
+    return file + close;
 }
 
 } // namespace hibimo
