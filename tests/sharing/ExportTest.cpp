@@ -221,13 +221,14 @@ TEST(IcsText, TheWholeFileIsOneCalendarThatBothParsersRead) {
     out.close();
     QProcess python;
     // Debian's interpreter, where Debian's python3-icalendar is installed, whatever else is on PATH.
-    python.start("/usr/bin/python3", {"-c",
-                             "import sys, icalendar\n"
-                             "cal = icalendar.Calendar.from_ical(open(sys.argv[1], 'rb').read())\n"
-                             "for e in cal.walk('VEVENT'):\n"
-                             "    assert e.decoded('dtstart') < e.decoded('dtend')\n"
-                             "    sys.stdout.write(str(e['uid']) + '|' + str(e['summary']) + '\\0')\n",
-                             file});
+    python.start("/usr/bin/python3",
+                 {"-c",
+                  "import sys, icalendar\n"
+                  "cal = icalendar.Calendar.from_ical(open(sys.argv[1], 'rb').read())\n"
+                  "for e in cal.walk('VEVENT'):\n"
+                  "    assert e.decoded('dtstart') < e.decoded('dtend')\n"
+                  "    sys.stdout.write(str(e['uid']) + '|' + str(e['summary']) + '\\0')\n",
+                  file});
     ASSERT_TRUE(python.waitForFinished(30000));
     ASSERT_EQ(python.exitCode(), 0) << python.readAllStandardError().toStdString();
     QStringList fromPython =
