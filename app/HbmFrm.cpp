@@ -6,6 +6,7 @@
 #include "app/Keyboard.h"
 #include "app/ListCommands.h"
 #include "app/MonthMemo.h"
+#include "app/ShareCommands.h"
 #include "calendar/TextNumber.h"
 #include "calendar/YearFile.h"
 #include "colours/ColourScheme.h"
@@ -54,6 +55,7 @@ HbmFrm::HbmFrm(HbmModule& module) : m(module) {
     listCommands_ = std::make_unique<ListCommands>(*this);
     colourCommands_ = std::make_unique<ColourCommands>(*this);
     helpPrint_ = std::make_unique<HelpPrint>(*this);
+    shareCommands_ = std::make_unique<ShareCommands>(*this);
     connectSignals();
     new Keyboard(*this);
     m.ui.setRedisplay([this] { F_C_disp(m.CurYear, m.CurMonth); });
@@ -184,6 +186,11 @@ void HbmFrm::buildSideControls() {
     lblPrintForm = label(QStringLiteral("lblPrintForm"), QStringLiteral("PrintF"));
     placeTwips(*lblPrintForm, 180, 6960, 555, 225);
 
+    // Below the grid's last row, at the right: nothing else lives in that strip.
+    CmdExport = button(QStringLiteral("CmdExport"), QStringLiteral("書き出し(&E)"));
+    CmdExport->setFont(msFont(MsPGothic, 8.25));
+    placeTwips(*CmdExport, 8985, 6960, 1110, 240);
+
     const QFont small = msFont(MsGothic, 8.25);
     Label6[1] = label(QStringLiteral("Label6_1"), QStringLiteral("ver 10392"));
     placeTwips(*Label6[1], 345, 0, 810, 165);
@@ -209,6 +216,7 @@ void HbmFrm::connectSignals() {
     listCommands_->connectSignals();
     colourCommands_->connectSignals();
     helpPrint_->connectSignals();
+    shareCommands_->connectSignals();
 }
 
 // ---- Start-up and shut-down
@@ -455,7 +463,8 @@ void HbmFrm::applyChromeColours() {
     setBackColor(*Label1[6], m.ColSatHeadBack);
     setForeColor(*Label1[6], m.ColSatHeadFore);
     for (QWidget* w : {static_cast<QWidget*>(Command1[0]), static_cast<QWidget*>(Command1[1]),
-                       static_cast<QWidget*>(Command2[0]), static_cast<QWidget*>(Command2[1])})
+                       static_cast<QWidget*>(Command2[0]), static_cast<QWidget*>(Command2[1]),
+                       static_cast<QWidget*>(CmdExport)})
         setBackColor(*w, m.ColCommandBack);
     for (int k = 0; k < 3; ++k) {
         setBackColor(*LblColor[k], m.ColCommandBack);

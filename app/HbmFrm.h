@@ -16,6 +16,7 @@ class MonthMemo;
 class ListCommands;
 class ColourCommands;
 class HelpPrint;
+class ShareCommands;
 
 // The main window: the month grid, the year and month beside it, the month memo and the commands.
 class HbmFrm : public Form {
@@ -44,6 +45,9 @@ class HbmFrm : public Form {
     std::array<Label*, 3> LblColor{};
     std::array<Label*, 3> LblHoly{};
     Label* lblPrintForm = nullptr;
+    // Writes the calendar to an iCalendar file; the strip below the grid to its left is kept for the
+    // publishing commands.
+    QPushButton* CmdExport = nullptr;
     // Line1 .. Line12 as line controls of the window (index 0 unused).
     std::array<int, 13> Line{};
 
@@ -69,6 +73,7 @@ class HbmFrm : public Form {
     ListCommands& listCommands() { return *listCommands_; }
     ColourCommands& colourCommands() { return *colourCommands_; }
     HelpPrint& helpPrint() { return *helpPrint_; }
+    ShareCommands& shareCommands() { return *shareCommands_; }
 
   private:
     void buildLayout();
@@ -114,6 +119,7 @@ class HbmFrm : public Form {
     std::unique_ptr<ListCommands> listCommands_;
     std::unique_ptr<ColourCommands> colourCommands_;
     std::unique_ptr<HelpPrint> helpPrint_;
+    std::unique_ptr<ShareCommands> shareCommands_;
 };
 
 } // namespace hibimo

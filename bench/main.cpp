@@ -1,4 +1,5 @@
 #include "bench/DataBench.h"
+#include "bench/ShareBench.h"
 #include "bench/WindowBench.h"
 
 #include <QApplication>
@@ -14,7 +15,12 @@ int main(int argc, char** argv) {
         return hibimo::bench::runBareWindow(true);
     if (argc >= 3 && std::strcmp(argv[1], "--main-window") == 0)
         return hibimo::bench::runMainWindow(argv[2]);
+    if (argc >= 2 && std::strcmp(argv[1], "--share") == 0) {
+        hibimo::bench::runShareBenchmarks();
+        return 0;
+    }
     hibimo::bench::runDataBenchmarks();
+    hibimo::bench::runShareBenchmarks();
     hibimo::bench::runWindowBenchmarks(argv[0]);
     return 0;
 }

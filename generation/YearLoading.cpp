@@ -65,15 +65,16 @@ Opened openYearFile(const CalendarModule& m, const QString& yyyy, QByteArray& by
     return QFile::exists(path) ? Opened::Unreadable : Opened::Missing;
 }
 
-// Reads the whole file into the loaded year's tables; the number of the failing record, or 0.
-int readYear(CalendarModule& m, QByteArrayView bytes) {
+} // namespace
+
+int readYearTables(QByteArrayView bytes, YearItems& dayItem, YearLines& pubLine, YearLines& privLine) {
     CountingReader reader(bytes);
     std::optional<QString> record = reader.next();
     for (; record && isEntry(*record); record = reader.next()) {
         const std::optional<EntryPosition> p = entryPosition(*record);
         if (!p)
             return reader.count();
-        m.DayItem[p->month - 1][p->day][p->kind] = *record;
+        dayItem[p->month - 1][p->day][p->kind] = *record;
     }
     if (!record)
         return reader.count();
@@ -85,11 +86,13 @@ int readYear(CalendarModule& m, QByteArrayView bytes) {
             const std::optional<QString> priv = reader.next();
             if (!priv)
                 return reader.count();
-            m.PubLine[mi][d] = lineText(*pub);
-            m.PrivLine[mi][d] = lineText(*priv);
+            pubLine[mi][d] = lineText(*pub);
+            privLine[mi][d] = lineText(*priv);
         }
     return 0;
 }
+
+namespace {
 
 [[noreturn]] void reportDamagedYear(CalendarModule& m, const QString& yyyy, int record) {
     m.ui.message(QStringLiteral("カレンダーファイル HB") + yyyy + QStringLiteral(".hbd の ") +
@@ -200,7 +203,7 @@ void YearLoad(CalendarModule& m, const QString& yyyy) {
     case Opened::Read:
         break;
     }
-    if (const int failed = readYear(m, bytes))
+    if (const int failed = readYearTables(bytes, m.DayItem, m.PubLine, m.PrivLine))
         reportDamagedYear(m, yyyy, failed);
     m.LoadedYearChanged = false;
 }

@@ -9,11 +9,13 @@ packages=(
     libnova-dev
     qtkeychain-qt6-dev # the publishing password in the desktop's keyring
     libgtest-dev libgmock-dev
+    libical-dev
     fonts-ipafont-gothic
     qt6-translations-l10n libqt6svg6
 )
 if [ "${1:-}" = "--test" ]; then
     packages+=(clang libclang-rt-14-dev xvfb xauth x11-utils openbox xdotool wmctrl imagemagick faketime poppler-utils)
+    packages+=(python3-icalendar) # a second reader of the exported iCalendar files
     packages+=(desktop-file-utils) # validates the applications-menu entry
     # Publishing is tested beside a real CalDAV server, a second client and a real keyring.
     packages+=(radicale python3-caldav gnome-keyring dbus-daemon)

@@ -460,6 +460,40 @@ else
 fi
 kill -0 "$program" 2>/dev/null && { kill "$program"; wait "$program" 2>/dev/null; }
 
+# ---- 13. Export: Alt+E, tick 祝日・休日 (Alt+H), Enter, a file name in the save dialog; the file is iCalendar.
+share="$work/Share"
+cmake --install "$build" --prefix "$share" >/dev/null || fail "install into $share failed"
+start_program "$share"
+answer_messages
+win=$(main_window)
+sleep 0.5
+import -window "$win" "$out/export-button.png"
+xdotool windowactivate --sync "$win" key alt+e
+if dialog=$(wait_window '^予定の書き出し'); then
+    sleep 0.3
+    import -window "$dialog" "$out/export-dialog.png"
+    xdotool windowactivate --sync "$dialog" key alt+h
+    sleep 0.3
+    xdotool key Return
+    if saver=$(wait_window '^Hibimo$'); then
+        xdotool windowactivate --sync "$saver"
+        xdotool type --delay 30 "$work/family"
+        xdotool key Return
+        answer_messages
+    fi
+    ics="$work/family.ics"
+    [ -f "$ics" ] && pass "exported $ics" || fail "no export file"
+    has -x $'SUMMARY:元日\r' "$ics" && has -x $'DTSTART;VALUE=DATE:20240101\r' "$ics" \
+        && pass "the export holds 1 January's red day" || fail "1 January is not in the export"
+    # CRLF ends, lines of at most 75 octets, and a reader of its own accepts it.
+    LC_ALL=C awk '!/\r$/ || length($0) > 76 { bad = 1 } END { exit bad }' "$ics" && pass "CRLF and folded lines" \
+        || fail "bare line ends or long lines in the export"
+    /usr/bin/python3 -c 'import sys, icalendar; icalendar.Calendar.from_ical(open(sys.argv[1], "rb").read())' \
+        "$ics" && pass "python3-icalendar reads the export" || fail "python3-icalendar cannot read the export"
+else
+    fail "Alt+E opened no export dialog"
+fi
+close_program || fail "the program did not end"
 
 echo "e2e failures: $failures"
 [ "$failures" -eq 0 ]
