@@ -6,6 +6,7 @@
 #include "app/Keyboard.h"
 #include "app/ListCommands.h"
 #include "app/MonthMemo.h"
+#include "app/PublishCommands.h"
 #include "app/ShareCommands.h"
 #include "calendar/TextNumber.h"
 #include "calendar/YearFile.h"
@@ -56,6 +57,7 @@ HbmFrm::HbmFrm(HbmModule& module) : m(module) {
     colourCommands_ = std::make_unique<ColourCommands>(*this);
     helpPrint_ = std::make_unique<HelpPrint>(*this);
     shareCommands_ = std::make_unique<ShareCommands>(*this);
+    publishCommands_ = std::make_unique<PublishCommands>(*this);
     connectSignals();
     new Keyboard(*this);
     m.ui.setRedisplay([this] { F_C_disp(m.CurYear, m.CurMonth); });
@@ -190,6 +192,12 @@ void HbmFrm::buildSideControls() {
     CmdExport = button(QStringLiteral("CmdExport"), QStringLiteral("書き出し(&E)"));
     CmdExport->setFont(msFont(MsPGothic, 8.25));
     placeTwips(*CmdExport, 8985, 6960, 1110, 240);
+    CmdPublish = button(QStringLiteral("CmdPublish"), QStringLiteral("公開(&U)"));
+    CmdPublish->setFont(msFont(MsPGothic, 8.25));
+    placeTwips(*CmdPublish, 6585, 6960, 1110, 240);
+    CmdPublishSettings = button(QStringLiteral("CmdPublishSettings"), QStringLiteral("公開設定(&T)"));
+    CmdPublishSettings->setFont(msFont(MsPGothic, 8.25));
+    placeTwips(*CmdPublishSettings, 7785, 6960, 1110, 240);
 
     const QFont small = msFont(MsGothic, 8.25);
     Label6[1] = label(QStringLiteral("Label6_1"), QStringLiteral("ver 10392"));
@@ -217,6 +225,7 @@ void HbmFrm::connectSignals() {
     colourCommands_->connectSignals();
     helpPrint_->connectSignals();
     shareCommands_->connectSignals();
+    publishCommands_->connectSignals();
 }
 
 // ---- Start-up and shut-down
@@ -279,6 +288,8 @@ void HbmFrm::shutDown() {
     readToday(m);
     YearLoad(m, m.LoadedYear);
     SettingsWrite(m);
+    // Everything is on disk by now: a publish can only be late, never lose a thing.
+    publishCommands_->beforeExit();
 }
 
 void HbmFrm::commitData() {
@@ -464,7 +475,8 @@ void HbmFrm::applyChromeColours() {
     setForeColor(*Label1[6], m.ColSatHeadFore);
     for (QWidget* w : {static_cast<QWidget*>(Command1[0]), static_cast<QWidget*>(Command1[1]),
                        static_cast<QWidget*>(Command2[0]), static_cast<QWidget*>(Command2[1]),
-                       static_cast<QWidget*>(CmdExport)})
+                       static_cast<QWidget*>(CmdExport), static_cast<QWidget*>(CmdPublish),
+                       static_cast<QWidget*>(CmdPublishSettings)})
         setBackColor(*w, m.ColCommandBack);
     for (int k = 0; k < 3; ++k) {
         setBackColor(*LblColor[k], m.ColCommandBack);

@@ -17,6 +17,7 @@ class ListCommands;
 class ColourCommands;
 class HelpPrint;
 class ShareCommands;
+class PublishCommands;
 
 // The main window: the month grid, the year and month beside it, the month memo and the commands.
 class HbmFrm : public Form {
@@ -48,6 +49,9 @@ class HbmFrm : public Form {
     // Writes the calendar to an iCalendar file; the strip below the grid to its left is kept for the
     // publishing commands.
     QPushButton* CmdExport = nullptr;
+    // Publishes to the CalDAV collection, and its settings.
+    QPushButton* CmdPublish = nullptr;
+    QPushButton* CmdPublishSettings = nullptr;
     // Line1 .. Line12 as line controls of the window (index 0 unused).
     std::array<int, 13> Line{};
 
@@ -74,6 +78,7 @@ class HbmFrm : public Form {
     ColourCommands& colourCommands() { return *colourCommands_; }
     HelpPrint& helpPrint() { return *helpPrint_; }
     ShareCommands& shareCommands() { return *shareCommands_; }
+    PublishCommands& publishCommands() { return *publishCommands_; }
 
   private:
     void buildLayout();
@@ -120,6 +125,7 @@ class HbmFrm : public Form {
     std::unique_ptr<ColourCommands> colourCommands_;
     std::unique_ptr<HelpPrint> helpPrint_;
     std::unique_ptr<ShareCommands> shareCommands_;
+    std::unique_ptr<PublishCommands> publishCommands_;
 };
 
 } // namespace hibimo

@@ -135,6 +135,7 @@ bool CalDavPublisher::publish(const CalDavSettings& settings, const QString& pas
     total_ = int(steps_.size());
     done_ = 0;
     failed_ = false;
+    failureStatus_ = 0;
     failure_.clear();
     running_ = true;
     emit progress(0, total_);
@@ -225,6 +226,7 @@ void CalDavPublisher::onReply(QNetworkReply* reply, const Step& step) {
         // The event is on the server; only its ETag is unknown, and the next change overwrites it.
     } else if (!failed_) {
         failed_ = true;
+        failureStatus_ = status;
         failure_ = publishErrorMessage(status, reply->error());
     }
     if (counted) {

@@ -53,6 +53,8 @@ class CalDavPublisher : public QObject {
     // Runs the event loop until the publish in flight ends or ms have passed; true when it ended.
     bool waitForFinished(int ms);
     const PublishCounts& counts() const { return counts_; }
+    // The HTTP status of the request that failed the last publish (0: none, or no answer).
+    int failureStatus() const { return failureStatus_; }
     // Longest wait for one answer of the server.
     void setRequestTimeout(int ms) { timeoutMs_ = ms; }
 
@@ -88,6 +90,7 @@ class CalDavPublisher : public QObject {
     bool running_ = false;
     bool failed_ = false;
     QString failure_;
+    int failureStatus_ = 0;
     PublishCounts counts_;
 };
 

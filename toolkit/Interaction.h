@@ -27,6 +27,8 @@ class Interaction {
 
     // One-line text prompt; the empty text when cancelled.
     virtual QString prompt(const QString& prompt, const QString& title, const QString& defaultText) = 0;
+    // The same for a password: what is typed is not shown.
+    virtual QString password(const QString& text, const QString& title) { return prompt(text, title, {}); }
 
     // Colour chooser opened on `initial` (0x00BBGGRR), its title naming what is coloured: the colour
     // chosen, or nothing when the user cancels.

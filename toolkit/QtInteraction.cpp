@@ -51,6 +51,16 @@ QString QtInteraction::prompt(const QString& prompt, const QString& title, const
     return ok ? answer : QString();
 }
 
+QString QtInteraction::password(const QString& text, const QString& title) {
+    if (ending())
+        return {};
+    ModalWait wait(*this);
+    bool ok = false;
+    const QString answer =
+        QInputDialog::getText(nullptr, title, toWidgetText(text), QLineEdit::Password, {}, &ok);
+    return ok ? answer : QString();
+}
+
 std::optional<int> QtInteraction::chooseColour(int initial, const QString& title) {
     if (ending())
         return std::nullopt;

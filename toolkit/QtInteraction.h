@@ -15,6 +15,7 @@ class QtInteraction : public Interaction {
     void message(const QString& text, const QString& title = {}) override;
     [[noreturn]] void endProgram() override;
     QString prompt(const QString& prompt, const QString& title, const QString& defaultText) override;
+    QString password(const QString& text, const QString& title) override;
     std::optional<int> chooseColour(int initial, const QString& title) override;
     QString openFileName(const QString& filter) override;
     QString saveFileName(const QString& filter) override;

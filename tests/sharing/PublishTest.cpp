@@ -3,7 +3,6 @@
 #include "sharing/PasswordStore.h"
 #include "tests/CoreSupport.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QEventLoop>
 #include <QProcess>
@@ -195,9 +194,3 @@ TEST(Keyring, ThePasswordLivesInTheKeyring) {
 
 } // namespace
 } // namespace hibimo
-
-int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

@@ -1,0 +1,114 @@
+#include "dialogs/HbmCalDav.h"
+
+#include "dialogs/HbmModule.h"
+#include "sharing/YearEvents.h"
+#include "toolkit/Controls.h"
+#include "toolkit/DialogKeys.h"
+#include "toolkit/Interaction.h"
+#include "toolkit/Fonts.h"
+
+#include <QLabel>
+
+namespace hibimo {
+
+namespace {
+
+ShareKind kindAt(int index) {
+    return static_cast<ShareKind>(index);
+}
+
+const std::array<QString, ShareKindCount> KindMnemonics{
+    QStringLiteral("(&M)"), QStringLiteral("(&H)"), QStringLiteral("(&G)"), QStringLiteral("(&K)"),
+    QStringLiteral("(&S)"), QStringLiteral("(&P)"), QStringLiteral("(&V)")};
+
+} // namespace
+
+HbmCalDav::HbmCalDav(HbmModule& module) : m(module) {
+    setObjectName(QStringLiteral("HbmCalDav"));
+    setWindowTitle(QStringLiteral("公開設定 (CalDAV)"));
+    setClientSizeTwips(6600, 6150);
+    setFont(msFont(MsGothic, 9));
+
+    auto caption = [this](const QString& text, int left, int top, int width, QWidget* buddy = nullptr) {
+        auto* l = new QLabel(text, this);
+        l->setBuddy(buddy);
+        placeTwips(*l, left, top, width, 240);
+    };
+    auto edit = [this](const QString& name, int top) {
+        auto* e = new QLineEdit(this);
+        e->setObjectName(name);
+        placeTwips(*e, 1800, top, 4600, 300);
+        return e;
+    };
+    TxtUrl = edit(QStringLiteral("TxtUrl"), 150);
+    TxtUrl->setPlaceholderText(QStringLiteral("https://サーバー名/…/カレンダー名/"));
+    TxtUser = edit(QStringLiteral("TxtUser"), 540);
+    TxtPassword = edit(QStringLiteral("TxtPassword"), 930);
+    TxtPassword->setEchoMode(QLineEdit::Password);
+    TxtPassword->setPlaceholderText(QStringLiteral("変えない時は空のまま"));
+    caption(QStringLiteral("カレンダーURL(&L)"), 180, 180, 1600, TxtUrl);
+    caption(QStringLiteral("ユーザー名(&N)"), 180, 570, 1600, TxtUser);
+    caption(QStringLiteral("パスワード(&W)"), 180, 960, 1600, TxtPassword);
+    caption(QStringLiteral("パスワードはデスクトップのキーリングに保存します。"), 180, 1290, 6300);
+
+    caption(QStringLiteral("公開する内容"), 180, 1680, 4000);
+    for (int k = 0; k < ShareKindCount; ++k) {
+        ChkKind[k] = new QCheckBox(shareKindLabel(kindAt(k)) + KindMnemonics[k], this);
+        ChkKind[k]->setObjectName(QStringLiteral("ChkKind_%1").arg(k));
+        placeTwips(*ChkKind[k], 360 + 3000 * (k % 2), 1950 + 300 * (k / 2), 2900, 270);
+    }
+    caption(QStringLiteral("公開する時"), 180, 3300, 4000);
+    ChkAfterSave = new QCheckBox(QStringLiteral("年のファイルを保存するたびに公開する(&A)"), this);
+    ChkAfterSave->setObjectName(QStringLiteral("ChkAfterSave"));
+    placeTwips(*ChkAfterSave, 360, 3570, 6100, 270);
+    ChkAtExit = new QCheckBox(QStringLiteral("終了する時に公開する(&X)"), this);
+    ChkAtExit->setObjectName(QStringLiteral("ChkAtExit"));
+    placeTwips(*ChkAtExit, 360, 3870, 6100, 270);
+    caption(QStringLiteral("電話などで公開した予定を変えても、次の公開でカレンダーの内容に戻ります。"), 180,
+            4290, 6300);
+
+    const std::array<QString, 2> buttonTexts{QStringLiteral("O K"), QStringLiteral("キャンセル")};
+    for (int k = 0; k < 2; ++k) {
+        ComCalDav[k] = new QPushButton(buttonTexts[k], this);
+        ComCalDav[k]->setObjectName(QStringLiteral("ComCalDav_%1").arg(k));
+        ComCalDav[k]->setFont(msFont(MsPGothic, 9));
+        placeTwips(*ComCalDav[k], 1650 + 1950 * k, 5430, 1500, 420);
+        connect(ComCalDav[k], &QPushButton::clicked, this, [this, k] { ComCalDav_Click(k); });
+    }
+    installDialogKeys(*this, ComCalDav[0]);
+}
+
+void HbmCalDav::Form_Load(const CalDavSettings& current) {
+    settings = current;
+    password.clear();
+    accepted = false;
+    TxtUrl->setText(current.url);
+    TxtUser->setText(current.user);
+    TxtPassword->clear();
+    for (int k = 0; k < ShareKindCount; ++k)
+        ChkKind[k]->setChecked(isChosen(current.kinds, kindAt(k)));
+    ChkAfterSave->setChecked(current.afterSave);
+    ChkAtExit->setChecked(current.atExit);
+}
+
+void HbmCalDav::ComCalDav_Click(int Index) {
+    if (Index == 0) {
+        const QString url = normalisedCollectionUrl(TxtUrl->text());
+        if (const QString problem = calDavUrlProblem(url); !problem.isEmpty()) {
+            m.ui.message(problem);
+            TxtUrl->setFocus();
+            return;
+        }
+        settings.url = url;
+        settings.user = TxtUser->text().trimmed();
+        for (int k = 0; k < ShareKindCount; ++k)
+            settings.kinds.*shareKindField(kindAt(k)) = ChkKind[k]->isChecked();
+        settings.afterSave = ChkAfterSave->isChecked();
+        settings.atExit = ChkAtExit->isChecked();
+        password = TxtPassword->text();
+        accepted = true;
+    }
+    close();
+}
+
+} // namespace hibimo

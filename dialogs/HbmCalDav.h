@@ -1,0 +1,44 @@
+#pragma once
+
+#include "sharing/CalDavSettings.h"
+#include "toolkit/Form.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <array>
+
+namespace hibimo {
+
+struct HbmModule;
+
+// The modal settings of publishing: the calendar collection, the user, the password (for the keyring,
+// never a file), the kinds published and when. OK checks the URL first and stays open on a bad one;
+// Escape and the close box leave `accepted` false.
+class HbmCalDav : public Form {
+    Q_OBJECT
+  public:
+    explicit HbmCalDav(HbmModule& module);
+
+    HbmModule& m;
+
+    QLineEdit* TxtUrl = nullptr;
+    QLineEdit* TxtUser = nullptr;
+    QLineEdit* TxtPassword = nullptr;
+    // In the order of ShareKind.
+    std::array<QCheckBox*, 7> ChkKind{};
+    QCheckBox* ChkAfterSave = nullptr;
+    QCheckBox* ChkAtExit = nullptr;
+    // 0 OK, 1 キャンセル.
+    std::array<QPushButton*, 2> ComCalDav{};
+
+    CalDavSettings settings;
+    // Typed in the dialog; empty when the user left the keyring's password as it is.
+    QString password;
+    bool accepted = false;
+
+    void Form_Load(const CalDavSettings& current);
+    void ComCalDav_Click(int Index);
+};
+
+} // namespace hibimo

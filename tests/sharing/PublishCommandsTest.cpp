@@ -1,0 +1,100 @@
+// [公開設定] and [公開] on the main window, beside the real server and keyring of with_services.sh.
+#include "app/PublishCommands.h"
+
+#include "calendar/YearFile.h"
+#include "dialogs/HbmCalDav.h"
+#include "tests/TestSupport.h"
+
+#include <QProcess>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace hibimo::test {
+namespace {
+
+QString env(const char* name) {
+    return qEnvironmentVariable(name);
+}
+
+QStringList serverEvents(const QString& url) {
+    QProcess client;
+    client.start(env("HIBIMO_CALDAV_CLIENT"),
+                 {url, env("HIBIMO_CALDAV_USER"), env("HIBIMO_CALDAV_PASSWORD"), "list"});
+    client.waitForFinished(30000);
+    return QString::fromUtf8(client.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+}
+
+TEST(PublishCommands, SetUpOncePublishedOnDemandAndAfterEachSave) {
+    const QString url = env("HIBIMO_CALDAV_URL") + "../window/";
+    ASSERT_EQ(QProcess::execute(env("HIBIMO_CALDAV_CLIENT"), {url, env("HIBIMO_CALDAV_USER"),
+                                                              env("HIBIMO_CALDAV_PASSWORD"), "mkcalendar"}),
+              0);
+    Calendar cal;
+    cal.f().CmdPublish->click();
+    ASSERT_EQ(cal.ui.messageTexts(), QStringList{"公開先のカレンダーがまだ設定されていません。\r"
+                                                 "「公開設定」でカレンダーのURLとユーザー名を入力下さい。"});
+    cal.ui.messages.clear();
+
+    cal.ui.modalActions.push_back([&](QWidget& w) {
+        auto& dialog = dynamic_cast<HbmCalDav&>(w);
+        dialog.TxtUrl->setText("http://cloud.example.org/family/year/");
+        QTest::keyClick(&dialog, Qt::Key_Return); // refused: the dialog stays open
+        dialog.TxtUrl->setText(url);
+        dialog.TxtUser->setText(env("HIBIMO_CALDAV_USER"));
+        dialog.TxtPassword->setText(env("HIBIMO_CALDAV_PASSWORD"));
+        dialog.ChkAfterSave->setChecked(true);
+        QTest::keyClick(&dialog, Qt::Key_Return);
+    });
+    cal.f().CmdPublishSettings->click();
+    EXPECT_EQ(
+        cal.ui.messageTexts(),
+        QStringList{
+            "暗号化されていない接続(http)ではパスワードが読み取られるおそれがあるため、公開できません。\r"
+            "https:// で始まるURLを入力下さい。"});
+    EXPECT_FALSE(cal.bytes("HbCalDav.ini").isEmpty());
+    EXPECT_FALSE(cal.bytes("HbCalDav.ini").contains(env("HIBIMO_CALDAV_PASSWORD").toUtf8()));
+    cal.ui.messages.clear();
+
+    // The password went to the keyring; a new window of the same folder finds it there.
+    PasswordStore keyring;
+    QString stored;
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            bool answered = false;
+            keyring.read(url, env("HIBIMO_CALDAV_USER"), [&](PasswordStore::Outcome, const QString& text) {
+                stored = text;
+                answered = true;
+            });
+            return QTest::qWaitFor([&] { return answered; }, 5000) && !stored.isEmpty();
+        },
+        10000));
+    EXPECT_EQ(stored, env("HIBIMO_CALDAV_PASSWORD"));
+    Calendar again;
+    cal.frm.reset();
+    for (const QString& name : QDir(cal.dir.path()).entryList({"Hb*.ini", "HB*.id"}))
+        QFile::copy(cal.path(name), again.path(name));
+    again.m().PubLine[4][19] = "運動会";
+    again.f().CmdPublish->click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !again.ui.messages.empty(); }, 30000));
+    EXPECT_TRUE(again.ui.prompts.empty());
+    const PublishCounts first = again.f().publishCommands().publisher().counts();
+    EXPECT_GT(first.created, 0);
+    EXPECT_EQ(again.ui.messageTexts(),
+              QStringList{QString("カレンダーに公開しました。\r新しい予定 %1件、変更 0件、削除 0件、"
+                                  "変更なし 0件")
+                              .arg(first.created)});
+    EXPECT_EQ(serverEvents(url).filter("\t運動会").size(), 1);
+
+    // The save publishes by itself, and only what changed.
+    again.ui.messages.clear();
+    again.m().PubLine[4][19] = "雨天順延";
+    ASSERT_TRUE(PCwrite(again.m(), again.m().LoadedYear));
+    CalDavPublisher& publisher = again.f().publishCommands().publisher();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return publisher.counts().changed == 1 && !publisher.busy(); }, 30000));
+    EXPECT_EQ(publisher.counts().requests, 1);
+    EXPECT_TRUE(again.ui.messages.empty());
+    EXPECT_EQ(serverEvents(url).filter("\t雨天順延").size(), 1);
+}
+
+} // namespace
+} // namespace hibimo::test
