@@ -1,14 +1,16 @@
 #include "bench/ShareBench.h"
 
 #include "bench/Bench.h"
+#include "sharing/CalDavPublisher.h"
 #include "sharing/YearEvents.h"
 
 #include <QDate>
+#include <QTemporaryDir>
+#include <chrono>
+#include <cstdio>
 #include <cstdlib>
 
 namespace hibimo::bench {
-
-namespace {
 
 // 400 items spread over the year's real dates, every kind among them, some texts long enough to fold.
 YearTables yearOf400Items() {
@@ -41,8 +43,6 @@ YearTables yearOf400Items() {
     return y;
 }
 
-} // namespace
-
 void runShareBenchmarks() {
     const YearTables year = yearOf400Items();
     const ShareKinds all{true, true, true, true, true, true, true};
@@ -52,6 +52,35 @@ void runShareBenchmarks() {
                if (r.size() != 400 || icsCalendar(r).isEmpty())
                    std::abort();
            }));
+}
+
+} // namespace hibimo::bench
+
+namespace hibimo::bench {
+
+void runPublishBenchmarks() {
+    const CalendarResources resources =
+        yearResources(yearOf400Items(), 2026, ShareKinds{true, true, true, true, true, true, true},
+                      QStringLiteral("6f1c4d2e-0000-4000-8000-000000000002"));
+    CalDavSettings settings;
+    settings.url = qEnvironmentVariable("HIBIMO_CALDAV_URL");
+    settings.user = qEnvironmentVariable("HIBIMO_CALDAV_USER");
+    const QString password = qEnvironmentVariable("HIBIMO_CALDAV_PASSWORD");
+    QTemporaryDir folder;
+    CalDavPublisher publisher(folder.path());
+    const auto publish = [&] {
+        const auto start = std::chrono::steady_clock::now();
+        publisher.publish(settings, password, resources);
+        if (!publisher.waitForFinished(600000))
+            std::abort();
+        return msSince(start);
+    };
+    report("publish_400_events_first", publish());
+    std::vector<double> again;
+    for (int i = 0; i < 5; ++i)
+        again.push_back(publish());
+    report("publish_400_events_unchanged", median(again));
+    std::printf("publish_400_events_unchanged_requests %d\n", publisher.counts().requests);
 }
 
 } // namespace hibimo::bench

@@ -19,6 +19,10 @@ int main(int argc, char** argv) {
         hibimo::bench::runShareBenchmarks();
         return 0;
     }
+    if (argc >= 2 && std::strcmp(argv[1], "--publish") == 0) {
+        hibimo::bench::runPublishBenchmarks();
+        return 0;
+    }
     hibimo::bench::runDataBenchmarks();
     hibimo::bench::runShareBenchmarks();
     hibimo::bench::runWindowBenchmarks(argv[0]);

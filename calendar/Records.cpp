@@ -175,7 +175,7 @@ QString folderNotWritableMessage(const QString& folder) {
 void removeLeftoverTemporaries(const QString& folder) {
     // The save's temporary is the file's own name and six random letters or digits.
     static const QRegularExpression ours(QStringLiteral(
-        R"(^(HB\d{4,}\.hbd|HBHolyD\.dat|HBBirth\.dat|HB(HolyD|Birth)\.dat\.bak|Hibimo\.ini|.+\.ccf)\.[A-Za-z0-9]{6}$)"));
+        R"(^(HB\d{4,}\.hbd|HBHolyD\.dat|HBBirth\.dat|HB(HolyD|Birth)\.dat\.bak|Hibimo\.ini|.+\.ccf|HBShare\.id|HBExport\.ini|HbCalDav\.(ini|dat))\.[A-Za-z0-9]{6}$)"));
     const QDir dir(folder);
     for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden))
         if (ours.match(name).hasMatch())

@@ -4,8 +4,8 @@
 #include "sharing/YearEvents.h"
 #include "toolkit/Controls.h"
 #include "toolkit/DialogKeys.h"
-#include "toolkit/Interaction.h"
 #include "toolkit/Fonts.h"
+#include "toolkit/Interaction.h"
 
 #include <QLabel>
 
@@ -64,8 +64,7 @@ HbmCalDav::HbmCalDav(HbmModule& module) : m(module) {
     ChkAtExit = new QCheckBox(QStringLiteral("終了する時に公開する(&X)"), this);
     ChkAtExit->setObjectName(QStringLiteral("ChkAtExit"));
     placeTwips(*ChkAtExit, 360, 3870, 6100, 270);
-    caption(QStringLiteral("電話などで公開した予定を変えても、次の公開でカレンダーの内容に戻ります。"), 180,
-            4290, 6300);
+    caption(QStringLiteral("電話で変えた予定も、次の公開でカレンダーの内容に戻ります。"), 180, 4290, 6300);
 
     const std::array<QString, 2> buttonTexts{QStringLiteral("O K"), QStringLiteral("キャンセル")};
     for (int k = 0; k < 2; ++k) {

@@ -115,7 +115,8 @@ TEST(ListFile, WritesOneQuotedRecordAndReadsOnlyWhatIsThere) {
 TEST(LeftoverTemporaries, OnlyTheTemporariesOfOurOwnSavesAreRemoved) {
     test::Fixture f;
     const QStringList removed = {"HB2024.hbd.OPBrRV",      "HB0999.hbd.a1B2c3", "HBHolyD.dat.zzzzzz",
-                                 "HBBirth.dat.bak.QWERTY", "Hibimo.ini.000000", "配色.ccf.Ab12Cd"};
+                                 "HBBirth.dat.bak.QWERTY", "Hibimo.ini.000000", "配色.ccf.Ab12Cd",
+                                 "HbCalDav.dat.x1Y2z3"};
     const QStringList kept = {"HB2024.hbd",        "HBHolyD.dat.bak",     "HB2024.hbd.OPBrR",
                               "notes.txt.OPBrRV",  "HB2024.hbd.OPBrRV.x", "HBHolyD.dat.ab-cd1",
                               "Hibimo.lock.Ab12Cd"};

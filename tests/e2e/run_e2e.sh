@@ -493,6 +493,18 @@ if dialog=$(wait_window '^予定の書き出し'); then
 else
     fail "Alt+E opened no export dialog"
 fi
+
+# ---- 14. Publishing settings: Alt+T opens them in Japanese; Escape leaves them as they were.
+xdotool windowactivate --sync "$win" key alt+t
+if dialog=$(wait_window '^公開設定'); then
+    sleep 0.3
+    import -window "$dialog" "$out/publish-settings.png"
+    xdotool windowactivate --sync "$dialog" key Escape
+    sleep 0.3
+    [ ! -e "$share/HbCalDav.ini" ] && pass "Escape stored no publishing settings" || fail "Escape stored settings"
+else
+    fail "Alt+T opened no publishing settings"
+fi
 close_program || fail "the program did not end"
 
 echo "e2e failures: $failures"
