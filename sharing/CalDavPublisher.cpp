@@ -9,6 +9,7 @@
 #include <QNetworkReply>
 #include <QTimer>
 #include <QUrl>
+#include <QXmlStreamReader>
 
 namespace hibimo {
 
@@ -25,6 +26,26 @@ QByteArray digestOf(const QByteArray& ics) {
         if (!line.startsWith("DTSTAMP"))
             hash.addData(line);
     return hash.result().toHex();
+}
+
+// The ETags of a PROPFIND's multistatus by UID: the resources named "<uid>.ics".
+std::map<QString, QByteArray> etagsOf(const QByteArray& multistatus) {
+    std::map<QString, QByteArray> etags;
+    QXmlStreamReader xml(multistatus);
+    QString href;
+    while (!xml.atEnd()) {
+        if (!xml.readNextStartElement())
+            continue;
+        if (xml.namespaceUri() != u"DAV:")
+            continue;
+        if (xml.name() == u"response")
+            href.clear();
+        else if (xml.name() == u"href")
+            href = QUrl::fromPercentEncoding(xml.readElementText().toUtf8());
+        else if (xml.name() == u"getetag" && href.endsWith(u".ics"))
+            etags[href.section(QLatin1Char('/'), -1).chopped(4)] = xml.readElementText().toUtf8();
+    }
+    return etags;
 }
 
 QString joined(std::initializer_list<QString> lines) {
@@ -117,9 +138,60 @@ bool CalDavPublisher::publish(const CalDavSettings& settings, const QString& pas
     if (state_.collection != collection_)
         state_ = PublishState{collection_, {}};
     counts_ = {};
+    resources_ = std::move(resources);
     steps_.clear();
+    total_ = 0;
+    done_ = 0;
+    failed_ = false;
+    failureStatus_ = 0;
+    failure_.clear();
+    running_ = true;
+    // Started from the event loop, so the caller has connected and the save that asked has returned.
+    QTimer::singleShot(0, this, [this] { listCollection(); });
+    return true;
+}
+
+// What the server holds now: an event of ours edited or deleted there since (on a phone) is put back
+// as the calendar has it, even where the calendar did not change it.
+void CalDavPublisher::listCollection() {
+    QNetworkRequest req{QUrl(collection_)};
+    req.setRawHeader("Authorization", authorization_);
+    req.setRawHeader("Depth", "1");
+    req.setHeader(QNetworkRequest::ContentTypeHeader, QByteArrayLiteral("application/xml; charset=utf-8"));
+    req.setTransferTimeout(timeoutMs_);
+    ++counts_.listings;
+    QNetworkReply* reply = network_.sendCustomRequest(
+        req, "PROPFIND",
+        QByteArrayLiteral("<?xml version=\"1.0\" encoding=\"utf-8\"?>"
+                          "<d:propfind xmlns:d=\"DAV:\"><d:prop><d:getetag/></d:prop></d:propfind>"));
+    connect(reply, &QNetworkReply::finished, this, [this, reply] {
+        reply->deleteLater();
+        const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+        if (status != 207) {
+            failed_ = true;
+            failureStatus_ = status;
+            finish(false, publishErrorMessage(status, reply->error()));
+            return;
+        }
+        const std::map<QString, QByteArray> onServer = etagsOf(reply->readAll());
+        for (auto it = state_.resources.begin(); it != state_.resources.end();) {
+            const auto there = onServer.find(it->first);
+            if (there == onServer.end()) {
+                it = state_.resources.erase(it);
+                continue;
+            }
+            if (there->second != it->second.etag)
+                it->second = {there->second, {}};
+            ++it;
+        }
+        planSteps();
+        startNext();
+    });
+}
+
+void CalDavPublisher::planSteps() {
     std::map<QString, bool> given;
-    for (CalendarResource& resource : resources) {
+    for (CalendarResource& resource : resources_) {
         given[resource.uid] = true;
         const auto known = state_.resources.find(resource.uid);
         if (known == state_.resources.end())
@@ -129,19 +201,12 @@ bool CalDavPublisher::publish(const CalDavSettings& settings, const QString& pas
         else
             ++counts_.unchanged;
     }
+    resources_.clear();
     for (const auto& [uid, published] : state_.resources)
         if (!given.count(uid))
             steps_.push_back({Step::Delete, uid, {}});
     total_ = int(steps_.size());
-    done_ = 0;
-    failed_ = false;
-    failureStatus_ = 0;
-    failure_.clear();
-    running_ = true;
     emit progress(0, total_);
-    // Started from the event loop, so the caller has connected and the save that asked has returned.
-    QTimer::singleShot(0, this, [this] { startNext(); });
-    return true;
 }
 
 QNetworkRequest CalDavPublisher::request(const QString& uid) const {

@@ -35,7 +35,8 @@ struct PublishCounts {
     int deleted = 0;
     int unchanged = 0;
     int conflicts = 0; // 412: changed on the server since, replaced by the calendar's version
-    int requests = 0;
+    int requests = 0;  // PUT, DELETE and HEAD
+    int listings = 0;  // PROPFIND of the collection
 };
 
 // Publishes events one way to a CalDAV collection (RFC 4791) on the event loop: the collection then
@@ -70,6 +71,8 @@ class CalDavPublisher : public QObject {
         QString uid;
         QByteArray body;
     };
+    void listCollection();
+    void planSteps();
     void startNext();
     void sendStep(const Step& step);
     void onReply(QNetworkReply* reply, const Step& step);
@@ -82,6 +85,7 @@ class CalDavPublisher : public QObject {
     QString collection_;
     QByteArray authorization_;
     PublishState state_;
+    CalendarResources resources_;
     std::deque<Step> steps_;
     int total_ = 0;
     int done_ = 0;

@@ -7,6 +7,7 @@
 #include <QEventLoop>
 #include <QProcess>
 #include <gtest/gtest.h>
+#include <utility>
 
 namespace hibimo {
 namespace {
@@ -93,9 +94,19 @@ TEST(Publish, TheCollectionHoldsExactlyTheCalendarBesideOtherEvents) {
               QStringList({"ev0\t予定 0", "ev1\t変更した予定", "ev3\t予定 3", "ev4\t予定 4",
                            "ev9\t新しい予定", "phone-1\t電話で作った予定"}));
 
-    // Changed on a phone and in the calendar: the calendar's version wins, and stays settled.
-    secondClient(p.settings.url, "modify", "ev0", "電話で変えた");
+    // Edited on a phone only: put back as the calendar has it.
+    secondClient(p.settings.url, "modify", "ev3", "電話で変えた");
+    EXPECT_EQ(p.run(resources).changed, 1);
+    EXPECT_TRUE(serverEvents(p.settings.url).contains("ev3\t予定 3"));
+
+    // Edited on a phone while the calendar's change is on its way (412): the calendar's version
+    // wins, and the next publish has nothing to send.
     resources[0] = event("ev0", "カレンダーで変えた");
+    bool edited = false;
+    QObject::connect(&p.publisher, &CalDavPublisher::progress, [&](int done, int) {
+        if (done == 0 && !std::exchange(edited, true))
+            secondClient(p.settings.url, "modify", "ev0", "電話で変えた");
+    });
     EXPECT_EQ(p.run(resources).conflicts, 1);
     EXPECT_TRUE(p.ok);
     EXPECT_EQ(p.run(resources).requests, 0);
@@ -116,6 +127,8 @@ TEST(Publish, AFailureSaysWhatToCheckAndTheNextPublishRetries) {
          "サーバーがユーザー名かパスワードを受け付けませんでした(401)。"},
         {"server stopped", env("HIBIMO_CLOSED_PORT_URL"), env("HIBIMO_CALDAV_PASSWORD"),
          "サーバーに接続できませんでした。"},
+        {"untrusted certificate", env("HIBIMO_UNTRUSTED_URL"), env("HIBIMO_CALDAV_PASSWORD"),
+         "サーバーの証明書を確かめられないため、接続しませんでした。"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);

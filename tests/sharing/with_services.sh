@@ -5,41 +5,55 @@
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 work="$(mktemp -d)"
-radicale_pid=""
+servers=()
 cleanup() {
-    [ -n "$radicale_pid" ] && kill "$radicale_pid" 2>/dev/null && wait "$radicale_pid" 2>/dev/null
+    for pid in "${servers[@]}"; do kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null; done
     rm -rf "$work"
 }
 trap cleanup EXIT
 
 free_port() { /usr/bin/python3 -c 'import socket; s=socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])'; }
-port="$(free_port)"
 printf 'family:wonderland\n' >"$work/users"
-cat >"$work/config" <<CONFIG
+# A Radicale on loopback; extra lines go into its [server] section.
+start_radicale() {
+    local name="$1" port="$2" server_extra="${3:-}"
+    cat >"$work/$name.config" <<CONFIG
 [server]
 hosts = 127.0.0.1:$port
+$server_extra
 [auth]
 type = htpasswd
 htpasswd_filename = $work/users
 htpasswd_encryption = plain
 [storage]
-filesystem_folder = $work/collections
+filesystem_folder = $work/$name
 [web]
 type = none
 [logging]
 level = warning
 CONFIG
-# -C replaces Debian's system configuration, which would turn on TLS and remote_user.
-/usr/bin/python3 -m radicale -C "$work/config" >"$work/radicale.log" 2>&1 &
-radicale_pid=$!
-for _ in $(seq 100); do
-    /usr/bin/python3 -c "import socket; socket.create_connection(('127.0.0.1', $port), 0.2)" 2>/dev/null && break
-    sleep 0.1
-done
+    # -C replaces Debian's system configuration, which would turn on TLS and remote_user.
+    /usr/bin/python3 -m radicale -C "$work/$name.config" >"$work/$name.log" 2>&1 &
+    servers+=($!)
+    for _ in $(seq 100); do
+        /usr/bin/python3 -c "import socket; socket.create_connection(('127.0.0.1', $port), 0.2)" 2>/dev/null && return
+        sleep 0.1
+    done
+}
+port="$(free_port)"
+start_radicale plain "$port"
+# A server whose certificate nobody vouches for: publishing must refuse it.
+tls_port="$(free_port)"
+openssl req -x509 -newkey rsa:2048 -nodes -subj /CN=127.0.0.1 -days 2 -keyout "$work/key.pem" \
+    -out "$work/cert.pem" 2>/dev/null
+start_radicale tls "$tls_port" "ssl = True
+certificate = $work/cert.pem
+key = $work/key.pem"
 
 export HIBIMO_CALDAV_URL="http://127.0.0.1:$port/family/year/"
 export HIBIMO_CALDAV_USER=family HIBIMO_CALDAV_PASSWORD=wonderland
 export HIBIMO_CALDAV_CLIENT="$here/caldav_client.py"
+export HIBIMO_UNTRUSTED_URL="https://127.0.0.1:$tls_port/family/year/"
 export HIBIMO_CLOSED_PORT_URL="http://127.0.0.1:$(free_port)/family/year/"
 "$HIBIMO_CALDAV_CLIENT" "$HIBIMO_CALDAV_URL" family wonderland mkcalendar
 
