@@ -1,6 +1,7 @@
 #include "dialogs/HbmCalDav.h"
 
 #include "dialogs/HbmModule.h"
+#include "dialogs/ShareKindBoxes.h"
 #include "sharing/YearEvents.h"
 #include "toolkit/Controls.h"
 #include "toolkit/DialogKeys.h"
@@ -10,18 +11,6 @@
 #include <QLabel>
 
 namespace hibimo {
-
-namespace {
-
-ShareKind kindAt(int index) {
-    return static_cast<ShareKind>(index);
-}
-
-const std::array<QString, ShareKindCount> KindMnemonics{
-    QStringLiteral("(&M)"), QStringLiteral("(&H)"), QStringLiteral("(&G)"), QStringLiteral("(&K)"),
-    QStringLiteral("(&S)"), QStringLiteral("(&P)"), QStringLiteral("(&V)")};
-
-} // namespace
 
 HbmCalDav::HbmCalDav(HbmModule& module) : m(module) {
     setObjectName(QStringLiteral("HbmCalDav"));
@@ -53,7 +42,7 @@ HbmCalDav::HbmCalDav(HbmModule& module) : m(module) {
 
     caption(QStringLiteral("公開する内容"), 180, 1680, 4000);
     for (int k = 0; k < ShareKindCount; ++k) {
-        ChkKind[k] = new QCheckBox(shareKindLabel(kindAt(k)) + KindMnemonics[k], this);
+        ChkKind[k] = new QCheckBox(shareKindBoxText(k), this);
         ChkKind[k]->setObjectName(QStringLiteral("ChkKind_%1").arg(k));
         placeTwips(*ChkKind[k], 360 + 3000 * (k % 2), 1950 + 300 * (k / 2), 2900, 270);
     }

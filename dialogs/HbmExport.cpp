@@ -1,6 +1,7 @@
 #include "dialogs/HbmExport.h"
 
 #include "dialogs/HbmModule.h"
+#include "dialogs/ShareKindBoxes.h"
 #include "toolkit/Controls.h"
 #include "toolkit/DialogKeys.h"
 #include "toolkit/Fonts.h"
@@ -9,19 +10,6 @@
 #include <QLabel>
 
 namespace hibimo {
-
-namespace {
-
-ShareKind kindAt(int index) {
-    return static_cast<ShareKind>(index);
-}
-
-// Every box can be reached from the keyboard; in the order of ShareKind.
-const std::array<QString, ShareKindCount> KindMnemonics{
-    QStringLiteral("(&M)"), QStringLiteral("(&H)"), QStringLiteral("(&G)"), QStringLiteral("(&K)"),
-    QStringLiteral("(&S)"), QStringLiteral("(&P)"), QStringLiteral("(&V)")};
-
-} // namespace
 
 HbmExport::HbmExport(HbmModule& module) : m(module) {
     setObjectName(QStringLiteral("HbmExport"));
@@ -45,7 +33,7 @@ HbmExport::HbmExport(HbmModule& module) : m(module) {
     }
     caption(QStringLiteral("書き出す内容"), 1080);
     for (int k = 0; k < ShareKindCount; ++k) {
-        ChkKind[k] = new QCheckBox(shareKindLabel(kindAt(k)) + KindMnemonics[k], this);
+        ChkKind[k] = new QCheckBox(shareKindBoxText(k), this);
         ChkKind[k]->setObjectName(QStringLiteral("ChkKind_%1").arg(k));
         placeTwips(*ChkKind[k], 360, 1350 + 300 * k, 4400, 270);
     }

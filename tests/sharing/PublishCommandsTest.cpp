@@ -4,6 +4,7 @@
 #include "calendar/YearFile.h"
 #include "dialogs/HbmCalDav.h"
 #include "tests/TestSupport.h"
+#include "tests/sharing/Services.h"
 
 #include <QProcess>
 #include <QTest>
@@ -11,18 +12,6 @@
 
 namespace hibimo::test {
 namespace {
-
-QString env(const char* name) {
-    return qEnvironmentVariable(name);
-}
-
-QStringList serverEvents(const QString& url) {
-    QProcess client;
-    client.start(env("HIBIMO_CALDAV_CLIENT"),
-                 {url, env("HIBIMO_CALDAV_USER"), env("HIBIMO_CALDAV_PASSWORD"), "list"});
-    client.waitForFinished(30000);
-    return QString::fromUtf8(client.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
-}
 
 TEST(PublishCommands, SetUpOncePublishedOnDemandAndAfterEachSave) {
     const QString url = env("HIBIMO_CALDAV_URL") + "../window/";

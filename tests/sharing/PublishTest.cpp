@@ -2,6 +2,7 @@
 #include "sharing/CalDavPublisher.h"
 #include "sharing/PasswordStore.h"
 #include "tests/CoreSupport.h"
+#include "tests/sharing/Services.h"
 
 #include <QDir>
 #include <QEventLoop>
@@ -12,10 +13,6 @@
 namespace hibimo {
 namespace {
 
-QString env(const char* name) {
-    return qEnvironmentVariable(name);
-}
-
 CalendarResource event(const QString& uid, const QString& summary) {
     return {uid,
             ("BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//test//EN\r\nBEGIN:VEVENT\r\nUID:" + uid +
@@ -23,22 +20,6 @@ CalendarResource event(const QString& uid, const QString& summary) {
              "SUMMARY:" +
              summary + "\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n")
                 .toUtf8()};
-}
-
-// What the second client sees: "uid<TAB>summary" lines, sorted.
-QStringList serverEvents(const QString& url) {
-    QProcess client;
-    client.start(env("HIBIMO_CALDAV_CLIENT"),
-                 {url, env("HIBIMO_CALDAV_USER"), env("HIBIMO_CALDAV_PASSWORD"), "list"});
-    client.waitForFinished(30000);
-    return QString::fromUtf8(client.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
-}
-
-void secondClient(const QString& url, const QString& command, const QString& uid, const QString& text) {
-    ASSERT_EQ(
-        QProcess::execute(env("HIBIMO_CALDAV_CLIENT"), {url, env("HIBIMO_CALDAV_USER"),
-                                                        env("HIBIMO_CALDAV_PASSWORD"), command, uid, text}),
-        0);
 }
 
 struct Publishing {
