@@ -85,5 +85,34 @@ TEST(PublishCommands, SetUpOncePublishedOnDemandAndAfterEachSave) {
     EXPECT_EQ(serverEvents(url).filter("\t雨天順延").size(), 1);
 }
 
+// Run by the "publishing_no_keyring" test, where no keyring answers: the user is told once, and the
+// password asked for is kept for the run only.
+TEST(PublishCommandsWithoutKeyring, ThePasswordIsAskedOnceAndKeptInMemory) {
+    if (qEnvironmentVariableIsEmpty("HIBIMO_NO_KEYRING"))
+        GTEST_SKIP() << "needs a desktop without a keyring";
+    const QString url = env("HIBIMO_CALDAV_URL") + "../nokeyring/";
+    secondClient(url, "mkcalendar", {}, {});
+    Calendar cal;
+    CalDavSettings settings;
+    settings.url = url;
+    settings.user = env("HIBIMO_CALDAV_USER");
+    ASSERT_TRUE(writeCalDavSettings(cal.dir.path(), settings));
+    cal.m().PubLine[4][19] = "運動会";
+    cal.ui.promptAnswers.push_back(env("HIBIMO_CALDAV_PASSWORD"));
+    CalDavPublisher& publisher = cal.f().publishCommands().publisher();
+    for (int publish = 0; publish < 2; ++publish) {
+        cal.f().CmdPublish->click();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return cal.ui.messages.size() == 2u + publish; }, 30000));
+    }
+    EXPECT_EQ(cal.ui.prompts.size(), 1u);
+    EXPECT_EQ(cal.ui.messages[0].text,
+              "デスクトップのキーリングが応答しないため、パスワードを保存できません。\r"
+              "パスワードはHibimoを終了するまでの間だけ覚えておきます。");
+    EXPECT_TRUE(cal.ui.messages[1].text.startsWith("カレンダーに公開しました。"));
+    EXPECT_EQ(publisher.counts().requests, 0);
+    for (const QString& name : QDir(cal.dir.path()).entryList(QDir::Files))
+        EXPECT_FALSE(cal.bytes(name).contains(env("HIBIMO_CALDAV_PASSWORD").toUtf8())) << name.toStdString();
+}
+
 } // namespace
 } // namespace hibimo::test

@@ -60,5 +60,10 @@ export HIBIMO_CLOSED_PORT_URL="http://127.0.0.1:$(free_port)/family/year/"
 # The keyring's own password comes on standard input; a fresh keyring is created unlocked with it.
 export HOME="$work/home" XDG_DATA_HOME="$work/home/.local/share" XDG_RUNTIME_DIR="$work/run"
 mkdir -p "$XDG_DATA_HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
-dbus-run-session -- bash -c 'printf keyring | gnome-keyring-daemon --unlock --components=secrets >/dev/null && exec "$@"' \
-    with_services "$@"
+# HIBIMO_NO_KEYRING=1: a desktop without any keyring (no D-Bus session at all).
+if [ "${HIBIMO_NO_KEYRING:-}" = 1 ]; then
+    env -u DBUS_SESSION_BUS_ADDRESS -u DISPLAY "$@"
+else
+    dbus-run-session -- bash -c 'printf keyring | gnome-keyring-daemon --unlock --components=secrets >/dev/null && exec "$@"' \
+        with_services "$@"
+fi
