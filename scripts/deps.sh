@@ -18,7 +18,7 @@ if [ "${1:-}" = "--test" ]; then
     packages+=(python3-icalendar) # a second reader of the exported iCalendar files
     packages+=(desktop-file-utils) # validates the applications-menu entry
     # Publishing is tested beside a real CalDAV server, a second client and a real keyring.
-    packages+=(radicale python3-caldav gnome-keyring dbus-daemon)
+    packages+=(radicale python3-caldav gnome-keyring dbus-daemon openssl)
 fi
 
 missing=()
