@@ -6,6 +6,7 @@
 #include "app/Keyboard.h"
 #include "app/ListCommands.h"
 #include "app/MonthMemo.h"
+#include "app/PrintCommands.h"
 #include "app/PublishCommands.h"
 #include "app/ShareCommands.h"
 #include "calendar/TextNumber.h"
@@ -58,6 +59,7 @@ HbmFrm::HbmFrm(HbmModule& module) : m(module) {
     helpPrint_ = std::make_unique<HelpPrint>(*this);
     shareCommands_ = std::make_unique<ShareCommands>(*this);
     publishCommands_ = std::make_unique<PublishCommands>(*this);
+    printCommands_ = std::make_unique<PrintCommands>(*this);
     connectSignals();
     new Keyboard(*this);
     m.ui.setRedisplay([this] { F_C_disp(m.CurYear, m.CurMonth); });
@@ -198,6 +200,9 @@ void HbmFrm::buildSideControls() {
     CmdPublishSettings = button(QStringLiteral("CmdPublishSettings"), QStringLiteral("公開設定(&T)"));
     CmdPublishSettings->setFont(msFont(MsPGothic, 8.25));
     placeTwips(*CmdPublishSettings, 7785, 6960, 1110, 240);
+    CmdPrint = button(QStringLiteral("CmdPrint"), QStringLiteral("印刷(&P)"));
+    CmdPrint->setFont(msFont(MsPGothic, 8.25));
+    placeTwips(*CmdPrint, 5385, 6960, 1110, 240);
 
     const QFont small = msFont(MsGothic, 8.25);
     Label6[1] = label(QStringLiteral("Label6_1"), QStringLiteral("ver 10392"));
@@ -226,6 +231,7 @@ void HbmFrm::connectSignals() {
     helpPrint_->connectSignals();
     shareCommands_->connectSignals();
     publishCommands_->connectSignals();
+    printCommands_->connectSignals();
 }
 
 // ---- Start-up and shut-down
@@ -476,7 +482,7 @@ void HbmFrm::applyChromeColours() {
     for (QWidget* w : {static_cast<QWidget*>(Command1[0]), static_cast<QWidget*>(Command1[1]),
                        static_cast<QWidget*>(Command2[0]), static_cast<QWidget*>(Command2[1]),
                        static_cast<QWidget*>(CmdExport), static_cast<QWidget*>(CmdPublish),
-                       static_cast<QWidget*>(CmdPublishSettings)})
+                       static_cast<QWidget*>(CmdPublishSettings), static_cast<QWidget*>(CmdPrint)})
         setBackColor(*w, m.ColCommandBack);
     for (int k = 0; k < 3; ++k) {
         setBackColor(*LblColor[k], m.ColCommandBack);

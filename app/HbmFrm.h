@@ -18,6 +18,7 @@ class ColourCommands;
 class HelpPrint;
 class ShareCommands;
 class PublishCommands;
+class PrintCommands;
 
 // The main window: the month grid, the year and month beside it, the month memo and the commands.
 class HbmFrm : public Form {
@@ -52,6 +53,8 @@ class HbmFrm : public Form {
     // Publishes to the CalDAV collection, and its settings.
     QPushButton* CmdPublish = nullptr;
     QPushButton* CmdPublishSettings = nullptr;
+    // The month or year page, printed through a preview.
+    QPushButton* CmdPrint = nullptr;
     // Line1 .. Line12 as line controls of the window (index 0 unused).
     std::array<int, 13> Line{};
 
@@ -79,6 +82,7 @@ class HbmFrm : public Form {
     HelpPrint& helpPrint() { return *helpPrint_; }
     ShareCommands& shareCommands() { return *shareCommands_; }
     PublishCommands& publishCommands() { return *publishCommands_; }
+    PrintCommands& printCommands() { return *printCommands_; }
 
   private:
     void buildLayout();
@@ -126,6 +130,7 @@ class HbmFrm : public Form {
     std::unique_ptr<HelpPrint> helpPrint_;
     std::unique_ptr<ShareCommands> shareCommands_;
     std::unique_ptr<PublishCommands> publishCommands_;
+    std::unique_ptr<PrintCommands> printCommands_;
 };
 
 } // namespace hibimo

@@ -1,0 +1,204 @@
+#include "app/PrintCommands.h"
+
+#include "app/HbmFrm.h"
+#include "dialogs/HbmModule.h"
+#include "toolkit/Interaction.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QPainter>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QShortcut>
+#include <QToolBar>
+
+namespace hibimo {
+
+namespace {
+
+// An entry's shown text as paper lines: joined holiday names hold one colon per join after the key.
+QStringList entryLines(const QString& entry) {
+    QString text = entry.mid(5);
+    while (text.startsWith(QLatin1Char(':')))
+        text.remove(0, 1);
+    return text.isEmpty() ? QStringList{} : text.split(QStringLiteral("\r\n"));
+}
+
+QStringList noteLines(const QString& note) {
+    return note.isEmpty() ? QStringList{} : note.split(QStringLiteral("\r\n"));
+}
+
+bool isRedDay(const HbmModule& m, int m0, int d) {
+    const QString& mark = m.DayItem[m0][d][2];
+    return mark.size() > 5 && mark[5] == QLatin1Char('#');
+}
+
+QColor numberColour(const HbmModule& m, const QDate& date, bool red) {
+    if (red)
+        return inkOnPaper(m.ColHolidayDateFore);
+    const int weekday = date.dayOfWeek() % 7;
+    return inkOnPaper(weekday == 0   ? m.ColSunDateFore
+                      : weekday == 6 ? m.ColSatDateFore
+                                     : m.ColWeekdayDateFore);
+}
+
+PageDay pageDay(const HbmModule& m, const QDate& date, bool inMonth, const PrintChoices& choices,
+                const PageSources& sources) {
+    PageDay day;
+    day.date = date;
+    day.inMonth = inMonth;
+    if (sources.almanacOf)
+        day.almanac = sources.almanacOf(date);
+    const int m0 = date.month() - 1;
+    const int d = date.day();
+    if (!inMonth) {
+        day.numberColour = numberColour(m, date, false);
+        return day;
+    }
+    const auto& items = m.DayItem[m0][d];
+    day.numberColour = numberColour(m, date, isRedDay(m, m0, d));
+    day.mark = items[2].mid(6);
+    day.lines << entryLines(items[0]) << noteLines(m.PubLine[m0][d - 1]) << entryLines(items[1]);
+    if (choices.privateNotes)
+        day.lines << noteLines(m.PrivLine[m0][d - 1]);
+    return day;
+}
+
+QString titleWithEra(const QString& title, int year, const PageSources& sources) {
+    const QString era = sources.eraOfYear ? sources.eraOfYear(year) : QString();
+    return era.isEmpty() ? title : title + QStringLiteral("　") + era;
+}
+
+MonthPageData monthDays(const HbmModule& m, int year, int month, const PrintChoices& choices,
+                        const PageSources& sources) {
+    MonthPageData page;
+    const QDate first(year, month, 1);
+    const QDate start = first.addDays(-(first.dayOfWeek() % 7));
+    const int days = 7 * weeksOfMonth(year, month);
+    for (int k = 0; k < days; ++k) {
+        const QDate date = start.addDays(k);
+        page.days.push_back(pageDay(m, date, date.month() == month, choices, sources));
+    }
+    page.otherMonthFill = inkOnPaper(m.ColOtherMonthBack);
+    page.sundayColour = inkOnPaper(m.ColSunDateFore);
+    page.saturdayColour = inkOnPaper(m.ColSatDateFore);
+    return page;
+}
+
+QString pdfName(int year, int month, const PrintChoices& choices) {
+    return choices.layout == PrintChoices::Layout::Year
+               ? QStringLiteral("Hibimo%1.pdf").arg(year)
+               : QStringLiteral("Hibimo%1-%2.pdf").arg(year).arg(month, 2, 10, QLatin1Char('0'));
+}
+
+} // namespace
+
+MonthPageData monthPageOf(const HbmModule& m, int year, int month, const PrintChoices& choices,
+                          const PageSources& sources) {
+    MonthPageData page = monthDays(m, year, month, choices, sources);
+    page.title = titleWithEra(QStringLiteral("%1年%2月").arg(year).arg(month), year, sources);
+    page.memo = m.DayItem[month - 1][0][0].mid(5);
+    return page;
+}
+
+YearPageData yearPageOf(const HbmModule& m, int year, const PageSources& sources) {
+    YearPageData page;
+    page.title = titleWithEra(QStringLiteral("%1年").arg(year), year, sources);
+    for (int k = 0; k < 12; ++k) {
+        // Only red days' names: a year page has no room for notes, nor a reason to show them.
+        MonthPageData& month = page.months[k] = monthDays(m, year, k + 1, {}, {});
+        month.title = QStringLiteral("%1月").arg(k + 1);
+        for (PageDay& day : month.days)
+            day.lines = day.inMonth && isRedDay(m, k, day.date.day())
+                            ? entryLines(m.DayItem[k][day.date.day()][0])
+                            : QStringList{};
+    }
+    return page;
+}
+
+void printPages(QPrinter& printer, const HbmModule& m, int year, int month, const PrintChoices& choices,
+                const PageSources& sources) {
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return;
+    const QRectF area =
+        printer.pageLayout()
+            .paintRectPixels(printer.resolution())
+            .translated(-printer.pageLayout().paintRectPixels(printer.resolution()).topLeft());
+    const Page page = choices.layout == PrintChoices::Layout::Year
+                          ? layoutYearPage(yearPageOf(m, year, sources), area, printer)
+                          : layoutMonthPage(monthPageOf(m, year, month, choices, sources), area, printer);
+    paintPage(painter, page);
+}
+
+PrintCommands::PrintCommands(HbmFrm& frm) : frm_(frm) {}
+
+void PrintCommands::connectSignals() {
+    QObject::connect(frm_.CmdPrint, &QPushButton::clicked, &frm_, [this] { CmdPrint_Click(); });
+    auto* shortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_P), &frm_);
+    QObject::connect(shortcut, &QShortcut::activated, &frm_, [this] { CmdPrint_Click(); });
+}
+
+void PrintCommands::CmdPrint_Click() {
+    HbmModule& m = frm_.m;
+    PrintChoices choices = readPrintChoices(m.folder);
+    const int year = m.CurYear;
+    const int month = m.CurMonth;
+    QPrinter printer(QPrinter::HighResolution);
+    const bool toPdf = QPrinterInfo::defaultPrinter().isNull();
+    if (toPdf) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(QDir(m.folder).filePath(pdfName(year, month, choices)));
+    }
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageOrientation(QPageLayout::Landscape);
+    printer.setDocName(QStringLiteral("Hibimo"));
+
+    QPrintPreviewDialog preview(&printer, &frm_);
+    preview.setObjectName(QStringLiteral("PrintPreview"));
+    preview.setWindowTitle(QStringLiteral("印刷プレビュー"));
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+                     [&](QPrinter* target) { printPages(*target, m, year, month, choices, sources); });
+
+    auto* bar = preview.findChild<QToolBar*>();
+    auto* layout = new QComboBox(&preview);
+    layout->setObjectName(QStringLiteral("PrintLayout"));
+    layout->addItems({QStringLiteral("月のページ"), QStringLiteral("年間カレンダー")});
+    layout->setCurrentIndex(choices.layout == PrintChoices::Layout::Year ? 1 : 0);
+    auto* privateNotes = new QCheckBox(QStringLiteral("個人のメモも印刷"), &preview);
+    privateNotes->setObjectName(QStringLiteral("PrintPrivateNotes"));
+    privateNotes->setChecked(choices.privateNotes);
+    if (bar) {
+        bar->addSeparator();
+        bar->addWidget(layout);
+        bar->addWidget(privateNotes);
+    }
+    auto refresh = [&] {
+        choices.layout =
+            layout->currentIndex() == 1 ? PrintChoices::Layout::Year : PrintChoices::Layout::Month;
+        choices.privateNotes = privateNotes->isChecked();
+        privateNotes->setEnabled(choices.layout == PrintChoices::Layout::Month);
+        if (toPdf)
+            printer.setOutputFileName(QDir(m.folder).filePath(pdfName(year, month, choices)));
+        if (auto* widget = preview.findChild<QPrintPreviewWidget*>())
+            widget->updatePreview();
+    };
+    QObject::connect(layout, &QComboBox::currentIndexChanged, &preview, refresh);
+    QObject::connect(privateNotes, &QCheckBox::toggled, &preview, refresh);
+    privateNotes->setEnabled(choices.layout == PrintChoices::Layout::Month);
+
+    const bool shown = m.ui.showModal(preview);
+    if (!shown)
+        return;
+    if (!writePrintChoices(m.folder, choices))
+        m.ui.message(QStringLiteral("印刷の選択を記録できませんでした。次回は前の選択で始まります。"));
+    if (toPdf && preview.result() == QDialog::Accepted && QFileInfo::exists(printer.outputFileName()))
+        m.ui.message(QStringLiteral("プリンターが見つからないため、次のファイルに保存しました。") +
+                     QLatin1Char('\r') + QDir::toNativeSeparators(printer.outputFileName()));
+}
+
+} // namespace hibimo

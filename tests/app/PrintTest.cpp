@@ -1,0 +1,142 @@
+#include "app/PrintCommands.h"
+#include "tests/TestSupport.h"
+
+#include <QComboBox>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <gtest/gtest.h>
+
+namespace hibimo::test {
+namespace {
+
+// A PDF printer as the page's device: the fonts measure as on paper.
+struct Paper {
+    QTemporaryDir dir;
+    QPrinter printer{QPrinter::HighResolution};
+    QRectF area;
+    Paper() {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(dir.filePath(QStringLiteral("page.pdf")));
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        printer.setPageOrientation(QPageLayout::Landscape);
+        area = QRectF(QPointF(), printer.pageLayout().paintRectPixels(printer.resolution()).size());
+    }
+};
+
+const PageText* textWith(const Page& page, const QString& part) {
+    for (const PageText& t : page.texts)
+        if (t.text.contains(part))
+            return &t;
+    return nullptr;
+}
+
+bool insideItsBox(const PageText& t) {
+    return t.box.contains(t.needed.adjusted(0.5, 0.5, -0.5, -0.5));
+}
+
+TEST(PrintPage, AMonthSpansItsWeeksAndAFebruaryOfFourKeepsFive) {
+    const struct {
+        int year, month, weeks;
+    } rows[] = {{2024, 5, 5}, {2026, 2, 5}, {2027, 1, 6}, {2026, 8, 6}, {2027, 2, 5}};
+    for (const auto& r : rows)
+        EXPECT_EQ(weeksOfMonth(r.year, r.month), r.weeks) << r.year << "/" << r.month;
+}
+
+TEST(PrintPage, TheMonthPageHoldsEveryLineInFullAndPrivateNotesOnlyWhenChosen) {
+    Calendar fx;
+    HbmModule& m = fx.m();
+    const QString longNote = QString(QStringLiteral("運動会のお弁当と水筒と敷物を忘れない")).repeated(4);
+    m.PubLine[4][19] = longNote;
+    m.PrivLine[4][19] = QStringLiteral("内緒の予定");
+    m.DayItem[4][20][2] = QStringLiteral("05212 ◆");
+    m.DayItem[4][0][0] = QStringLiteral("05000今月は衣替え");
+    const PageSources sources{[](int year) { return year == 2024 ? QStringLiteral("令和6年") : QString(); },
+                              [](QDate day) { return day.day() == 1 ? QStringLiteral("大安") : QString(); }};
+    Paper paper;
+    for (bool privateNotes : {false, true}) {
+        PrintChoices choices;
+        choices.privateNotes = privateNotes;
+        const MonthPageData data = monthPageOf(m, 2024, 5, choices, sources);
+        ASSERT_EQ(data.days.size(), 35u);
+        EXPECT_EQ(data.days.front().date, QDate(2024, 4, 28));
+        EXPECT_FALSE(data.days.front().inMonth);
+        const Page page = layoutMonthPage(data, paper.area, paper.printer);
+        EXPECT_EQ(page.texts.front().text, QStringLiteral("2024年5月　令和6年"));
+        for (const PageText& t : page.texts)
+            EXPECT_TRUE(insideItsBox(t)) << t.text.toStdString() << " is cut off";
+        ASSERT_TRUE(textWith(page, longNote));
+        ASSERT_TRUE(textWith(page, QStringLiteral("憲法記念日")));
+        ASSERT_TRUE(textWith(page, QStringLiteral("今月は衣替え")));
+        ASSERT_TRUE(textWith(page, QStringLiteral("◆")));
+        EXPECT_EQ(textWith(page, QStringLiteral("花子")) != nullptr, true);
+        EXPECT_EQ(textWith(page, QStringLiteral("内緒の予定")) != nullptr, privateNotes);
+        // 1 May and 1 June, a neighbour cell: the almanac reaches every day the page shows.
+        int almanacs = 0;
+        for (const PageText& t : page.texts)
+            almanacs += t.text == QStringLiteral("大安");
+        EXPECT_EQ(almanacs, 2);
+    }
+}
+
+TEST(PrintPage, ARedDayIsInkedInTheHolidayColourAndAPaleSchemeColourTurnsBlack) {
+    Calendar fx;
+    HbmModule& m = fx.m();
+    m.ColHolidayDateFore = 0x0000FF;
+    m.ColWeekdayDateFore = 0xFFFFFF;
+    const MonthPageData data = monthPageOf(m, 2024, 5, {}, {});
+    EXPECT_EQ(data.days[Calendar::cellOf(3)].numberColour, QColor(Qt::red));   // 3 May
+    EXPECT_EQ(data.days[Calendar::cellOf(7)].numberColour, QColor(Qt::black)); // a Tuesday
+}
+
+TEST(PrintPage, TheYearPageNamesItsRedDaysUnderEachMonth) {
+    Calendar fx;
+    Paper paper;
+    const Page page = layoutYearPage(yearPageOf(fx.m(), 2024, {}), paper.area, paper.printer);
+    EXPECT_EQ(page.texts.front().text, QStringLiteral("2024年"));
+    for (int month = 1; month <= 12; ++month)
+        EXPECT_TRUE(textWith(page, QStringLiteral("%1月").arg(month))) << month;
+    EXPECT_TRUE(textWith(page, QStringLiteral("3 憲法記念日")));
+    EXPECT_TRUE(textWith(page, QStringLiteral("1 元旦")));
+    EXPECT_FALSE(textWith(page, QStringLiteral("記念日　"))); // 5/10 is not a red day
+    for (const PageText& t : page.texts)
+        EXPECT_TRUE(insideItsBox(t)) << t.text.toStdString();
+}
+
+TEST(PrintChoicesFile, RoundTripsAndFallsBackToTheDefaults) {
+    Fixture fx;
+    EXPECT_EQ(readPrintChoices(fx.dir.path()).layout, PrintChoices::Layout::Month);
+    const PrintChoices year{PrintChoices::Layout::Year, true};
+    ASSERT_TRUE(writePrintChoices(fx.dir.path(), year));
+    EXPECT_EQ(fx.bytes(PrintChoicesFileName), QByteArray("1,1\r\n"));
+    const PrintChoices back = readPrintChoices(fx.dir.path());
+    EXPECT_EQ(back.layout, PrintChoices::Layout::Year);
+    EXPECT_TRUE(back.privateNotes);
+    for (const QByteArray& damaged : {QByteArray("2,0\r\n"), QByteArray("x"), QByteArray("1\r\n")}) {
+        fx.writeBytes(PrintChoicesFileName, damaged);
+        EXPECT_EQ(readPrintChoices(fx.dir.path()).layout, PrintChoices::Layout::Month) << damaged.constData();
+    }
+}
+
+TEST(PrintCommand, ThePreviewShowsThePageAndRemembersTheLayoutChosen) {
+    Calendar fx;
+    int pages = -1;
+    fx.ui.modalActions.push_back([&pages](QWidget& preview) {
+        auto* widget = preview.findChild<QPrintPreviewWidget*>();
+        widget->updatePreview();
+        pages = widget->pageCount();
+        preview.findChild<QComboBox*>(QStringLiteral("PrintLayout"))->setCurrentIndex(1);
+    });
+    int remembered = -1;
+    fx.ui.modalActions.push_back([&remembered](QWidget& preview) {
+        remembered = preview.findChild<QComboBox*>(QStringLiteral("PrintLayout"))->currentIndex();
+    });
+    fx.f().CmdPrint->click();
+    EXPECT_EQ(pages, 1);
+    EXPECT_EQ(fx.bytes(PrintChoicesFileName), QByteArray("1,0\r\n"));
+    fx.f().CmdPrint->click();
+    EXPECT_EQ(remembered, 1);
+    EXPECT_TRUE(fx.ui.messageTexts().isEmpty());
+}
+
+} // namespace
+} // namespace hibimo::test
