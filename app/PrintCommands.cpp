@@ -4,8 +4,11 @@
 #include "dialogs/HbmModule.h"
 #include "toolkit/Interaction.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QPainter>
@@ -13,6 +16,7 @@
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QScreen>
 #include <QShortcut>
 #include <QToolBar>
 
@@ -95,6 +99,17 @@ QString pdfName(int year, int month, const PrintChoices& choices) {
                : QStringLiteral("Hibimo%1-%2.pdf").arg(year).arg(month, 2, 10, QLatin1Char('0'));
 }
 
+// Where a printout went when there was no printer; a file left from before is no proof of this one.
+void reportPdf(HbmModule& m, const QString& pdf, const QDateTime& since) {
+    const QFileInfo written(pdf);
+    const QString where = QLatin1Char('\r') + QDir::toNativeSeparators(pdf);
+    if (written.exists() && written.lastModified() >= since)
+        m.ui.message(QStringLiteral("プリンターが見つからないため、次のファイルに保存しました。") + where);
+    else
+        m.ui.message(QStringLiteral("プリンターが見つからず、次のファイルにも保存できませんでした。") +
+                     where);
+}
+
 } // namespace
 
 MonthPageData monthPageOf(const HbmModule& m, int year, int month, const PrintChoices& choices,
@@ -143,6 +158,38 @@ void PrintCommands::connectSignals() {
     QObject::connect(shortcut, &QShortcut::activated, &frm_, [this] { CmdPrint_Click(); });
 }
 
+namespace {
+
+// The preview's own controls: which page, and whether private notes go on it.
+struct ChoiceControls {
+    QComboBox* layout = nullptr;
+    QCheckBox* privateNotes = nullptr;
+};
+
+ChoiceControls addChoiceControls(QPrintPreviewDialog& preview, const PrintChoices& choices) {
+    ChoiceControls controls;
+    controls.layout = new QComboBox(&preview);
+    controls.layout->setObjectName(QStringLiteral("PrintLayout"));
+    controls.layout->addItems({QStringLiteral("月のページ"), QStringLiteral("年間カレンダー")});
+    controls.layout->setCurrentIndex(choices.layout == PrintChoices::Layout::Year ? 1 : 0);
+    controls.privateNotes = new QCheckBox(QStringLiteral("個人のメモも印刷"), &preview);
+    controls.privateNotes->setObjectName(QStringLiteral("PrintPrivateNotes"));
+    controls.privateNotes->setChecked(choices.privateNotes);
+    controls.privateNotes->setEnabled(choices.layout == PrintChoices::Layout::Month);
+    if (auto* bar = preview.findChild<QToolBar*>()) {
+        // Ctrl+P again prints what the preview shows, as in the applications families know.
+        for (QAction* action : bar->actions())
+            if (action->text() == QCoreApplication::translate("QPrintPreviewDialog", "Print"))
+                action->setShortcut(QKeySequence::Print);
+        bar->addSeparator();
+        bar->addWidget(controls.layout);
+        bar->addWidget(controls.privateNotes);
+    }
+    return controls;
+}
+
+} // namespace
+
 void PrintCommands::CmdPrint_Click() {
     HbmModule& m = frm_.m;
     PrintChoices choices = readPrintChoices(m.folder);
@@ -150,10 +197,13 @@ void PrintCommands::CmdPrint_Click() {
     const int month = m.CurMonth;
     QPrinter printer(QPrinter::HighResolution);
     const bool toPdf = QPrinterInfo::defaultPrinter().isNull();
-    if (toPdf) {
+    auto namePdf = [&] {
+        if (toPdf)
+            printer.setOutputFileName(QDir(m.folder).filePath(pdfName(year, month, choices)));
+    };
+    if (toPdf)
         printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(QDir(m.folder).filePath(pdfName(year, month, choices)));
-    }
+    namePdf();
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setPageOrientation(QPageLayout::Landscape);
     printer.setDocName(QStringLiteral("Hibimo"));
@@ -161,44 +211,31 @@ void PrintCommands::CmdPrint_Click() {
     QPrintPreviewDialog preview(&printer, &frm_);
     preview.setObjectName(QStringLiteral("PrintPreview"));
     preview.setWindowTitle(QStringLiteral("印刷プレビュー"));
+    // The main window's size shows a page too small to read and hides the page choices.
+    if (QScreen* screen = frm_.screen())
+        preview.resize(screen->availableGeometry().size() * 0.85);
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
                      [&](QPrinter* target) { printPages(*target, m, year, month, choices, sources); });
-
-    auto* bar = preview.findChild<QToolBar*>();
-    auto* layout = new QComboBox(&preview);
-    layout->setObjectName(QStringLiteral("PrintLayout"));
-    layout->addItems({QStringLiteral("月のページ"), QStringLiteral("年間カレンダー")});
-    layout->setCurrentIndex(choices.layout == PrintChoices::Layout::Year ? 1 : 0);
-    auto* privateNotes = new QCheckBox(QStringLiteral("個人のメモも印刷"), &preview);
-    privateNotes->setObjectName(QStringLiteral("PrintPrivateNotes"));
-    privateNotes->setChecked(choices.privateNotes);
-    if (bar) {
-        bar->addSeparator();
-        bar->addWidget(layout);
-        bar->addWidget(privateNotes);
-    }
+    const ChoiceControls controls = addChoiceControls(preview, choices);
     auto refresh = [&] {
         choices.layout =
-            layout->currentIndex() == 1 ? PrintChoices::Layout::Year : PrintChoices::Layout::Month;
-        choices.privateNotes = privateNotes->isChecked();
-        privateNotes->setEnabled(choices.layout == PrintChoices::Layout::Month);
-        if (toPdf)
-            printer.setOutputFileName(QDir(m.folder).filePath(pdfName(year, month, choices)));
+            controls.layout->currentIndex() == 1 ? PrintChoices::Layout::Year : PrintChoices::Layout::Month;
+        choices.privateNotes = controls.privateNotes->isChecked();
+        controls.privateNotes->setEnabled(choices.layout == PrintChoices::Layout::Month);
+        namePdf();
         if (auto* widget = preview.findChild<QPrintPreviewWidget*>())
             widget->updatePreview();
     };
-    QObject::connect(layout, &QComboBox::currentIndexChanged, &preview, refresh);
-    QObject::connect(privateNotes, &QCheckBox::toggled, &preview, refresh);
-    privateNotes->setEnabled(choices.layout == PrintChoices::Layout::Month);
+    QObject::connect(controls.layout, &QComboBox::currentIndexChanged, &preview, refresh);
+    QObject::connect(controls.privateNotes, &QCheckBox::toggled, &preview, refresh);
 
-    const bool shown = m.ui.showModal(preview);
-    if (!shown)
+    const QDateTime opened = QDateTime::currentDateTime().addSecs(-1);
+    if (!m.ui.showModal(preview))
         return;
     if (!writePrintChoices(m.folder, choices))
         m.ui.message(QStringLiteral("印刷の選択を記録できませんでした。次回は前の選択で始まります。"));
-    if (toPdf && preview.result() == QDialog::Accepted && QFileInfo::exists(printer.outputFileName()))
-        m.ui.message(QStringLiteral("プリンターが見つからないため、次のファイルに保存しました。") +
-                     QLatin1Char('\r') + QDir::toNativeSeparators(printer.outputFileName()));
+    if (toPdf && preview.result() == QDialog::Accepted)
+        reportPdf(m, printer.outputFileName(), opened);
 }
 
 } // namespace hibimo
