@@ -5,6 +5,7 @@
 #include "calendar/YearFile.h"
 #include "dialogs/HbmModule.h"
 #include "generation/ListFiles.h"
+#include "generation/Lunisolar.h"
 #include "generation/SolarTerms.h"
 #include "generation/YearGeneration.h"
 #include "generation/YearLoading.h"
@@ -82,6 +83,19 @@ void runDataBenchmarks() {
                SolarDays solar;
                for (int degrees = 0; degrees < 360; degrees += 15)
                    if (!solar.dayOfLongitude(2026, degrees).isValid())
+                       std::abort();
+           }));
+    // One year's lunisolar months from nothing: each run asks for a year the per-thread cache
+    // does not hold. Years with a new moon near midnight pay for the full lunar theory too.
+    int lunisolarYear = FirstSolarYear;
+    report("lunisolar_one_year", medianMs(249, [&] {
+               if (monthsBetweenSolstices(++lunisolarYear).empty())
+                   std::abort();
+           }));
+    lunisolarYear = FirstSolarYear;
+    report("lunisolar_249_years", medianMs(1, [&] {
+               while (lunisolarYear < LastSolarYear)
+                   if (monthsBetweenSolstices(++lunisolarYear).empty())
                        std::abort();
            }));
     report("yearmake_write_1000_years", medianMs(3, [&] {

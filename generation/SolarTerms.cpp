@@ -161,4 +161,22 @@ QDate SolarDays::dayOfLongitude(int year, int degrees) {
     return day;
 }
 
+double jstOfDynamicalTime(double jdTT) {
+    return utOf(jdTT) + JstDays;
+}
+
+double dynamicalTimeOfJst(double jdJst) {
+    const double ut = jdJst - JstDays;
+    return ut + deltaTSeconds(2000 + (ut - J2000) / 365.25) / 86400;
+}
+
+RoughDay roughDayOfLongitude(int year, int degrees) {
+    const std::optional<double> moment = roughJstMomentOfLongitude(year, degrees);
+    if (!moment)
+        return {};
+    const double sinceMidnight = *moment + 0.5 - std::floor(*moment + 0.5);
+    return {QDate::fromJulianDay(static_cast<qint64>(std::floor(*moment + 0.5))),
+            sinceMidnight < RoughMarginDays || sinceMidnight > 1 - RoughMarginDays};
+}
+
 } // namespace hibimo

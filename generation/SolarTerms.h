@@ -36,4 +36,17 @@ class SolarDays {
     std::vector<Known> known_;
 };
 
+// Between dynamical time (TT), in which the ephemerides run, and Japan Standard Time, both as Julian
+// dates, by the same clock correction as the crossings above.
+double jstOfDynamicalTime(double jdTT);
+double dynamicalTimeOfJst(double jdJst);
+
+// The day (JST) of a crossing by the rough formulae alone, and whether it lies so near midnight
+// that only jstMomentOfLongitude can tell the day: for callers to whom most days do not matter.
+struct RoughDay {
+    QDate day;
+    bool doubtful = false;
+};
+RoughDay roughDayOfLongitude(int year, int degrees);
+
 } // namespace hibimo

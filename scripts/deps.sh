@@ -10,6 +10,7 @@ packages=(
     qtkeychain-qt6-dev # the publishing password in the desktop's keyring
     libgtest-dev libgmock-dev
     libical-dev
+    libicu-dev # the Japanese eras (和暦) from ICU's Japanese calendar
     fonts-ipafont-gothic
     qt6-translations-l10n libqt6svg6
 )

@@ -2,6 +2,7 @@
 #include "generation/ListCheck.h"
 #include "generation/RuleForms.h"
 #include "generation/SampleLists.h"
+#include "generation/SolarTerms.h"
 #include "generation/YearGeneration.h"
 #include "tests/CoreSupport.h"
 
@@ -311,6 +312,33 @@ TEST(HolidayRules, TheDeliveredListGivesJapansHolidaysOfEveryYearFrom1970To2099)
                 withDataset.matched, withDataset.missing.size(), withDataset.extra.size(),
                 withDataset.misnamed.size(), withLaw.matched, withLaw.missing.size(), withLaw.extra.size(),
                 withLaw.misnamed.size());
+}
+
+// Every solar term once, on its day (春分 and 秋分 as the holidays that bear their names), and the
+// four 土用の入り on theirs.
+TEST(HolidayRules, TheDeliveredListNamesEverySolarTermAndTheStartsOfDoyo) {
+    const QString list = deliveredList();
+    QList<std::pair<QString, QList<int>>> names = {{QStringLiteral("土用の入り"), {27, 117, 207, 297}}};
+    const QString terms = QStringLiteral(
+        "春分清明穀雨立夏小満芒種夏至小暑大暑立秋処暑白露秋分寒露霜降立冬小雪大雪冬至小寒大寒立春雨水啓蟄");
+    for (qsizetype i = 0; i < terms.size(); i += 2)
+        names.append({terms.mid(i, 2), {int(i / 2 * 15)}});
+    for (int year : {1970, 2033, 2099}) {
+        YearItems items;
+        ASSERT_TRUE(generateYear(items, list, NoAnniversaries, year));
+        SolarDays sun;
+        for (const auto& [name, degrees] : names) {
+            QList<QDate> expected;
+            for (int degree : degrees)
+                expected << sun.dayOfLongitude(year, degree);
+            std::sort(expected.begin(), expected.end());
+            QList<QDate> named;
+            for (QDate day(year, 1, 1); day.year() == year; day = day.addDays(1))
+                if (items[day.month() - 1][day.day()][0].contains(name))
+                    named << day;
+            EXPECT_EQ(named, expected) << year << " " << name.toStdString();
+        }
+    }
 }
 
 // The observatory announces the equinox days of a year in February of the year before; those of

@@ -1,0 +1,112 @@
+#include "generation/Lunisolar.h"
+
+#include <QFile>
+#include <cmath>
+#include <gtest/gtest.h>
+
+namespace hibimo {
+
+void PrintTo(const LunarDate& d, std::ostream* os) {
+    *os << d.year << (d.leap ? " 閏" : " ") << d.month << "/" << d.day;
+}
+
+namespace {
+
+TEST(Lunisolar, EveryDayOf1960To2049IsThatOfThePublishedTable) {
+    QFile file(QStringLiteral(HIBIMO_SOURCE_DIR "/tests/generation/JapaneseLunisolar.csv"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    int days = 0;
+    for (const QString& line : QString::fromUtf8(file.readAll()).split('\n')) {
+        if (line.isEmpty() || line.startsWith('#'))
+            continue;
+        const QStringList fields = line.split(',');
+        ASSERT_EQ(fields.size(), 4);
+        const int year = fields[0].toInt();
+        const int leap = fields[2].toInt();
+        QDate day = QDate::fromString(fields[1], Qt::ISODate);
+        for (int i = 0; i < fields[3].size(); ++i) {
+            const LunarDate month{year, leap && i >= leap ? i : i + 1, 1, leap && i == leap};
+            for (int d = 1; d <= (fields[3][i] == '1' ? 30 : 29); ++d, day = day.addDays(1), ++days) {
+                LunarDate expected = month;
+                expected.day = d;
+                ASSERT_EQ(lunarDateOf(day), expected) << day.toString(Qt::ISODate).toStdString();
+            }
+        }
+    }
+    EXPECT_EQ(days, 32868);
+}
+
+TEST(Lunisolar, LeapMonthsOf1970To2049) {
+    QStringList found;
+    for (int year = 1970; year <= 2050; ++year)
+        for (const LunarMonth& month : monthsBetweenSolstices(year))
+            if (month.leap && month.year >= 1970 && month.year <= 2049)
+                found << QStringLiteral("%1閏%2").arg(month.year).arg(month.number);
+    EXPECT_EQ(found.join(' '),
+              QStringLiteral("1971閏5 1974閏4 1976閏8 1979閏6 1982閏4 1984閏10 1987閏6 1990閏5 "
+                             "1993閏3 1995閏8 1998閏5 2001閏4 2004閏2 2006閏7 2009閏5 2012閏3 "
+                             "2014閏9 2017閏5 2020閏4 2023閏2 2025閏6 2028閏5 2031閏3 2033閏11 "
+                             "2036閏6 2039閏5 2042閏2 2044閏7 2047閏5"));
+}
+
+// 2033: the rule of the first month without a principal term gives 閏11月, which the almanac
+// makers adopted where the older rules contradict each other.
+TEST(Lunisolar, DaysByName) {
+    const struct {
+        QDate date;
+        LunarDate lunar;
+        const char* text;
+        const char* rokuyo;
+    } cases[] = {
+        {{2033, 11, 22}, {2033, 11, 1, false}, "旧11/1", "大安"},
+        {{2033, 12, 21}, {2033, 11, 30, false}, "旧11/30", "仏滅"},
+        {{2033, 12, 22}, {2033, 11, 1, true}, "閏11/1", "大安"},
+        {{2033, 12, 24}, {2033, 11, 3, true}, "閏11/3", "先勝"},
+        {{2034, 1, 20}, {2033, 12, 1, false}, "旧12/1", "赤口"},
+        {{2034, 2, 19}, {2034, 1, 1, false}, "旧1/1", "先勝"},
+        {{2025, 7, 25}, {2025, 6, 1, true}, "閏6/1", "赤口"},
+        {{2023, 8, 16}, {2023, 7, 1, false}, "旧7/1", "先勝"},
+        {{2024, 9, 3}, {2024, 8, 1, false}, "旧8/1", "友引"},
+        {{2024, 10, 3}, {2024, 9, 1, false}, "旧9/1", "先負"},
+        {{2024, 11, 1}, {2024, 10, 1, false}, "旧10/1", "仏滅"},
+        {{1850, 1, 1}, {}, "", ""},
+        {{2190, 1, 1}, {}, "", ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.date.toString(Qt::ISODate).toStdString());
+        EXPECT_EQ(lunarDateOf(c.date), c.lunar);
+        EXPECT_EQ(shortLunarText(lunarDateOf(c.date)), QString::fromUtf8(c.text));
+        EXPECT_EQ(rokuyoOf(c.date), QString::fromUtf8(c.rokuyo));
+    }
+}
+
+// Published times (UTC) of the US Naval Observatory and of DE430 (in-the-sky.org).
+TEST(Lunisolar, NewMoonsToTheMinute) {
+    const struct {
+        int lunation;
+        const char* utc;
+    } cases[] = {{0, "2000-01-06T18:14"},   {-283, "1977-02-18T03:37"}, {148, "2011-12-24T18:06"},
+                 {218, "2017-08-21T18:30"}, {297, "2024-01-11T11:57"},  {300, "2024-04-08T18:21"},
+                 {359, "2029-01-14T17:24"}, {73, "2005-12-01T15:01"},   {154, "2012-06-19T15:02"},
+                 {212, "2017-02-26T14:58"}};
+    for (const auto& c : cases) {
+        const QDateTime published = QDateTime::fromString(QString::fromLatin1(c.utc), Qt::ISODate);
+        const double jst = static_cast<double>(published.date().toJulianDay()) - 0.5 +
+                           published.time().msecsSinceStartOfDay() / 86400000.0 + 9.0 / 24;
+        EXPECT_NEAR(jstMomentOfNewMoon(c.lunation), jst, 1.0 / 1440) << c.utc;
+    }
+}
+
+// New moons within a few minutes (some seconds) of JST midnight: the day is the full theory's.
+TEST(Lunisolar, NewMoonsNearMidnightFallOnTheirDay) {
+    const struct {
+        int lunation;
+        QDate day;
+    } cases[] = {{-1129, {1908, 9, 25}}, {73, {2005, 12, 2}},   {212, {2017, 2, 26}},
+                 {1200, {2097, 1, 13}},  {1522, {2123, 1, 27}}, {-1064, {1913, 12, 27}}};
+    for (const auto& c : cases)
+        EXPECT_EQ(dayOfNewMoon(c.lunation), c.day) << c.lunation;
+}
+
+} // namespace
+} // namespace hibimo
