@@ -1,6 +1,7 @@
 #include "app/PrintCommands.h"
 
 #include "app/HbmFrm.h"
+#include "calendar/JapaneseEra.h"
 #include "dialogs/HbmModule.h"
 #include "toolkit/Interaction.h"
 
@@ -150,7 +151,9 @@ void printPages(QPrinter& printer, const HbmModule& m, int year, int month, cons
     paintPage(painter, page);
 }
 
-PrintCommands::PrintCommands(HbmFrm& frm) : frm_(frm) {}
+PrintCommands::PrintCommands(HbmFrm& frm) : frm_(frm) {
+    sources.eraOfYear = warekiYearText;
+}
 
 void PrintCommands::connectSignals() {
     QObject::connect(frm_.CmdPrint, &QPushButton::clicked, &frm_, [this] { CmdPrint_Click(); });

@@ -267,7 +267,7 @@ fi
 # ---- 14. Printing: Ctrl+P shows the month page in Qt's preview; Ctrl+P there prints it, to a PDF in the
 # program folder without a printer. The year page the same way, chosen through the remembered choices.
 print_page print-preview Hibimo2024-12.pdf
-check "the month page is text, not an image" eventually sh -c "pdftotext '$share/Hibimo2024-12.pdf' - | grep -q 2024年12月"
+check "the month page is text, not an image" eventually sh -c "pdftotext '$share/Hibimo2024-12.pdf' - | grep -q '2024年12月.*令和6年'"
 printf '1,0\r\n' >"$share/HbPrint.ini"
 print_page print-preview-year Hibimo2024.pdf
 check "the program ended" close_program
