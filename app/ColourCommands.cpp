@@ -101,7 +101,7 @@ void ColourCommands::loadScheme() {
     m.ColorFile = name;
     // A file that fails half way has still set the values read before the failure: show them too.
     ColorLoad(m);
-    m.ui.redisplay();
+    frm_.F_C_disp(m.CurYear, m.CurMonth);
 }
 
 } // namespace hibimo

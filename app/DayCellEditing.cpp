@@ -2,11 +2,8 @@
 
 #include "app/HbmFrm.h"
 #include "calendar/Cp932.h"
-#include "calendar/TextNumber.h"
-#include "calendar/YearFile.h"
 #include "dialogs/HbmInput.h"
 #include "dialogs/HbmModule.h"
-#include "toolkit/Colours.h"
 #include "toolkit/Interaction.h"
 
 namespace hibimo {
@@ -48,7 +45,7 @@ HbmInput& DayCellEditing::memoDialog() {
 
 bool DayCellEditing::refusedAsOtherMonth(int i) {
     HbmModule& m = frm_.m;
-    if (backColor(*frm_.Text1[i]) != m.ColOtherMonthBack)
+    if (frm_.cells()[i].inMonth)
         return false;
     m.ui.message(QStringLiteral("当月以外の枠への入力はできません。") + QStringLiteral("\r") +
                      QStringLiteral("一ヶ月前/後してから入力下さい。"),
@@ -57,23 +54,17 @@ bool DayCellEditing::refusedAsOtherMonth(int i) {
 }
 
 QString DayCellEditing::dayTitle(int i) const {
-    return frm_.Label2->caption() + QStringLiteral("/") + frm_.Text1[i]->text();
-}
-
-void DayCellEditing::saveLoadedYear() {
-    HbmModule& m = frm_.m;
-    m.LoadedYear = frm_.Label3->caption().trimmed();
-    PCwrite(m, m.LoadedYear);
+    const QDate date = frm_.cells()[i].date;
+    return QString::number(date.month()) + QStringLiteral("/") + QString::number(date.day());
 }
 
 void DayCellEditing::lineEdit(Line line, int i) {
     HbmModule& m = frm_.m;
-    const int month = numberFromText(frm_.Label2->caption()) - 1;
-    const int day = numberFromText(frm_.Text1[i]->text()) - 1;
     if (refusedAsOtherMonth(i))
         return;
-    if (month < 0 || month > 11 || day < 0 || day > 30)
-        return;
+    const QDate date = frm_.cells()[i].date;
+    const int month = date.month() - 1;
+    const int day = date.day() - 1;
     YearLines& table = line == Line::Public ? m.PubLine : m.PrivLine;
     m.MemoText = table[month][day];
     if (line == Line::Public) {
@@ -93,8 +84,8 @@ void DayCellEditing::lineEdit(Line line, int i) {
     // Closing the dialog has reloaded the year from its file (the main window's activation), so the
     // text goes into the fresh tables.
     table[month][day] = withoutDoubleQuotes(m.MemoText);
-    saveLoadedYear();
-    m.ui.redisplay();
+    m.shown.save();
+    frm_.F_C_disp(m.CurYear, m.CurMonth);
 }
 
 void DayCellEditing::Text2_DblClick(int Index) {
@@ -122,7 +113,7 @@ void DayCellEditing::Text5_DblClick(int Index) {
     m.DispDone = false;
     frm_.Text5[Index]->setText(withoutDoubleQuotes(m.MemoText));
     frm_.TxtBox2Array(5, Index);
-    saveLoadedYear();
+    m.shown.save();
     m.DispDone = true;
 }
 

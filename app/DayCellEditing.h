@@ -36,10 +36,9 @@ class DayCellEditing {
   private:
     enum class Line { Public, Private };
     void lineEdit(Line line, int i);
-    // Refuses a cell of the previous or next month (known by its colour); true when refused.
+    // Refuses a cell of the previous or next month; true when refused.
     bool refusedAsOtherMonth(int i);
     QString dayTitle(int i) const;
-    void saveLoadedYear();
 
     HbmFrm& frm_;
     std::unique_ptr<HbmInput> input_;

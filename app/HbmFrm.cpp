@@ -12,8 +12,9 @@
 #include "calendar/TextNumber.h"
 #include "calendar/YearFile.h"
 #include "colours/ColourScheme.h"
+#include "colours/MonthCells.h"
 #include "dialogs/HbmModule.h"
-#include "generation/YearLoading.h"
+#include "generation/ShownMonth.h"
 #include "toolkit/Colours.h"
 #include "toolkit/Fonts.h"
 #include "toolkit/Interaction.h"
@@ -25,24 +26,9 @@ namespace hibimo {
 
 namespace {
 
-constexpr int MinYear = 1;
-constexpr int MaxYear = 9999;
-
 // Label5 and Label6(1) keep the colours they were designed with.
 constexpr int DesignFore = 0x404040;
 constexpr int DesignBack = 0xE0E0E0;
-
-// The shown text of an entry: everything after its five-character key.
-QString content(const QString& entry) {
-    return entry.mid(5);
-}
-
-// Year and month of the 1st of month `month` of `year`, where months below 1 or above 12 roll over.
-std::pair<int, int> normalisedMonth(int year, int month) {
-    const int zeroBased = month - 1;
-    const int yearShift = zeroBased >= 0 ? zeroBased / 12 : -((11 - zeroBased) / 12);
-    return {year + yearShift, zeroBased - yearShift * 12 + 1};
-}
 
 } // namespace
 
@@ -62,12 +48,9 @@ HbmFrm::HbmFrm(HbmModule& module) : m(module) {
     printCommands_ = std::make_unique<PrintCommands>(*this);
     connectSignals();
     new Keyboard(*this);
-    m.ui.setRedisplay([this] { F_C_disp(m.CurYear, m.CurMonth); });
 }
 
-HbmFrm::~HbmFrm() {
-    m.ui.setRedisplay({});
-}
+HbmFrm::~HbmFrm() = default;
 
 // ---- Layout
 
@@ -96,6 +79,7 @@ void HbmFrm::buildCells() {
     auto makeBox = [this](const QString& name, int i) {
         auto* box = new CellBox(this);
         box->setObjectName(QStringLiteral("%1_%2").arg(name).arg(i));
+        box->hide();
         return box;
     };
     // Creation order is stacking order: the public line lies over the day number's lower edge, the
@@ -223,7 +207,6 @@ void HbmFrm::connectSignals() {
         connect(Command1[k], &QPushButton::clicked, this, [this, k] { Command1_Click(k); });
         connect(Command2[k], &QPushButton::clicked, this, [this, k] { Command2_Click(k); });
     }
-    connect(Label3, &Label::Change, this, &HbmFrm::Label3_Change);
     dayCells_->connectSignals();
     monthMemo_->connectSignals();
     listCommands_->connectSignals();
@@ -242,12 +225,10 @@ void readToday(HbmModule& m) {
     m.TodayYear = fourDigits(today.year());
     m.TodayMonth = twoDigits(today.month());
     m.TodayDayText = twoDigits(today.day());
-    m.CurYear = m.TodayYear.toInt();
     m.MarkMonth = m.TodayMonth;
-    m.CurMonth = m.TodayMonth.toInt();
     m.TodayDay = static_cast<std::int16_t>(m.TodayDayText.toInt());
     m.DispReady = false;
-    m.LoadedYear = fourDigits(m.CurYear);
+    m.shown.startAt(today.year(), today.month());
 }
 } // namespace
 
@@ -265,18 +246,10 @@ void HbmFrm::Form_Activate() {
     if (unloaded_)
         return;
     m.VersionText = Label6[1]->caption();
-    for (int i = 0; i < 42; ++i) {
-        Text1[i]->setLocked(true);
-        Text2[i]->setLocked(true);
-        Text3[i]->setLocked(true);
-        Text5[i]->setLocked(true);
-    }
-    Text4->setLocked(true);
-    // The month memo is written back on every keystroke but saved only with the year; reloading the
-    // year from its file must not throw it away.
-    if (m.LoadedYearChanged)
-        PCwrite(m, m.LoadedYear);
-    YearLoad(m, m.LoadedYear);
+    Text4->setReadOnly(true);
+    // The month memo is written back on every keystroke but saved only with the year: the reload
+    // saves it first.
+    m.shown.reload();
     F_C_disp(m.CurYear, m.CurMonth);
 }
 
@@ -289,10 +262,9 @@ void HbmFrm::shutDown() {
     if (unloaded_)
         return;
     unloaded_ = true;
-    m.LoadedYear = Label3->caption().trimmed();
-    PCwrite(m, m.LoadedYear);
+    m.shown.save();
     readToday(m);
-    YearLoad(m, m.LoadedYear);
+    m.shown.reload();
     SettingsWrite(m);
     // Everything is on disk by now: a publish can only be late, never lose a thing.
     publishCommands_->beforeExit();
@@ -301,152 +273,48 @@ void HbmFrm::shutDown() {
 void HbmFrm::commitData() {
     if (unloaded_)
         return;
-    PCwrite(m, m.LoadedYear);
+    m.shown.save();
     SettingsWrite(m);
 }
 
 // ---- Month navigation
 
 void HbmFrm::Command1_Click(int Index) {
-    navigate(0, Index == 0 ? -1 : 1, true);
+    navigate(0, Index == 0 ? -1 : 1);
 }
 
 void HbmFrm::Command2_Click(int Index) {
-    navigate(Index == 0 ? -1 : 1, 0, false);
+    navigate(Index == 0 ? -1 : 1, 0);
 }
 
-void HbmFrm::navigate(int yearStep, int monthStep, bool setMemoCaption) {
+void HbmFrm::navigate(int yearStep, int monthStep) {
     // The buttons take no focus: a box grown for reading or the memo being edited would keep it and
     // outlive its month.
     if (QWidget* box = focusWidget(); box && (qobject_cast<CellBox*>(box) || box == Text4))
         box->clearFocus();
-    const auto [year, month] = normalisedMonth(m.CurYear + yearStep, m.CurMonth + monthStep);
-    // Years outside 1..9999 have no four-digit file name: such a step does nothing.
-    if (year < MinYear || year > MaxYear)
-        return;
-    m.PrevYear = fourDigits(m.CurYear);
-    m.CurYear += yearStep;
-    m.CurMonth += monthStep;
-    m.NewYearText = fourDigits(year);
-    m.NewMonthText = twoDigits(month);
-    Label3->setCaption(m.NewYearText);
-    const QString monthText = QString::number(month);
-    Label2->setCaption(monthText);
-    if (setMemoCaption)
-        Label5->setCaption(monthText + QStringLiteral("月行事メモ"));
-    m.CurYear = year;
-    m.CurMonth = month;
-    F_C_disp(year, month);
+    // The grid and its captions stay as they are until the move is done: a message asked on the way
+    // stands over the month being left.
+    if (m.shown.step(yearStep, monthStep).moved)
+        F_C_disp(m.CurYear, m.CurMonth);
 }
 
 void HbmFrm::Label3_Change() {
-    if (!m.DispReady)
-        return;
-    if (!m.PrevYear.isEmpty())
-        PCwrite(m, m.PrevYear);
-    m.LoadedYear = Label3->caption().trimmed();
-    YearLoad(m, m.LoadedYear);
+    m.shown.moveTo(m.CurYear, m.CurMonth);
 }
 
 // ---- The month display
 
-void HbmFrm::fillCell(int i, const MonthItems& items, const MonthLines& pubLine, const MonthLines& privLine,
-                      int d) {
-    const auto& day = items[d];
-    Text2[i]->setText(content(day[0]) + pubLine[d - 1]);
-    Text3[i]->setText(content(day[1]) + privLine[d - 1]);
-    const QString& mark = day[2];
-    if (mark.size() > 5) {
-        const QString s = content(mark);
-        if (s.startsWith(QLatin1Char('#')))
-            applyRedDay(i);
-        Text5[i]->setText(s.mid(1));
-    }
-}
-
 void HbmFrm::F_C_disp(int H_iY, int H_iM) {
     m.DispDone = false;
     const auto [year, month] = normalisedMonth(H_iY, H_iM);
-    m.NewYearText = fourDigits(year);
-    m.NewMonthText = twoDigits(month);
-
-    const QDate first(year, month, 1);
-    const int w1 = first.dayOfWeek() % 7 + 1; // 1 = Sunday
-    const int n = first.daysInMonth();
-    const int p = first.addDays(-1).day();
-    const int m0 = month - 1;
-
-    keepOtherMonthApart(m);
     applyChromeColours();
-    for (int i = 0; i < 42; ++i) {
-        resetCell(i);
-        for (CellBox* box : {Text2[i], Text3[i], Text5[i]}) {
-            box->setEnabled(true);
-            box->setText({});
-        }
-    }
-    Text4->setText(content(m.DayItem[m0][0][0]));
-    setForeColor(*Text4, m.ColMemoFore);
-    setBackColor(*Text4, m.ColMemoBack);
-
-    for (int d = 1; d <= n; ++d) {
-        const int i = w1 + d - 2;
-        Text1[i]->setText(QString::number(d));
-        applyShownMonthDateColours(i);
-        fillCell(i, m.DayItem[m0], m.PubLine[m0], m.PrivLine[m0], d);
-    }
-    const int last = w1 + n - 2;
-    if (m.NewMonthText == m.MarkMonth) {
-        const int today = w1 + m.TodayDay - 2;
-        if (today >= 0 && today < 42)
-            applyToday(today);
-    }
-
-    const int shownYear = Label3->caption().trimmed().toInt();
-    auto loadNeighbour = [this](int neighbourYear) {
-        if (neighbourYear >= MinYear && neighbourYear <= MaxYear) {
-            NbMonthLoad(m, QStringLiteral(" ") + fourDigits(neighbourYear));
-            return;
-        }
-        // No year before 1 or after 9999: the neighbouring cells show their day numbers only.
-        for (auto& day : m.NbDayItem)
-            day = {};
-        m.NbPubLine = {};
-        m.NbPrivLine = {};
-    };
-    // The next month's cells come from the neighbouring year's tables beside December, from the loaded
-    // year's otherwise; the previous month's likewise beside January.
-    if (month == 12)
-        loadNeighbour(shownYear + 1);
-    const bool nextNb = month == 12;
-    for (int i = last + 1; i < 42; ++i) {
-        const int k = i - last;
-        Text1[i]->setText(QString::number(k));
-        applyOtherMonthColours(i);
-        fillCell(i, nextNb ? m.NbDayItem : m.DayItem[m0 + 1], nextNb ? m.NbPubLine : m.PubLine[m0 + 1],
-                 nextNb ? m.NbPrivLine : m.PrivLine[m0 + 1], k);
-    }
-    if (month == 1)
-        loadNeighbour(shownYear - 1);
-    const bool previousNb = month == 1;
-    for (int i = 0; i <= w1 - 2; ++i) {
-        const int q = p - (w1 - 2) + i;
-        Text1[i]->setText(QString::number(q));
-        applyOtherMonthColours(i);
-        fillCell(i, previousNb ? m.NbDayItem : m.DayItem[m0 - 1],
-                 previousNb ? m.NbPubLine : m.PubLine[m0 - 1], previousNb ? m.NbPrivLine : m.PrivLine[m0 - 1],
-                 q);
-    }
-
-    showCellColours();
-
-    if (!m.DispReady) {
-        Label3->setCaption(QString::number(H_iY));
-        const QString monthText = QString::number(H_iM);
-        Label2->setCaption(monthText);
-        Label5->setCaption(monthText + QStringLiteral("月行事メモ"));
-        m.DispReady = true;
-    }
+    Text4->setText(m.DayItem[month - 1][0][0].mid(5));
+    showCells(monthCells(m, m, year, month));
+    const QString monthText = QString::number(month);
+    Label3->setCaption(fourDigits(year));
+    Label2->setCaption(monthText);
+    Label5->setCaption(monthText + QStringLiteral("月行事メモ"));
+    m.DispReady = true;
     m.DispDone = true;
     drawFrameLines();
 }
@@ -493,55 +361,39 @@ void HbmFrm::applyChromeColours() {
     setForeColor(*lblPrintForm, m.ColGuideFore);
 }
 
-// The rules run in their order on the cell's colours in memory; the boxes get the result once, so a
-// box whose colour ends where it was is not repainted.
-void HbmFrm::resetCell(int i) {
-    CellColours& c = cellColours_[i];
-    c.box[0] = {m.ColWeekdayDateFore, m.ColWeekdayDateBack};
-    c.box[1] = {m.ColPubLineFore, m.ColPubLineBack};
-    c.box[2] = {m.ColPrivLineFore, m.ColPrivLineBack};
-    c.box[3] = {m.ColMarkFore, m.ColMarkBack};
-}
-
-void HbmFrm::applyShownMonthDateColours(int i) {
-    const int column = i % 7;
-    if (column == 0)
-        cellColours_[i].box[0] = {m.ColSunDateFore, m.ColSunDateBack};
-    else if (column == 6)
-        cellColours_[i].box[0] = {m.ColSatDateFore, m.ColSatDateBack};
-}
-
-void HbmFrm::applyRedDay(int i) {
-    cellColours_[i].box[0].fore = m.ColHolidayDateFore;
-}
-
-void HbmFrm::applyToday(int i) {
-    cellColours_[i].box[0].back = m.ColTodayBack;
-    cellColours_[i].box[3].back = m.ColTodayBack;
-}
-
-void HbmFrm::applyOtherMonthColours(int i) {
-    CellColours& c = cellColours_[i];
-    for (auto& box : c.box)
-        box.back = m.ColOtherMonthBack;
-    const int column = i % 7;
-    if (column == 0)
-        c.box[0].fore = m.ColSunDateFore;
-    else if (column == 6)
-        c.box[0].fore = m.ColSatDateFore;
-}
-
-void HbmFrm::showCellColours() {
+// Only the boxes of cells that differ from what is shown are touched, so a step repaints no more
+// than it changes.
+void HbmFrm::showCells(const MonthCells& cells) {
+    const bool first = !gridShown_;
     for (int i = 0; i < 42; ++i) {
+        const MonthCell& cell = cells[i];
+        if (!first && cell == cells_[i])
+            continue;
         const std::array<CellBox*, 4> boxes = {Text1[i], Text2[i], Text3[i], Text5[i]};
+        const std::array<const QString*, 4> texts = {&cell.dayText, &cell.publicText, &cell.privateText,
+                                                     &cell.mark};
         for (int k = 0; k < 4; ++k) {
-            setForeColor(*boxes[k], cellColours_[i].box[k].fore);
-            setBackColor(*boxes[k], cellColours_[i].box[k].back);
+            boxes[k]->setText(*texts[k]);
+            setForeColor(*boxes[k], cell.colours[k].fore);
+            setBackColor(*boxes[k], cell.colours[k].back);
         }
+    }
+    cells_ = cells;
+    if (first) {
+        // Hidden until they show a whole month: a message of the first start stands over no false one.
+        for (int i = 0; i < 42; ++i)
+            for (CellBox* box : {Text1[i], Text2[i], Text3[i], Text5[i]})
+                box->show();
+        gridShown_ = true;
     }
 }
 
 void HbmFrm::drawFrameLines() {
+    // Setting the lines repaints the whole window: only a change of their colours or width does it.
+    const std::array<int, 3> drawn = {m.ColScreenBack, m.ColFrameLine, m.FrameLineWidth};
+    if (drawn == framesDrawn_)
+        return;
+    framesDrawn_ = drawn;
     constexpr int X0 = 1638, DX = 1200, XR = X0 + 7 * DX, YT = 243, Y0 = 668, DY = 1050, YB = Y0 + 6 * DY;
     std::vector<SurfaceLine> lines;
     auto pass = [&lines](int colour, int width) {

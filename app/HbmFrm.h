@@ -1,5 +1,6 @@
 #pragma once
 
+#include "colours/MonthCells.h"
 #include "dialogs/HbmModule.h"
 #include "toolkit/Controls.h"
 #include "toolkit/Form.h"
@@ -62,11 +63,15 @@ class HbmFrm : public Form {
     void Form_Activate() override;
     void Form_Unload(int& Cancel) override;
 
+    // Shows month H_iM of H_iY from the tables; the year and its neighbouring month must be loaded.
     void F_C_disp(int H_iY, int H_iM);
+    // The cells as shown: each one's date, whether it lies in the shown month, its texts and colours.
+    const MonthCells& cells() const { return cells_; }
     void TxtBox2Array(int kind, int index);
 
     void Command1_Click(int Index);
     void Command2_Click(int Index);
+    // The loaded year follows the shown month.
     void Label3_Change();
 
     // The shut-down of Form_Unload, run once however the program is ended (close box, signal, session end).
@@ -98,30 +103,16 @@ class HbmFrm : public Form {
                              const QString& labelName, std::array<Label*, 3>& labels,
                              const std::array<CommandLabel, 3>& layout);
     void connectSignals();
-    void navigate(int yearStep, int monthStep, bool setMemoCaption);
+    void navigate(int yearStep, int monthStep);
 
-    // Cell styling.
     void applyChromeColours();
-    void resetCell(int i);
-    void applyShownMonthDateColours(int i);
-    void applyRedDay(int i);
-    void applyToday(int i);
-    void applyOtherMonthColours(int i);
-    void showCellColours();
+    void showCells(const MonthCells& cells);
     void drawFrameLines();
-    // Fills cell i with day d of a month's entries and line texts.
-    void fillCell(int i, const MonthItems& items, const MonthLines& pubLine, const MonthLines& privLine,
-                  int d);
 
-    // Text and background of a cell's four boxes: day number, public line, private line, mark.
-    struct CellColours {
-        struct Pair {
-            int fore = 0;
-            int back = 0;
-        };
-        std::array<Pair, 4> box;
-    };
-    std::array<CellColours, 42> cellColours_{};
+    MonthCells cells_;
+    bool gridShown_ = false;
+    // Screen background, line colour and width of the frame lines drawn last.
+    std::array<int, 3> framesDrawn_ = {-1, -1, -1};
     bool unloaded_ = false;
     std::unique_ptr<DayCellEditing> dayCells_;
     std::unique_ptr<MonthMemo> monthMemo_;

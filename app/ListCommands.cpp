@@ -52,7 +52,6 @@ template <class Editor> void ListCommands::showEditor(std::unique_ptr<Editor>& e
 
 void ListCommands::regenerate() {
     HbmModule& m = frm_.m;
-    m.LoadedYear = frm_.Label3->caption().trimmed();
     bool answered = false;
     {
         HbmReNew dialog(m);
@@ -65,7 +64,7 @@ void ListCommands::regenerate() {
     if (!answered || m.RenewChoice == 2)
         return;
     YearMake(m, m.LoadedYear);
-    m.ui.redisplay();
+    frm_.F_C_disp(m.CurYear, m.CurMonth);
 }
 
 } // namespace hibimo

@@ -19,7 +19,7 @@ void MonthMemo::connectSignals() {
 }
 
 void MonthMemo::Text4_Click() {
-    frm_.Text4->setLocked(false);
+    frm_.Text4->setReadOnly(false);
 }
 
 void MonthMemo::Text4_GotFocus() {
@@ -35,7 +35,7 @@ void MonthMemo::Text4_LostFocus() {
     MemoBox& box = *frm_.Text4;
     box.setHeightTwips(RestHeight);
     box.bringToFront();
-    box.setLocked(true);
+    box.setReadOnly(true);
 }
 
 void MonthMemo::replaceText(const QString& widgetText, int cursor) {

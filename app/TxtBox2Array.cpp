@@ -2,7 +2,6 @@
 #include "calendar/Cp932.h"
 #include "calendar/TextNumber.h"
 #include "dialogs/HbmModule.h"
-#include "toolkit/Colours.h"
 #include "toolkit/Interaction.h"
 
 #include <QDate>
@@ -35,20 +34,16 @@ bool storeEntry(QString& entry, const QString& value) {
 void HbmFrm::TxtBox2Array(int kind, int index) {
     if (index < 0 || index >= 42)
         return;
-    // A cell is known to lie outside the shown month only by its colour.
-    if (backColor(*Text1[index]) == m.ColOtherMonthBack) {
+    const MonthCell& cell = cells_[index];
+    if (!cell.inMonth) {
         m.ui.message(QStringLiteral("当月以外の枠への入力は無効です。今 入力した文字は保存されません。") +
                          QStringLiteral("\r") + QStringLiteral("一ヶ月前/後してから入力下さい。"),
                      QStringLiteral("直接入力エラー"));
         return;
     }
-    const int year = numberFromText(Label3->caption());
-    const int month = numberFromText(Label2->caption());
     bool changed = false;
     if (kind == 5) {
-        const QDate date(year, month, numberFromText(Text1[index]->text()));
-        if (!date.isValid())
-            return;
+        const QDate date = cell.date;
         const QString key = twoDigits(date.month()) + twoDigits(date.day()) + QStringLiteral("2");
         QString& entry = m.DayItem[date.month() - 1][date.day()][2];
         const QString mark = withoutDoubleQuotes(trimSpaces(Text5[index]->text()));
@@ -59,13 +54,11 @@ void HbmFrm::TxtBox2Array(int kind, int index) {
         else
             changed = storeEntry(entry, key + (redDay ? QStringLiteral("#") : QStringLiteral(" ")) + mark);
     } else if (kind == 4) {
-        const QDate first(year, month, 1);
-        if (!first.isValid())
-            return;
-        QString& entry = m.DayItem[first.month() - 1][0][0];
+        // The memo belongs to the shown month, whichever cell the caller names.
+        QString& entry = m.DayItem[m.CurMonth - 1][0][0];
         const QString memo = withoutDoubleQuotes(trimSpaces(Text4->text()));
         changed = storeEntry(entry, memo.isEmpty() ? QString()
-                                                   : twoDigits(first.month()) + QStringLiteral("000") + memo);
+                                                   : twoDigits(m.CurMonth) + QStringLiteral("000") + memo);
     }
     if (changed)
         m.LoadedYearChanged = true;

@@ -109,7 +109,7 @@ int runMainWindow(const char* folder) {
     startMainWindow(frm);
     QCoreApplication::processEvents();
     printPaintedAt();
-    return m.NewMonthText.isEmpty() ? 1 : 0;
+    return m.DispReady ? 0 : 1;
 }
 
 void runWindowBenchmarks(const char* self) {

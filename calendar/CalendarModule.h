@@ -27,12 +27,11 @@ struct CalendarState {
     MonthLines NbPubLine;
     MonthLines NbPrivLine;
 
+    // The loaded year and the shown month are written by their owner (ShownMonth) alone.
     QString LoadedYear;
     int CurYear = 0;
     int CurMonth = 0;
-    QString NewYearText;
     QString NewMonthText;
-    QString PrevYear;
     QString TodayYear;
     QString TodayMonth;
     QString TodayDayText;

@@ -189,22 +189,10 @@ std::vector<qint64> schemeValues(const ColourScheme& s) {
 }
 
 void keepOtherMonthApart(ColourScheme& s) {
-    auto taken = [&s](int colour) {
-        return colour == s.ColScreenBack || colour == s.ColWeekdayDateBack || colour == s.ColSunDateBack ||
-               colour == s.ColSatDateBack || colour == s.ColTodayBack;
-    };
-    if (!taken(s.ColOtherMonthBack))
+    if (s.ColOtherMonthBack != s.ColScreenBack)
         return;
-    for (int colour = s.ColOtherMonthBack - 1; colour >= 0; --colour)
-        if (!taken(colour)) {
-            s.ColOtherMonthBack = colour;
-            return;
-        }
-    for (int colour = s.ColOtherMonthBack + 1;; ++colour)
-        if (!taken(colour)) {
-            s.ColOtherMonthBack = colour;
-            return;
-        }
+    // Black has no colour below it.
+    s.ColOtherMonthBack += s.ColOtherMonthBack > 0 ? -1 : 1;
 }
 
 } // namespace hibimo

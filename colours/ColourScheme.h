@@ -23,9 +23,8 @@ void ColorSave(ColourModule& m);
 // Reads the scheme from ColorFile; values read before a failure stay applied.
 void ColorLoad(ColourModule& m);
 
-// The other-month colour is how a day outside the shown month is known (its editing is refused): it
-// must differ from the window's background and from every background a day of the shown month can
-// have. Where it does not, it moves one less (from 0 one more) until it does.
+// The days of the neighbouring months must stand out from the window: an other-month colour equal to
+// the window's background moves one less (from 0 one more).
 void keepOtherMonthApart(ColourScheme& s);
 
 } // namespace hibimo

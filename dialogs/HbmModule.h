@@ -1,6 +1,7 @@
 #pragma once
 
 #include "colours/ColourModule.h"
+#include "generation/ShownMonth.h"
 
 #include <cstdint>
 
@@ -21,6 +22,8 @@ struct HbmModule : ColourModule, MemoVariables {
     HbmModule(QString programFolder, Interaction& interaction)
         : ColourModule(std::move(programFolder), interaction) {}
 
+    // The shown month and the loaded year: every move goes through it.
+    ShownMonth shown{*this};
     // Outcome of the regenerate dialog: 0 update, 2 cancel.
     std::uint8_t RenewChoice = 0;
 };

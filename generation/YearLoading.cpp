@@ -195,7 +195,6 @@ void YearLoad(CalendarModule& m, const QString& yyyy) {
         m.PrivLine = {};
         YearMake(m, withoutBlanks(yyyy));
         m.LoadedYearChanged = false;
-        m.ui.redisplay();
         return;
     case Opened::Unreadable:
         // A file that exists but cannot be read is damaged, not missing: never generate over it.
@@ -225,16 +224,11 @@ void NbMonthLoad(CalendarModule& m, const QString& yyyy) {
     m.ui.message(QStringLiteral("カレンダーファイル") + yyyy + QStringLiteral("年分は未作成なので") +
                      QStringLiteral("作成いたします。"),
                  yyyy + QStringLiteral("年分作成(12_1)"));
-    {
-        LoadedYearKeeper keep(m);
-        m.DayItem = {};
-        m.PubLine = {};
-        m.PrivLine = {};
-        YearMake(m, withoutBlanks(yyyy));
-    }
-    // Only a file that now exists can be shown; otherwise the display would ask to create it again.
-    if (QFile::exists(yearFilePath(m, yyyy)))
-        m.ui.redisplay();
+    LoadedYearKeeper keep(m);
+    m.DayItem = {};
+    m.PubLine = {};
+    m.PrivLine = {};
+    YearMake(m, withoutBlanks(yyyy));
 }
 
 } // namespace hibimo

@@ -1,19 +1,25 @@
 #include "tests/TestSupport.h"
 
+#include "toolkit/Colours.h"
+
 #include <QTest>
 #include <gtest/gtest.h>
 
 namespace hibimo::test {
 
-Calendar::Calendar(QDate today, bool withLists) : Fixture(today) {
+Calendar::Calendar(QDate today, bool withLists, std::function<void(Calendar&)> onStartMessage)
+    : Fixture(today) {
     if (withLists)
         writeLists();
     frm = std::make_unique<HbmFrm>(m());
+    if (onStartMessage)
+        ui.onMessage = [this, onStartMessage](const auto&) { onStartMessage(*this); };
     Form::setMainForm(frm.get());
     frm->Form_Load();
     frm->show();
     frm->activateIfPending();
     EXPECT_FALSE(ui.calls.contains("modal:HbmInput")) << "the display's own writes are no input";
+    ui.onMessage = {};
     startUp = std::move(ui.messages);
     ui.messages.clear();
     ui.calls.clear();
@@ -26,6 +32,15 @@ QStringList Calendar::dayNumbers() const {
     return days;
 }
 
+QStringList Calendar::shownMonth() const {
+    QStringList shown = {frm->Label3->caption(), frm->Label2->caption(), frm->Text4->text()};
+    for (int i = 0; i < 42; ++i)
+        for (Box b : {Box::DayNumber, Box::Public, Box::Private, Box::Mark})
+            if (CellBox* cell = box(b, i); cell->isVisible())
+                shown << cell->text() + QString::asprintf("|%x|%x", foreColor(*cell), backColor(*cell));
+    return shown;
+}
+
 CellBox* Calendar::box(Box b, int cell) const {
     return std::array{frm->Text1[cell], frm->Text2[cell], frm->Text3[cell], frm->Text5[cell]}[int(b)];
 }
@@ -35,7 +50,7 @@ void Calendar::doubleClick(Box b, int cell) const {
 }
 
 void Calendar::pasteMemo(const QString& text) {
-    frm->Text4->setLocked(false);
+    frm->Text4->setReadOnly(false);
     frm->Text4->moveCursor(QTextCursor::End);
     frm->Text4->insertPlainText(text);
 }

@@ -3,6 +3,7 @@
 #include "app/HbmFrm.h"
 #include "tests/CoreSupport.h"
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -17,10 +18,15 @@ struct Calendar : Fixture {
     std::unique_ptr<HbmFrm> frm;
     std::vector<ScriptedInteraction::Message> startUp;
 
-    explicit Calendar(QDate today = QDate(2024, 5, 15), bool withLists = true);
+    // onStartMessage sees each message of the start as it is shown.
+    explicit Calendar(QDate today = QDate(2024, 5, 15), bool withLists = true,
+                      std::function<void(Calendar&)> onStartMessage = {});
     HbmFrm& f() { return *frm; }
     static int cellOf(int day) { return day + 2; }
     QStringList dayNumbers() const;
+    // What the window shows of the month: the captions, then each box's text and colours; only the
+    // captions while the grid is not shown.
+    QStringList shownMonth() const;
     CellBox* box(Box b, int cell) const;
     void doubleClick(Box b, int cell) const;
     // Sets a box's text as the display does, so that no change handler takes it for input.

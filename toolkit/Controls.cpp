@@ -87,15 +87,6 @@ void CellBox::setHeightTwips(int twips) {
     resize(width(), twipsToPx(twips));
 }
 
-int CellBox::heightTwips() const {
-    return height() * TwipsPerPixel;
-}
-
-void CellBox::setAlignment(Qt::Alignment alignment) {
-    alignment_ = alignment;
-    update();
-}
-
 void CellBox::paintEvent(QPaintEvent*) {
     QPainter p(this);
     const QRect r = rect();
@@ -112,7 +103,7 @@ void CellBox::paintEvent(QPaintEvent*) {
     p.setPen(isEnabled() ? palette().color(QPalette::Active, QPalette::Text)
                          : palette().color(QPalette::Disabled, QPalette::Text));
     p.setFont(font());
-    p.drawText(r.adjusted(2, 1, -2, -1), int(alignment_) | Qt::TextWrapAnywhere, shown_);
+    p.drawText(r.adjusted(2, 1, -2, -1), Qt::AlignLeft | Qt::AlignTop | Qt::TextWrapAnywhere, shown_);
 }
 
 void CellBox::mousePressEvent(QMouseEvent* event) {
@@ -166,10 +157,6 @@ void MemoBox::setText(const QString& text) {
 
 void MemoBox::setHeightTwips(int twips) {
     resize(width(), twipsToPx(twips));
-}
-
-int MemoBox::heightTwips() const {
-    return height() * TwipsPerPixel;
 }
 
 bool MemoBox::eventFilter(QObject* watched, QEvent* event) {
@@ -226,7 +213,6 @@ void Label::setCaption(const QString& caption) {
 }
 
 void Label::setBorderStyle(int style) {
-    borderStyle_ = style;
     if (style == 1) {
         setFrameStyle(QFrame::Box | QFrame::Plain);
         setLineWidth(1);

@@ -24,12 +24,8 @@ class CellBox : public QWidget {
     QString text() const { return text_; }
     // Fires Change when the text changes, also when the program sets it.
     void setText(const QString& text);
-    void setLocked(bool locked) { locked_ = locked; }
-    bool isLocked() const { return locked_; }
     void setHeightTwips(int twips);
-    int heightTwips() const;
     void bringToFront() { raise(); }
-    void setAlignment(Qt::Alignment alignment);
 
   signals:
     void Click();
@@ -51,8 +47,6 @@ class CellBox : public QWidget {
   private:
     QString text_;
     QString shown_;
-    bool locked_ = false;
-    Qt::Alignment alignment_ = Qt::AlignLeft | Qt::AlignTop;
 };
 
 // A multi-line text box the user can type into (month memo, list editors).
@@ -63,10 +57,7 @@ class MemoBox : public QPlainTextEdit {
 
     QString text() const { return fromWidgetText(toPlainText()); }
     void setText(const QString& text);
-    void setLocked(bool locked) { setReadOnly(locked); }
-    bool isLocked() const { return isReadOnly(); }
     void setHeightTwips(int twips);
-    int heightTwips() const;
     void bringToFront() { raise(); }
 
   signals:
@@ -108,7 +99,6 @@ class Label : public QLabel {
     void setCaption(const QString& caption);
     // 0 no border, 1 a single line.
     void setBorderStyle(int style);
-    int borderStyle() const { return borderStyle_; }
 
   signals:
     void Click();
@@ -116,9 +106,6 @@ class Label : public QLabel {
 
   protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
-
-  private:
-    int borderStyle_ = 0;
 };
 
 // A frame grouping controls: an etched border with the caption standing on its top edge, painted

@@ -59,13 +59,6 @@ class Interaction {
     // Prints the window's client area as shown.
     virtual void printWindow(QWidget& window) = 0;
 
-    // Asks the main window to show CurYear/CurMonth again (after a year file was created).
-    void setRedisplay(std::function<void()> redisplay) { redisplay_ = std::move(redisplay); }
-    void redisplay() const {
-        if (redisplay_)
-            redisplay_();
-    }
-
   protected:
     virtual void runModal(QWidget& window) = 0;
     // Closes every modal window and question that is open, as if the user cancelled it.
@@ -87,7 +80,6 @@ class Interaction {
     void modalClosed();
     void runPending();
 
-    std::function<void()> redisplay_;
     int modalDepth_ = 0;
     bool ending_ = false;
     bool posted_ = false;

@@ -83,7 +83,7 @@ TEST(EditingGoesOn, APopupMenuOrAnotherWindowDoesNotEndIt) {
         }
         EXPECT_EQ(box->height(), grown);
         if (row.target == Target::Memo) {
-            EXPECT_FALSE(f.Text4->isLocked());
+            EXPECT_FALSE(f.Text4->isReadOnly());
             f.Text4->moveCursor(QTextCursor::End);
             QTest::keyClick(f.Text4, Qt::Key_A);
             EXPECT_EQ(c.m().DayItem[4][0][0], "05000" + Long + "a");
@@ -91,7 +91,7 @@ TEST(EditingGoesOn, APopupMenuOrAnotherWindowDoesNotEndIt) {
         // A move to another control still ends it.
         QTest::mouseClick(f.Text2[c.cellOf(20)], Qt::LeftButton, Qt::NoModifier, QPoint(3, 3));
         EXPECT_EQ(box->height(), twipsToPx(restTwips(row.target)));
-        EXPECT_TRUE(f.Text4->isLocked());
+        EXPECT_TRUE(f.Text4->isReadOnly());
     }
 }
 
@@ -118,7 +118,7 @@ TEST(EditingEnds, AMonthOrYearStepEndsItBeforeTheNextMonthIsShown) {
         QPushButton* button = (row.monthButton ? f.Command1 : f.Command2)[row.index];
         QTest::mouseClick(button, Qt::LeftButton);
         EXPECT_EQ(box->height(), twipsToPx(restTwips(row.target)));
-        EXPECT_TRUE(f.Text4->isLocked());
+        EXPECT_TRUE(f.Text4->isReadOnly());
         EXPECT_FALSE(box->hasFocus());
         if (row.target == Target::Public) {
             EXPECT_GT(f.children().indexOf(f.Text3[19]), f.children().indexOf(f.Text2[19]));

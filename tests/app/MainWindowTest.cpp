@@ -3,93 +3,40 @@
 
 #include <QDir>
 #include <QFile>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace hibimo::test {
 namespace {
 
-QStringList range(int from, int to) {
-    QStringList s;
-    for (int d = from; d <= to; ++d)
-        s << QString::number(d);
-    return s;
-}
-
-TEST(MainWindowLayout, ControlsStandAtTheirTwipPositions) {
-    Calendar w;
-    HbmFrm& f = w.f();
-    EXPECT_EQ(f.windowTitle(), QStringLiteral("Hibimoyomi"));
-    EXPECT_EQ(f.size(), QSize(679, 481)); // 10185 x 7215 twips
-    struct Row {
-        const char* name;
-        QWidget* widget;
-        QRect px;
-    } rows[] = {
-        {"Text1(0)", f.Text1[0], QRect(111, 47, 77, 30)},
-        {"Text5(8)", f.Text5[8], QRect(143 + 80, 54 + 70, 41, 14)},
-        {"Text2(3)", f.Text2[3], QRect(111 + 240, 68, 77, 19)},
-        {"Text3(13)", f.Text3[13], QRect(111 + 480, 83 + 70, 77, 29)},
-        {"Label1(6)", f.Label1[6], QRect(111 + 480, 19, 77, 22)},
-        {"Label3", f.Label3, QRect(6, 15, 73, 22)},
-        {"Label2", f.Label2, QRect(6, 59, 73, 64)},
-        {"Command1(0)", f.Command1[0], QRect(6, 122, 22, 17)},
-        {"Text4", f.Text4, QRect(4, 174, 99, 218)},
-        {"Frame2", f.Frame2, QRect(3, 398, 99, 29)},
-        {"LblColor(2) in Frame2", f.LblColor[2], QRect(70, 11, 23, 14)},
-        {"LblHoly(2) in Frame1", f.LblHoly[2], QRect(64, 12, 29, 14)},
-    };
-    for (const auto& row : rows)
-        EXPECT_EQ(row.widget->geometry(), row.px) << row.name;
-}
-
-TEST(MainWindowGrid, CellsFollowTheFirstWeekdayAndMonthLength) {
-    struct Row {
-        const char* name;
-        int year, month;
-        QStringList days;
-    } rows[] = {
-        {"1st on a Sunday (September 2024)", 2024, 9, range(1, 30) + range(1, 12)},
-        {"1st on a Saturday (June 2024)", 2024, 6, range(26, 31) + range(1, 30) + range(1, 6)},
-        {"28-day February from a Sunday", 2026, 2, range(1, 28) + range(1, 14)},
-        {"29-day February", 2024, 2, range(28, 31) + range(1, 29) + range(1, 9)},
-    };
-    for (const auto& row : rows) {
-        Calendar w(QDate(row.year, row.month, 10));
-        EXPECT_EQ(w.dayNumbers(), row.days) << row.name;
-        EXPECT_EQ(w.frm->Label2->caption(), QString::number(row.month)) << row.name;
-        EXPECT_EQ(w.frm->Label5->caption(), QString::number(row.month) + QStringLiteral("月行事メモ"))
-            << row.name;
-    }
-}
-
-TEST(MainWindowStyling, ColoursFollowColumnRedDayTodayAndMonth) {
-    Calendar w(QDate(2024, 6, 15)); // a Saturday
+// The widgets show the cells of the shown month, also after steps that leave some cells as they were.
+TEST(MainWindowGrid, ShowsTheMonthsCellsAfterEveryStep) {
+    Calendar w(QDate(2024, 11, 15));
     HbmModule& m = w.m();
     HbmFrm& f = w.f();
-    m.DayItem[5][2][2] = QStringLiteral("06022#");  // Sunday 2 June, red
-    m.DayItem[6][3][2] = QStringLiteral("07032#◆"); // 3 July, red, shown in the trailing cells
-    m.FrameLineWidth = 5;
-    f.F_C_disp(2024, 6);
-    struct Row {
-        const char* name;
-        int cell;
-        int fore, back;
-    } rows[] = {
-        {"red Sunday", 7, m.ColHolidayDateFore, m.ColSunDateBack},
-        {"today on a Saturday", 20, m.ColSatDateFore, m.ColTodayBack},
-        {"ordinary weekday", 10, m.ColWeekdayDateFore, m.ColWeekdayDateBack},
-        {"red day of the next month", 38, m.ColHolidayDateFore, m.ColOtherMonthBack},
-        {"Sunday of the previous month", 0, m.ColSunDateFore, m.ColOtherMonthBack},
-    };
-    for (const auto& row : rows) {
-        EXPECT_EQ(foreColor(*f.Text1[row.cell]), row.fore) << row.name;
-        EXPECT_EQ(backColor(*f.Text1[row.cell]), row.back) << row.name;
+    m.DayItem[10][30][2] = "11302#◆";
+    m.PubLine[11][0] = "大掃除";
+    for (int index : {0, 1, 1, 1, 0, 0}) { // October .. January and back
+        f.Command1_Click(index);
+        const MonthCells cells = monthCells(m, m, m.CurYear, m.CurMonth);
+        EXPECT_TRUE(f.cells() == cells) << m.CurMonth;
+        for (int i = 0; i < 42; ++i) {
+            const MonthCell& cell = cells[i];
+            const QString texts[] = {cell.dayText, cell.publicText, cell.privateText, cell.mark};
+            for (Box b : {Box::DayNumber, Box::Public, Box::Private, Box::Mark}) {
+                EXPECT_EQ(w.box(b, i)->text(), texts[int(b)]) << m.CurMonth << " cell " << i;
+                EXPECT_EQ(foreColor(*w.box(b, i)), cell.colours[int(b)].fore) << m.CurMonth << " cell " << i;
+                EXPECT_EQ(backColor(*w.box(b, i)), cell.colours[int(b)].back) << m.CurMonth << " cell " << i;
+            }
+        }
     }
-    EXPECT_EQ(backColor(*f.Text5[20]), m.ColTodayBack);
-    EXPECT_EQ(foreColor(*f.Text5[20]), m.ColMarkFore);
-    EXPECT_EQ(f.Text5[38]->text(), QStringLiteral("◆"));
-    EXPECT_EQ(backColor(*f.Text2[38]), m.ColOtherMonthBack);
+    EXPECT_EQ(f.Label2->caption() + f.Label5->caption(), "1111月行事メモ");
+}
 
+TEST(MainWindowGrid, FrameLinesFollowTheirWidth) {
+    Calendar w(QDate(2024, 6, 15));
+    HbmModule& m = w.m();
+    HbmFrm& f = w.f();
     auto widths = [&f] {
         QList<int> seen;
         for (const auto& line : f.surfaceLines())
@@ -97,12 +44,73 @@ TEST(MainWindowStyling, ColoursFollowColumnRedDayTodayAndMonth) {
                 seen << line.widthPx;
         return seen;
     };
+    m.FrameLineWidth = 5;
+    f.F_C_disp(2024, 6);
     EXPECT_EQ(widths(), (QList<int>{30, 5}));
     m.FrameLineWidth = 0;
     f.F_C_disp(2024, 6);
     EXPECT_EQ(widths(), QList<int>{30}) << "only the erase pass remains";
     for (const auto& line : f.surfaceLines())
         EXPECT_EQ(line.colour, m.ColScreenBack);
+}
+
+// Behind a message that a year is being made stands one whole month: the one before the step, or the
+// one being made, never a mix of the two.
+TEST(MainWindowMessages, AYearCreationMessageStandsOverOneWholeMonth) {
+    const struct {
+        const char* name;
+        QDate today;
+        Qt::KeyboardModifiers modifiers; // with the key below; none pressed for the first start
+        Qt::Key key;
+        QStringList made;
+    } rows[] = {
+        {"first start", QDate(2027, 11, 5), {}, Qt::Key_unknown, {yearCreation("2027")}},
+        {"Page Down into December 2027 makes 2028",
+         QDate(2027, 11, 5),
+         {},
+         Qt::Key_PageDown,
+         {neighbourCreation(" 2028")}},
+        {"Page Up into January makes the year before",
+         QDate(2027, 2, 5),
+         {},
+         Qt::Key_PageUp,
+         {neighbourCreation(" 2026")}},
+        {"year -1 into 2026", QDate(2027, 5, 6), Qt::ControlModifier, Qt::Key_PageUp, {yearCreation("2026")}},
+        {"Ctrl+Page Down to 2029",
+         QDate(2028, 5, 6),
+         Qt::ControlModifier,
+         Qt::Key_PageDown,
+         {yearCreation("2029")}},
+        {"year +1 into a January",
+         QDate(2027, 1, 6),
+         Qt::ControlModifier,
+         Qt::Key_PageDown,
+         {yearCreation("2028")}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        std::vector<QStringList> behind;
+        QStringList made;
+        auto look = [&](Calendar& c) {
+            if (const QString& text = c.ui.messages.back().text; text.contains("未作成")) {
+                behind.push_back(c.shownMonth());
+                made << text;
+            }
+        };
+        const bool firstStart = row.key == Qt::Key_unknown;
+        Calendar c(row.today, true, firstStart ? std::function<void(Calendar&)>(look) : nullptr);
+        const QStringList before = c.shownMonth();
+        if (!firstStart) {
+            c.ui.onMessage = [&](const auto&) { look(c); };
+            QTest::keyClick(c.frm.get(), row.key, row.modifiers);
+        }
+        EXPECT_EQ(made, row.made);
+        const QStringList after = c.shownMonth();
+        // At the first start there is no month before: the grid is not shown yet.
+        for (const QStringList& shown : behind)
+            EXPECT_TRUE(shown == before || shown == after || (firstStart && shown.size() == 3))
+                << shown.mid(0, 12).join(' ').toStdString();
+    }
 }
 
 TEST(MainWindowStartUp, FirstStartInAnEmptyFolder) {

@@ -45,7 +45,7 @@ TEST(MonthMemoGrowth, GrowsFromOneHundredTwentyCharactersWhileFocused) {
         f.monthMemo().Text4_GotFocus();
         EXPECT_EQ(f.Text4->height(), twipsToPx(grownTwips)) << chars;
         EXPECT_EQ(f.children().last(), f.Text4) << "in front of the controls below it";
-        EXPECT_TRUE(f.Text4->isLocked()) << "gaining the focus alone does not make it editable";
+        EXPECT_TRUE(f.Text4->isReadOnly()) << "gaining the focus alone does not make it editable";
         f.monthMemo().Text4_LostFocus();
         EXPECT_EQ(f.Text4->height(), twipsToPx(3270)) << chars;
     }

@@ -1,0 +1,263 @@
+// The month as data: a month's cells as a table, without a window.
+#include "colours/MonthCells.h"
+
+#include "tests/CoreSupport.h"
+
+#include <gtest/gtest.h>
+
+namespace hibimo::test {
+namespace {
+
+// Every slot a cell uses gets a colour of its own, so that a cell names the slot it took.
+enum Slot {
+    WeekdayFore = 1,
+    WeekdayBack,
+    SunFore,
+    SunBack,
+    SatFore,
+    SatBack,
+    HolidayFore,
+    TodayBack,
+    OtherBack,
+    PubFore,
+    PubBack,
+    PrivFore,
+    PrivBack,
+    MarkFore,
+    MarkBack
+};
+
+ColourScheme distinctColours() {
+    ColourScheme c;
+    c.ColWeekdayDateFore = WeekdayFore, c.ColWeekdayDateBack = WeekdayBack;
+    c.ColSunDateFore = SunFore, c.ColSunDateBack = SunBack, c.ColSatDateFore = SatFore;
+    c.ColSatDateBack = SatBack, c.ColHolidayDateFore = HolidayFore, c.ColTodayBack = TodayBack;
+    c.ColOtherMonthBack = OtherBack, c.ColPubLineFore = PubFore, c.ColPubLineBack = PubBack;
+    c.ColPrivLineFore = PrivFore, c.ColPrivLineBack = PrivBack, c.ColMarkFore = MarkFore;
+    c.ColMarkBack = MarkBack, c.ColHolidayDateBack = 99, c.ColScreenBack = 98;
+    return c;
+}
+
+void setToday(CalendarState& s, QDate today) {
+    s.TodayYear = QString::number(today.year());
+    s.MarkMonth = QString::asprintf("%02d", today.month());
+    s.TodayDay = std::int16_t(today.day());
+}
+
+QStringList dayTexts(const MonthCells& cells) {
+    QStringList days;
+    for (const MonthCell& cell : cells)
+        days << cell.dayText;
+    return days;
+}
+
+QStringList range(int from, int to) {
+    QStringList s;
+    for (int d = from; d <= to; ++d)
+        s << QString::number(d);
+    return s;
+}
+
+TEST(MonthCells, FollowTheFirstWeekdayAndTheMonthsLength) {
+    const struct {
+        const char* name;
+        int year, month;
+        QStringList days;
+    } rows[] = {
+        {"1st on a Sunday (September 2024)", 2024, 9, range(1, 30) + range(1, 12)},
+        {"1st on a Saturday (June 2024)", 2024, 6, range(26, 31) + range(1, 30) + range(1, 6)},
+        {"28-day February from a Sunday", 2026, 2, range(1, 28) + range(1, 14)},
+        {"29-day February", 2024, 2, range(28, 31) + range(1, 29) + range(1, 9)},
+    };
+    for (const auto& row : rows) {
+        const MonthCells cells = monthCells(CalendarState{}, distinctColours(), row.year, row.month);
+        EXPECT_EQ(dayTexts(cells), row.days) << row.name;
+        for (const MonthCell& cell : cells) {
+            EXPECT_EQ(cell.dayText, QString::number(cell.date.day())) << row.name;
+            EXPECT_EQ(cell.inMonth, cell.date.month() == row.month) << row.name;
+        }
+    }
+}
+
+TEST(MonthCells, TakeTextsAndColoursFromTheirDay) {
+    CalendarState s;
+    s.DayItem[4][31][0] = "05310祝";
+    s.PubLine[4][30] = "会";
+    s.DayItem[5][2][2] = "06022#";
+    s.DayItem[5][10][1] = "06101花子'72";
+    s.PrivLine[5][9] = "歯医者";
+    s.DayItem[5][12][2] = "06122 休";
+    s.DayItem[5][13][2] = "06132";
+    s.DayItem[5][14][2] = "06142#";
+    s.DayItem[6][3][2] = "07032#◆";
+    setToday(s, QDate(2024, 6, 15)); // a Saturday
+    const MonthCells cells = monthCells(s, distinctColours(), 2024, 6);
+    const struct {
+        const char* name;
+        int cell;
+        QDate date;
+        QString pub, priv, mark;
+        BoxColours day, line, markBox;
+    } rows[] = {
+        {"Sunday of the previous month",
+         0,
+         {2024, 5, 26},
+         "",
+         "",
+         "",
+         {SunFore, OtherBack},
+         {PubFore, OtherBack},
+         {MarkFore, OtherBack}},
+        {"previous month's public line",
+         5,
+         {2024, 5, 31},
+         "祝会",
+         "",
+         "",
+         {WeekdayFore, OtherBack},
+         {PubFore, OtherBack},
+         {MarkFore, OtherBack}},
+        {"1st on a Saturday",
+         6,
+         {2024, 6, 1},
+         "",
+         "",
+         "",
+         {SatFore, SatBack},
+         {PubFore, PubBack},
+         {MarkFore, MarkBack}},
+        {"red Sunday",
+         7,
+         {2024, 6, 2},
+         "",
+         "",
+         "",
+         {HolidayFore, SunBack},
+         {PubFore, PubBack},
+         {MarkFore, MarkBack}},
+        {"anniversary before the user's text",
+         15,
+         {2024, 6, 10},
+         "",
+         "花子'72歯医者",
+         "",
+         {WeekdayFore, WeekdayBack},
+         {PubFore, PubBack},
+         {MarkFore, MarkBack}},
+        {"a mark without red",
+         17,
+         {2024, 6, 12},
+         "",
+         "",
+         "休",
+         {WeekdayFore, WeekdayBack},
+         {PubFore, PubBack},
+         {MarkFore, MarkBack}},
+        {"a mark entry of its key alone",
+         18,
+         {2024, 6, 13},
+         "",
+         "",
+         "",
+         {WeekdayFore, WeekdayBack},
+         {PubFore, PubBack},
+         {MarkFore, MarkBack}},
+        {"red alone on a weekday",
+         19,
+         {2024, 6, 14},
+         "",
+         "",
+         "",
+         {HolidayFore, WeekdayBack},
+         {PubFore, PubBack},
+         {MarkFore, MarkBack}},
+        {"today on a Saturday",
+         20,
+         {2024, 6, 15},
+         "",
+         "",
+         "",
+         {SatFore, TodayBack},
+         {PubFore, PubBack},
+         {MarkFore, TodayBack}},
+        {"red day of the next month",
+         38,
+         {2024, 7, 3},
+         "",
+         "",
+         "◆",
+         {HolidayFore, OtherBack},
+         {PubFore, OtherBack},
+         {MarkFore, OtherBack}},
+    };
+    for (const auto& row : rows) {
+        const MonthCell& cell = cells[row.cell];
+        EXPECT_EQ(cell.date, row.date) << row.name;
+        EXPECT_EQ(cell.publicText, row.pub) << row.name;
+        EXPECT_EQ(cell.privateText, row.priv) << row.name;
+        EXPECT_EQ(cell.mark, row.mark) << row.name;
+        EXPECT_EQ(cell.colours[MonthCell::DayNumber], row.day) << row.name;
+        EXPECT_EQ(cell.colours[MonthCell::Public], row.line) << row.name;
+        EXPECT_EQ(cell.colours[MonthCell::Private],
+                  (BoxColours{PrivFore, row.line.back == OtherBack ? OtherBack : PrivBack}))
+            << row.name;
+        EXPECT_EQ(cell.colours[MonthCell::Mark], row.markBox) << row.name;
+    }
+}
+
+TEST(MonthCells, TheNeighbouringYearFillsTheEdgesOfDecemberAndJanuary) {
+    CalendarState s;
+    s.DayItem[0][1][0] = "01010元旦";
+    s.DayItem[11][31][0] = "12310大晦日";
+    s.NbDayItem[1][0] = "01010翌年の元旦";
+    s.NbDayItem[31][0] = "12310前年の大晦日";
+    s.NbPrivLine[0] = "初詣";
+    s.NbPubLine[30] = "大掃除";
+    const struct {
+        const char* name;
+        int year, month, cell;
+        QDate date;
+        QString pub, priv;
+    } rows[] = {
+        {"January after December", 2024, 12, 31, {2025, 1, 1}, "翌年の元旦", "初詣"},
+        {"December before January", 2025, 1, 2, {2024, 12, 31}, "前年の大晦日大掃除", ""},
+        {"no year after 9999", 9999, 12, 41, {}, "", ""},
+        {"no year before 1", 1, 1, 0, {}, "", ""},
+    };
+    for (const auto& row : rows) {
+        const MonthCell cell = monthCells(s, distinctColours(), row.year, row.month)[row.cell];
+        EXPECT_EQ(cell.date, row.date) << row.name;
+        EXPECT_FALSE(cell.inMonth) << row.name;
+        EXPECT_EQ(cell.publicText, row.pub) << row.name;
+        EXPECT_EQ(cell.privateText, row.priv) << row.name;
+    }
+}
+
+TEST(MonthCells, TodayIsMarkedInTodaysYearOnly) {
+    const struct {
+        const char* name;
+        QDate today;
+        int year, month;
+        int markedDay; // 0: none
+    } rows[] = {
+        {"today's month", {2027, 1, 5}, 2027, 1, 5},
+        {"the same month a year before", {2027, 1, 5}, 2026, 1, 0},
+        {"the same month a year after", {2027, 1, 5}, 2028, 1, 0},
+        {"29 February in its year", {2028, 2, 29}, 2028, 2, 29},
+        {"29 February, a common year shown", {2028, 2, 29}, 2029, 2, 0},
+        {"29 February, a common year before", {2028, 2, 29}, 2027, 2, 0},
+    };
+    for (const auto& row : rows) {
+        CalendarState s;
+        setToday(s, row.today);
+        QList<int> marked;
+        for (const MonthCell& cell : monthCells(s, distinctColours(), row.year, row.month))
+            if (cell.today || cell.colours[MonthCell::DayNumber].back == TodayBack ||
+                cell.colours[MonthCell::Mark].back == TodayBack)
+                marked << cell.date.day();
+        EXPECT_EQ(marked, row.markedDay ? QList<int>{row.markedDay} : QList<int>{}) << row.name;
+    }
+}
+
+} // namespace
+} // namespace hibimo::test
