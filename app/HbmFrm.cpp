@@ -1,5 +1,6 @@
 #include "app/HbmFrm.h"
 
+#include "app/AlmanacView.h"
 #include "app/ColourCommands.h"
 #include "app/DayCellEditing.h"
 #include "app/HelpPrint.h"
@@ -9,6 +10,7 @@
 #include "app/PrintCommands.h"
 #include "app/PublishCommands.h"
 #include "app/ShareCommands.h"
+#include "calendar/JapaneseEra.h"
 #include "calendar/TextNumber.h"
 #include "calendar/YearFile.h"
 #include "colours/ColourScheme.h"
@@ -46,6 +48,7 @@ HbmFrm::HbmFrm(HbmModule& module) : m(module) {
     shareCommands_ = std::make_unique<ShareCommands>(*this);
     publishCommands_ = std::make_unique<PublishCommands>(*this);
     printCommands_ = std::make_unique<PrintCommands>(*this);
+    almanacView_ = std::make_unique<AlmanacView>(*this);
     connectSignals();
     new Keyboard(*this);
 }
@@ -151,6 +154,11 @@ void HbmFrm::buildSideControls() {
     Label2->setFont(msFont(MsGothic, 48));
     placeTwips(*Label2, 90, 885, 1095, 960);
 
+    // The strip between the month and the guide line holds the era the way a wall calendar prints it.
+    LblEra = label(QStringLiteral("LblEra"), {});
+    LblEra->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    placeTwips(*LblEra, 1190, 900, 230, 940);
+
     Label5 = label(QStringLiteral("Label5"), QStringLiteral("当月行事メモ"));
     placeTwips(*Label5, 30, 2370, 1080, 180);
     setForeColor(*Label5, DesignFore);
@@ -187,6 +195,11 @@ void HbmFrm::buildSideControls() {
     CmdPrint = button(QStringLiteral("CmdPrint"), QStringLiteral("印刷(&P)"));
     CmdPrint->setFont(msFont(MsPGothic, 8.25));
     placeTwips(*CmdPrint, 5385, 6960, 1110, 240);
+    ChkAlmanac = new QCheckBox(QStringLiteral("六曜・旧暦(&R)"), this);
+    ChkAlmanac->setObjectName(QStringLiteral("ChkAlmanac"));
+    ChkAlmanac->setFocusPolicy(Qt::TabFocus);
+    ChkAlmanac->setFont(msFont(MsPGothic, 8.25));
+    placeTwips(*ChkAlmanac, 1665, 6960, 1500, 240);
 
     const QFont small = msFont(MsGothic, 8.25);
     Label6[1] = label(QStringLiteral("Label6_1"), QStringLiteral("ver 10392"));
@@ -215,6 +228,7 @@ void HbmFrm::connectSignals() {
     shareCommands_->connectSignals();
     publishCommands_->connectSignals();
     printCommands_->connectSignals();
+    almanacView_->connectSignals();
 }
 
 // ---- Start-up and shut-down
@@ -233,6 +247,7 @@ void readToday(HbmModule& m) {
 } // namespace
 
 void HbmFrm::Form_Load() {
+    almanacView_->Form_Load();
     readToday(m);
     Label3->setCaption(m.TodayYear);
     Label2->setCaption(m.TodayMonth);
@@ -309,9 +324,10 @@ void HbmFrm::F_C_disp(int H_iY, int H_iM) {
     const auto [year, month] = normalisedMonth(H_iY, H_iM);
     applyChromeColours();
     Text4->setText(m.DayItem[month - 1][0][0].mid(5));
-    showCells(monthCells(m, m, year, month));
+    showCells(monthCells(m, m, year, month, showAlmanac));
     const QString monthText = QString::number(month);
     Label3->setCaption(fourDigits(year));
+    showEra(year);
     Label2->setCaption(monthText);
     Label5->setCaption(monthText + QStringLiteral("月行事メモ"));
     m.DispReady = true;
@@ -359,10 +375,41 @@ void HbmFrm::applyChromeColours() {
         setForeColor(*LblHoly[k], m.ColGuideFore);
     }
     setForeColor(*lblPrintForm, m.ColGuideFore);
+    setBackColor(*ChkAlmanac, m.ColScreenBack);
+    setForeColor(*LblEra, m.ColGuideFore);
+    setForeColor(*ChkAlmanac, m.ColGuideFore);
 }
 
 // Only the boxes of cells that differ from what is shown are touched, so a step repaints no more
 // than it changes.
+namespace {
+
+// Top to bottom, a number's digits kept on one row; a second era of the year starts after a gap.
+QString verticalText(const QString& text) {
+    QStringList rows;
+    for (const QChar ch : text) {
+        if (ch == QChar(0xFF0F))
+            rows << QString();
+        else if (ch.isDigit() && !rows.isEmpty() && !rows.last().isEmpty() && rows.last().back().isDigit())
+            rows.last() += ch;
+        else
+            rows << QString(ch);
+    }
+    return rows.join(QLatin1Char('\n'));
+}
+
+} // namespace
+
+void HbmFrm::showEra(int year) {
+    if (year == eraYear_)
+        return;
+    eraYear_ = year;
+    const QString rows = verticalText(warekiYearText(year));
+    // Two eras in one year need twice the rows.
+    LblEra->setFont(msFont(MsGothic, rows.count(QLatin1Char('\n')) > 5 ? 5.25 : 7.5));
+    LblEra->setCaption(rows);
+}
+
 void HbmFrm::showCells(const MonthCells& cells) {
     const bool first = !gridShown_;
     for (int i = 0; i < 42; ++i) {
@@ -372,6 +419,7 @@ void HbmFrm::showCells(const MonthCells& cells) {
         const std::array<CellBox*, 4> boxes = {Text1[i], Text2[i], Text3[i], Text5[i]};
         const std::array<const QString*, 4> texts = {&cell.dayText, &cell.publicText, &cell.privateText,
                                                      &cell.mark};
+        Text1[i]->setAsideText(cell.almanac);
         for (int k = 0; k < 4; ++k) {
             boxes[k]->setText(*texts[k]);
             setForeColor(*boxes[k], cell.colours[k].fore);

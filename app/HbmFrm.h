@@ -5,6 +5,7 @@
 #include "toolkit/Controls.h"
 #include "toolkit/Form.h"
 
+#include <QCheckBox>
 #include <QPushButton>
 #include <QString>
 #include <array>
@@ -20,6 +21,7 @@ class HelpPrint;
 class ShareCommands;
 class PublishCommands;
 class PrintCommands;
+class AlmanacView;
 
 // The main window: the month grid, the year and month beside it, the month memo and the commands.
 class HbmFrm : public Form {
@@ -39,6 +41,7 @@ class HbmFrm : public Form {
     std::array<Label*, 7> Label1{}; // weekday header
     Label* Label2 = nullptr;        // month
     Label* Label3 = nullptr;        // year
+    Label* LblEra = nullptr;        // the year's 和暦, written downwards beside the month
     Label* Label5 = nullptr;        // memo caption
     std::array<Label*, 4> Label6{}; // 1 version, 2 and 3 hints (0 unused)
     std::array<QPushButton*, 2> Command1{};
@@ -56,6 +59,9 @@ class HbmFrm : public Form {
     QPushButton* CmdPublishSettings = nullptr;
     // The month or year page, printed through a preview.
     QPushButton* CmdPrint = nullptr;
+    // Whether the day cells show 六曜 and the lunisolar date.
+    QCheckBox* ChkAlmanac = nullptr;
+    bool showAlmanac = false;
     // Line1 .. Line12 as line controls of the window (index 0 unused).
     std::array<int, 13> Line{};
 
@@ -108,8 +114,10 @@ class HbmFrm : public Form {
     void applyChromeColours();
     void showCells(const MonthCells& cells);
     void drawFrameLines();
+    void showEra(int year);
 
     MonthCells cells_;
+    int eraYear_ = 0;
     bool gridShown_ = false;
     // Screen background, line colour and width of the frame lines drawn last.
     std::array<int, 3> framesDrawn_ = {-1, -1, -1};
@@ -122,6 +130,7 @@ class HbmFrm : public Form {
     std::unique_ptr<ShareCommands> shareCommands_;
     std::unique_ptr<PublishCommands> publishCommands_;
     std::unique_ptr<PrintCommands> printCommands_;
+    std::unique_ptr<AlmanacView> almanacView_;
 };
 
 } // namespace hibimo

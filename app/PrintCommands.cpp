@@ -2,6 +2,7 @@
 
 #include "app/HbmFrm.h"
 #include "calendar/JapaneseEra.h"
+#include "colours/MonthCells.h"
 #include "dialogs/HbmModule.h"
 #include "toolkit/Interaction.h"
 
@@ -153,6 +154,7 @@ void printPages(QPrinter& printer, const HbmModule& m, int year, int month, cons
 
 PrintCommands::PrintCommands(HbmFrm& frm) : frm_(frm) {
     sources.eraOfYear = warekiYearText;
+    sources.almanacOf = almanacText;
 }
 
 void PrintCommands::connectSignals() {
@@ -193,6 +195,14 @@ ChoiceControls addChoiceControls(QPrintPreviewDialog& preview, const PrintChoice
 
 } // namespace
 
+PageSources PrintCommands::shownSources() const {
+    PageSources shown = sources;
+    // Paper shows the almanac as the grid does: a family that keeps it off the screen keeps it off paper.
+    if (!frm_.showAlmanac)
+        shown.almanacOf = nullptr;
+    return shown;
+}
+
 void PrintCommands::CmdPrint_Click() {
     HbmModule& m = frm_.m;
     PrintChoices choices = readPrintChoices(m.folder);
@@ -218,7 +228,7 @@ void PrintCommands::CmdPrint_Click() {
     if (QScreen* screen = frm_.screen())
         preview.resize(screen->availableGeometry().size() * 0.85);
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
-                     [&](QPrinter* target) { printPages(*target, m, year, month, choices, sources); });
+                     [&](QPrinter* target) { printPages(*target, m, year, month, choices, shownSources()); });
     const ChoiceControls controls = addChoiceControls(preview, choices);
     auto refresh = [&] {
         choices.layout =

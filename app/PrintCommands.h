@@ -39,6 +39,7 @@ class PrintCommands {
     PageSources sources;
 
   private:
+    PageSources shownSources() const;
     HbmFrm& frm_;
 };
 

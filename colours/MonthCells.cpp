@@ -1,6 +1,7 @@
 #include "colours/MonthCells.h"
 
 #include "calendar/TextNumber.h"
+#include "generation/Lunisolar.h"
 
 namespace hibimo {
 
@@ -73,7 +74,13 @@ QDate todayOf(const CalendarState& s) {
 
 } // namespace
 
-MonthCells monthCells(const CalendarState& s, const ColourScheme& colours, int year, int month) {
+QString almanacText(QDate date) {
+    const QString rokuyo = rokuyoOf(date);
+    return rokuyo.isEmpty() ? QString() : rokuyo + QLatin1Char(' ') + shortLunarText(lunarDateOf(date));
+}
+
+MonthCells monthCells(const CalendarState& s, const ColourScheme& colours, int year, int month,
+                      bool almanac) {
     const QDate first(year, month, 1);
     const QDate previous = first.addMonths(-1);
     const QDate next = first.addMonths(1);
@@ -104,6 +111,8 @@ MonthCells monthCells(const CalendarState& s, const ColourScheme& colours, int y
         fillTexts(cell, *source, date.day(), colours);
         cell.date = hasYear(date.year()) ? date : QDate();
         cell.today = cell.inMonth && date == today;
+        if (almanac && cell.date.isValid())
+            cell.almanac = almanacText(cell.date);
         if (cell.today)
             cell.colours[MonthCell::DayNumber].back = cell.colours[MonthCell::Mark].back =
                 colours.ColTodayBack;

@@ -28,6 +28,8 @@ struct MonthCell {
     QString mark;
     QString publicText;
     QString privateText;
+    // 六曜 and the lunisolar date ("大安 旧11/1") where they are asked for, else empty.
+    QString almanac;
     // The boxes in their grid order: day number, public line, private line, mark.
     enum Box { DayNumber, Public, Private, Mark };
     std::array<BoxColours, 4> colours;
@@ -40,6 +42,11 @@ using MonthCells = std::array<MonthCell, 42>;
 // The 42 cells of month `month` (1..12) of `year` from the loaded year's tables, the neighbouring
 // month's tables (January beside December, December beside January) and today, coloured by the
 // scheme. The tables must hold that year and its neighbour.
-MonthCells monthCells(const CalendarState& s, const ColourScheme& colours, int year, int month);
+// With `almanac`, every cell with a date also carries its almanac text.
+MonthCells monthCells(const CalendarState& s, const ColourScheme& colours, int year, int month,
+                      bool almanac = false);
+
+// A day's 六曜 and lunisolar date as a cell shows them: "大安 旧11/1"; empty outside the computed years.
+QString almanacText(QDate date);
 
 } // namespace hibimo

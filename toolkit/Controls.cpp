@@ -83,6 +83,13 @@ void CellBox::setText(const QString& text) {
     emit Change();
 }
 
+void CellBox::setAsideText(const QString& text) {
+    if (text == aside_)
+        return;
+    aside_ = text;
+    update();
+}
+
 void CellBox::setHeightTwips(int twips) {
     resize(width(), twipsToPx(twips));
 }
@@ -104,6 +111,17 @@ void CellBox::paintEvent(QPaintEvent*) {
                          : palette().color(QPalette::Disabled, QPalette::Text));
     p.setFont(font());
     p.drawText(r.adjusted(2, 1, -2, -1), Qt::AlignLeft | Qt::AlignTop | Qt::TextWrapAnywhere, shown_);
+    if (aside_.isEmpty())
+        return;
+    QFont small = font();
+    small.setBold(false);
+    small.setPointSizeF(font().pointSizeF() * 0.42);
+    p.setFont(small);
+    const int left = 2 + QFontMetrics(font()).horizontalAdvance(shown_) + 3;
+    const int row = QFontMetrics(small).height();
+    const QStringList words = aside_.split(QLatin1Char(' '));
+    for (int k = 0; k < words.size(); ++k)
+        p.drawText(QRect(left, 1 + k * row, r.width() - left, row), Qt::AlignLeft | Qt::AlignTop, words[k]);
 }
 
 void CellBox::mousePressEvent(QMouseEvent* event) {

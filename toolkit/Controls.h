@@ -24,6 +24,9 @@ class CellBox : public QWidget {
     QString text() const { return text_; }
     // Fires Change when the text changes, also when the program sets it.
     void setText(const QString& text);
+    // A second, small text after the main one, a word to a row: a day's almanac beside its number.
+    void setAsideText(const QString& text);
+    QString asideText() const { return aside_; }
     void setHeightTwips(int twips);
     void bringToFront() { raise(); }
 
@@ -47,6 +50,7 @@ class CellBox : public QWidget {
   private:
     QString text_;
     QString shown_;
+    QString aside_;
 };
 
 // A multi-line text box the user can type into (month memo, list editors).

@@ -1,3 +1,4 @@
+#include "app/AlmanacView.h"
 #include "app/PrintCommands.h"
 #include "tests/TestSupport.h"
 
@@ -136,6 +137,47 @@ TEST(PrintCommand, ThePreviewShowsThePageAndRemembersTheLayoutChosen) {
     fx.f().CmdPrint->click();
     EXPECT_EQ(remembered, 1);
     EXPECT_TRUE(fx.ui.messageTexts().isEmpty());
+}
+
+} // namespace
+} // namespace hibimo::test
+
+namespace hibimo::test {
+namespace {
+
+TEST(AlmanacView, TheCheckBoxShowsEachDaysAlmanacBesideItsNumberAndIsRemembered) {
+    Calendar fx;
+    HbmFrm& f = fx.f();
+    EXPECT_FALSE(f.ChkAlmanac->isChecked());
+    EXPECT_TRUE(f.Text1[Calendar::cellOf(8)]->asideText().isEmpty());
+    const int markWidth = f.Text5[0]->width();
+    const int markRight = f.Text5[0]->geometry().right();
+    f.ChkAlmanac->click();
+    EXPECT_EQ(fx.bytes(ViewChoicesFileName), QByteArray("1\r\n"));
+    // New moon at 12:22 JST on 8 May 2024: the 1st of the 4th month, 仏滅 as every 4/1.
+    EXPECT_EQ(f.Text1[Calendar::cellOf(8)]->asideText(), QStringLiteral("仏滅 旧4/1"));
+    EXPECT_FALSE(f.Text1[0]->asideText().isEmpty()); // 28 April, a neighbour cell
+    EXPECT_LT(f.Text5[0]->width(), markWidth);
+    EXPECT_EQ(f.Text5[0]->geometry().right(), markRight);
+    f.ChkAlmanac->click();
+    EXPECT_EQ(fx.bytes(ViewChoicesFileName), QByteArray("0\r\n"));
+    EXPECT_TRUE(f.Text1[Calendar::cellOf(8)]->asideText().isEmpty());
+    EXPECT_EQ(f.Text5[0]->width(), markWidth);
+    for (const auto& [bytes, shown] : {std::pair{QByteArray("1\r\n"), true},
+                                       {QByteArray("0\r\n"), false},
+                                       {QByteArray("x"), false},
+                                       {QByteArray(), false}}) {
+        fx.writeBytes(ViewChoicesFileName, bytes);
+        EXPECT_EQ(readAlmanacShown(fx.dir.path()), shown) << bytes.constData();
+    }
+}
+
+TEST(EraLabel, TheYearsEraStandsDownwardsBesideTheMonthBothErasInAYearOfTwo) {
+    Calendar fx;
+    EXPECT_EQ(fx.f().LblEra->caption(), QStringLiteral("令\n和\n6\n年"));
+    for (int k = 0; k < 5; ++k)
+        fx.f().Command2[0]->click();
+    EXPECT_EQ(fx.f().LblEra->caption(), QStringLiteral("平\n成\n31\n年\n\n令\n和\n元\n年"));
 }
 
 } // namespace
