@@ -209,7 +209,7 @@ click_twips "$win" 1222 6765 # [反映]
 if renew=$(wait_window 'カレンダー新規作成/更新'); then
     click_twips "$renew" $((6165 + 960)) $((1035 + 180)) # 更　新
     sleep 0.5
-    regenerated() { year_file_text 2024 | has '^"05200テスト"' && year_file_text 2024 | has '^"05202#"'; }
+    regenerated() { year_file_text 2024 | has '^"05200:*テスト' && year_file_text 2024 | has '^"05202#"'; }
     eventually regenerated \
         && pass "regenerated: 20 May is a red day named テスト" || fail "20 May was not regenerated"
 else
