@@ -98,6 +98,14 @@ void runDataBenchmarks() {
                    if (monthsBetweenSolstices(++lunisolarYear).empty())
                        std::abort();
            }));
+    // A month page's 42 cells once their years are known, as every month step after the first pays.
+    report("lunisolar_42_cells", medianMs(101, [&] {
+               const QDate first(2033, 11, 27);
+               for (int cell = 0; cell < 42; ++cell)
+                   if (rokuyoOf(first.addDays(cell)).isEmpty() ||
+                       shortLunarText(lunarDateOf(first.addDays(cell))).isEmpty())
+                       std::abort();
+           }));
     report("yearmake_write_1000_years", medianMs(3, [&] {
                for (int year = 2000; year < 3000; ++year)
                    YearMake(m, QString::number(year));

@@ -76,7 +76,7 @@ fi
 click_twips "$win" 1222 6765 # [反映]
 if renew=$(wait_window 'カレンダー新規作成/更新'); then
     click_twips "$renew" $((6165 + 960)) $((1035 + 180)) # 更　新
-    regenerated() { in_year 2024 '^"05200テスト"' && in_year 2024 '^"05202#"'; }
+    regenerated() { in_year 2024 '^"05200:*テスト' && in_year 2024 '^"05202#"'; }
     check "regenerated: 20 May is a red day named テスト" eventually regenerated
 else
     fail "the regenerate dialog did not open"
