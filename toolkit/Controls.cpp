@@ -87,6 +87,7 @@ void CellBox::setAsideText(const QString& text) {
     if (text == aside_)
         return;
     aside_ = text;
+    asideRows_ = QString(text).replace(QLatin1Char(' '), QLatin1Char('\n'));
     update();
 }
 
@@ -118,10 +119,7 @@ void CellBox::paintEvent(QPaintEvent*) {
     small.setPointSizeF(font().pointSizeF() * 0.42);
     p.setFont(small);
     const int left = 2 + QFontMetrics(font()).horizontalAdvance(shown_) + 3;
-    const int row = QFontMetrics(small).height();
-    const QStringList words = aside_.split(QLatin1Char(' '));
-    for (int k = 0; k < words.size(); ++k)
-        p.drawText(QRect(left, 1 + k * row, r.width() - left, row), Qt::AlignLeft | Qt::AlignTop, words[k]);
+    p.drawText(QRect(left, 1, r.width() - left, r.height() - 1), Qt::AlignLeft | Qt::AlignTop, asideRows_);
 }
 
 void CellBox::mousePressEvent(QMouseEvent* event) {

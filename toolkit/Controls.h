@@ -51,6 +51,7 @@ class CellBox : public QWidget {
     QString text_;
     QString shown_;
     QString aside_;
+    QString asideRows_;
 };
 
 // A multi-line text box the user can type into (month memo, list editors).
