@@ -1,8 +1,10 @@
-// Feeds arbitrary holiday and anniversary list texts to year generation. Generation either refuses
-// the lists or fills only well-keyed slots: every entry sits where its own key says.
+// Feeds arbitrary list files, in memory, to the list reader, the editors' check and year generation.
+// Generation either refuses the lists or fills only well-keyed slots; every pair of lists the
+// editors accept generates.
 #include "calendar/CalendarModule.h"
-#include "calendar/Cp932.h"
+#include "calendar/Records.h"
 #include "calendar/TextNumber.h"
+#include "generation/ListCheck.h"
 #include "generation/YearGeneration.h"
 
 #include <cstdint>
@@ -12,10 +14,8 @@ namespace {
 
 using namespace hibimo;
 
-QString listText(const QByteArray& bytes) {
-    if (std::optional<QString> text = decodeCp932(bytes))
-        return *text;
-    return QString::fromLatin1(bytes);
+QString listText(QByteArrayView bytes) {
+    return readListBytes(bytes).value_or(ListFileText()).text;
 }
 
 bool wellKeyed(const YearItems& items) {
@@ -33,18 +33,8 @@ bool wellKeyed(const YearItems& items) {
     return true;
 }
 
-} // namespace
-
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    if (size < 2)
-        return 0;
-    // The first two bytes choose the year, 1..9999 with the common range most likely.
-    const int year = 1 + (data[0] << 8 | data[1]) % 9999;
-    const QByteArray rest(reinterpret_cast<const char*>(data + 2), static_cast<qsizetype>(size - 2));
-    const qsizetype split = rest.indexOf('\0');
-    const QString holidays = listText(split < 0 ? rest : rest.left(split));
-    const QString anniversaries = listText(split < 0 ? QByteArray("*2000/01/01x") : rest.mid(split + 1));
-
+// Generates the lists into a year with a memo and a mark, which must survive.
+bool generates(const QString& holidays, const QString& anniversaries, int year) {
     YearItems items;
     items[0][0][0] = QStringLiteral("01000memo");
     items[0][5][2] = QStringLiteral("01052#mark");
@@ -52,10 +42,31 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (!generateYear(items, holidays, anniversaries, year)) {
         if (items != before)
             std::abort();
-        return 0;
+        return false;
     }
     if (!wellKeyed(items) || items[0][0][0] != before[0][0][0] ||
         !items[0][5][2].endsWith(QStringLiteral("mark")))
         std::abort();
+    return true;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    if (size < 2)
+        return 0;
+    // The first two bytes choose the year, 1..9999 with the common range most likely.
+    const int year = 1 + (data[0] << 8 | data[1]) % 9999;
+    const QByteArrayView rest(reinterpret_cast<const char*>(data + 2), static_cast<qsizetype>(size - 2));
+    const qsizetype split = rest.indexOf('\0');
+    const QString holidays = listText(split < 0 ? rest : rest.first(split));
+    const QString anniversaries =
+        split < 0 ? QStringLiteral("*2000/01/01x") : listText(rest.sliced(split + 1));
+    const bool generated = generates(holidays, anniversaries, year);
+    // What the editors store is the trimmed text they checked.
+    if (checkHolidayList(holidays).ok && checkAnniversaryList(anniversaries).ok &&
+        !generates(trimListText(holidays), trimListText(anniversaries), year))
+        std::abort();
+    (void)generated;
     return 0;
 }
