@@ -14,6 +14,8 @@
 #include <QDate>
 #include <QDir>
 #include <QRegularExpression>
+#include <cstdint>
+#include <deque>
 #include <optional>
 #include <vector>
 
@@ -56,14 +58,42 @@ class EntryBuilder {
     QString back_;
 };
 
-using Builders = std::array<std::array<EntryBuilder, 32>, 12>;
+// The entries of one kind being built, made only for the days that get one: a year has some
+// hundred of its 384 slots in use, and each builder costs allocations.
+class Builders {
+  public:
+    Builders() { index_.fill(-1); }
+    EntryBuilder& at(int monthIndex, int day) {
+        std::int16_t& i = index_[monthIndex * 32 + day];
+        if (i < 0) {
+            i = static_cast<std::int16_t>(builders_.size());
+            builders_.emplace_back();
+            slots_.push_back(monthIndex * 32 + day);
+        }
+        return builders_[i];
+    }
+    // Stores every entry built into its slot of the kind.
+    void storeInto(YearItems& items, int kind) const {
+        for (std::size_t i = 0; i < builders_.size(); ++i)
+            items[slots_[i] / 32][slots_[i] % 32][kind] = builders_[i].text();
+    }
+
+  private:
+    std::array<std::int16_t, 12 * 32> index_;
+    std::deque<EntryBuilder> builders_;
+    std::vector<int> slots_;
+};
 
 bool isRed(const QString& mark) {
     return mark.size() >= 6 && mark[5] == QLatin1Char('#');
 }
 
-QString mmdd(int month, int day) {
-    return twoDigits(month) + twoDigits(day);
+// "mmdd" and a kind digit, without the allocations of formatting numbers: every generated entry
+// and red flag starts with one.
+QString entryKey(int month, int day, char kind) {
+    const char16_t key[] = {char16_t(u'0' + month / 10), char16_t(u'0' + month % 10),
+                            char16_t(u'0' + day / 10), char16_t(u'0' + day % 10), char16_t(kind)};
+    return QString(reinterpret_cast<const QChar*>(key), 5);
 }
 
 int dayIndex(int month, int day) {
@@ -112,11 +142,8 @@ class Generation {
     void addBetweenDays();
 
     void finish() {
-        for (int mi = 0; mi < 12; ++mi)
-            for (int d = 1; d <= 31; ++d) {
-                items_[mi][d][0] = pub_[mi][d].text();
-                items_[mi][d][1] = priv_[mi][d].text();
-            }
+        pub_.storeInto(items_, 0);
+        priv_.storeInto(items_, 1);
     }
 
   private:
@@ -131,7 +158,10 @@ class Generation {
     void addHoliday(int month, int day, QStringView name, bool red);
     void writeRedFlag(int month, int day) {
         QString& mark = items_[month - 1][day][2];
-        mark = mmdd(month, day) + QStringLiteral("2#") + mark.mid(6);
+        QString flagged = entryKey(month, day, '2');
+        flagged += QLatin1Char('#');
+        flagged += QStringView(mark).mid(6);
+        mark = std::move(flagged);
     }
 
     YearItems& items_;
@@ -208,9 +238,9 @@ void Generation::addRuleHoliday(int month, int day, QStringView name, bool red) 
 }
 
 void Generation::addHoliday(int month, int day, QStringView name, bool red) {
-    EntryBuilder& entry = pub_[month - 1][day];
+    EntryBuilder& entry = pub_.at(month - 1, day);
     if (!entry.used()) {
-        entry.start(mmdd(month, day) + QLatin1Char('0'), name);
+        entry.start(entryKey(month, day, '0'), name);
     } else if (red) {
         entry.putInFront(NextName);
         entry.putInFront(name);
@@ -230,9 +260,9 @@ void Generation::expandAnniversaries(const std::vector<AnniversaryRule>& rules) 
             continue;
         // Someone born on 29 February still has a birthday in a common year: the day before March.
         const int day = rule.month == 2 && rule.day == 29 && !QDate::isLeapYear(year_) ? 28 : rule.day;
-        EntryBuilder& entry = priv_[rule.month - 1][day];
+        EntryBuilder& entry = priv_.at(rule.month - 1, day);
         if (!entry.used()) {
-            entry.start(mmdd(rule.month, day) + QLatin1Char('1'), rule.name);
+            entry.start(entryKey(rule.month, day, '1'), rule.name);
         } else {
             entry.putInFront(Colon);
             entry.back() += NextName;
@@ -270,8 +300,8 @@ void Generation::moveSubstitutes() {
                 mark.clear();
             else
                 mark[5] = QLatin1Char(' ');
-            EntryBuilder& entry = pub_[next.month() - 1][next.day()];
-            const QString key = mmdd(next.month(), next.day()) + QLatin1Char('0');
+            EntryBuilder& entry = pub_.at(next.month() - 1, next.day());
+            const QString key = entryKey(next.month(), next.day(), '0');
             if (entry.used())
                 entry.setKey(key);
             else
@@ -316,15 +346,14 @@ bool generateYear(YearItems& items, QStringView holyText, QStringView birthText,
         parseAnniversaryList(birthText, ListReading::Generation);
     if (!holidays.ok() || !anniversaries.ok())
         return false;
-    YearItems generated = items;
-    Generation generation(generated, year);
+    // Nothing can fail from here on: the tables are generated in place.
+    Generation generation(items, year);
     generation.clear();
     generation.expandHolidays(holidays.rules);
     generation.expandAnniversaries(anniversaries.rules);
     generation.moveSubstitutes();
     generation.addBetweenDays();
     generation.finish();
-    items = std::move(generated);
     return true;
 }
 

@@ -196,7 +196,8 @@ if holy=$(wait_window '^Holiday$'); then
     xdotool key ctrl+End Return
     xdotool type --delay 100 '**05/20テスト'
     click_twips "$holy" $((7035 + 660)) 165 # 登録→閉じる
-    sleep 0.5
+    answer_messages                         # yes, apply it to 2025 too
+    year_file_text 2025 | has '^"05200テスト"' && pass "the list reached HB2025.hbd" || fail "HB2025.hbd lacks the new day"
     [ -z "$(xdotool search --onlyvisible --name '^Holiday$')" ] && pass "the holiday list was accepted" \
         || fail "the holiday editor stayed open"
     list_saved() { iconv -f CP932 -t UTF-8 "$folder/HBHolyD.dat" | has '^\*\*05/20テスト'; }
