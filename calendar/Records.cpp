@@ -93,6 +93,10 @@ std::optional<QString> RecordReader::next() {
         pos_ = end < bytes_.size() && bytes_[end] == ',' ? end + 1 : skipLineEnd(bytes_, end);
         recordEnd_ = pos_;
     }
+    // Most records of a year file are ASCII (the line records' markers and dates), which every
+    // decoder of ours reads as it is: they need no converter.
+    if (std::all_of(record.begin(), record.end(), [](char c) { return (c & 0x80) == 0; }))
+        return QString::fromLatin1(record);
     return decode_(record);
 }
 

@@ -33,19 +33,27 @@ bool wellKeyed(const YearItems& items) {
     return true;
 }
 
+// Only the memo and the mark the year started with: what a refused generation must leave.
+bool untouched(const YearItems& items) {
+    for (int mi = 0; mi < 12; ++mi)
+        for (int d = 0; d < 32; ++d)
+            for (int k = 0; k < 3; ++k)
+                if (!items[mi][d][k].isEmpty() && !(mi == 0 && ((d == 0 && k == 0) || (d == 5 && k == 2))))
+                    return false;
+    return items[0][0][0] == u"01000memo" && items[0][5][2] == u"01052#mark";
+}
+
 // Generates the lists into a year with a memo and a mark, which must survive.
 bool generates(const QString& holidays, const QString& anniversaries, int year) {
     YearItems items;
     items[0][0][0] = QStringLiteral("01000memo");
     items[0][5][2] = QStringLiteral("01052#mark");
-    const YearItems before = items;
     if (!generateYear(items, holidays, anniversaries, year)) {
-        if (items != before)
+        if (!untouched(items))
             std::abort();
         return false;
     }
-    if (!wellKeyed(items) || items[0][0][0] != before[0][0][0] ||
-        !items[0][5][2].endsWith(QStringLiteral("mark")))
+    if (!wellKeyed(items) || items[0][0][0] != u"01000memo" || !items[0][5][2].endsWith(u"mark"))
         std::abort();
     return true;
 }
@@ -63,10 +71,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QString anniversaries =
         split < 0 ? QStringLiteral("*2000/01/01x") : listText(rest.sliced(split + 1));
     const bool generated = generates(holidays, anniversaries, year);
-    // What the editors store is the trimmed text they checked.
-    if (checkHolidayList(holidays).ok && checkAnniversaryList(anniversaries).ok &&
-        !generates(trimListText(holidays), trimListText(anniversaries), year))
+    if (!checkHolidayList(holidays).ok || !checkAnniversaryList(anniversaries).ok)
+        return 0;
+    // What the editors store is the trimmed text they checked, and that must generate.
+    const QString storedHolidays = trimListText(holidays);
+    const QString storedAnniversaries = trimListText(anniversaries);
+    const bool same = storedHolidays == holidays && storedAnniversaries == anniversaries;
+    if (!(same ? generated : generates(storedHolidays, storedAnniversaries, year)))
         std::abort();
-    (void)generated;
     return 0;
 }
