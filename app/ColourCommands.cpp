@@ -8,6 +8,8 @@
 #include "dialogs/HbmModule.h"
 #include "toolkit/Interaction.h"
 
+#include <QFileInfo>
+
 namespace hibimo {
 
 const QString ColourCommands::Reminder =
@@ -28,6 +30,16 @@ QString unstorableInPath(const QString& path) {
     return refused;
 }
 
+// The scheme's own file, so that Sav replaces it after the dialog's question; a name saved without
+// its suffix before is proposed with it.
+QString proposedColourFile(const QString& colorFile) {
+    if (colorFile.isEmpty())
+        return QStringLiteral("Hibimo.ccf");
+    if (QFileInfo(colorFile).suffix().compare(QLatin1String("ccf"), Qt::CaseInsensitive) == 0)
+        return colorFile;
+    return colorFile + QStringLiteral(".ccf");
+}
+
 QString folderUnstorableMessage(const QString& characters) {
     return QStringLiteral("このプログラムのフォルダ名には、ファイルに保存できない文字があります: ") +
            characters + QStringLiteral("\r") +
@@ -40,7 +52,9 @@ QString folderUnstorableMessage(const QString& characters) {
 QString ColourCommands::askFileName(bool save) {
     HbmModule& m = frm_.m;
     for (;;) {
-        const QString name = save ? m.ui.saveFileName(SaveFilter) : m.ui.openFileName(LoadFilter);
+        const Interaction::FileRequest request(save ? SaveFilter : LoadFilter, QStringLiteral("ccf"),
+                                               proposedColourFile(m.ColorFile));
+        const QString name = save ? m.ui.saveFileName(request) : m.ui.openFileName(request);
         const QString refused = unstorableInPath(name);
         if (refused.isEmpty())
             return name;

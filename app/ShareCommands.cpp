@@ -68,7 +68,10 @@ void ShareCommands::CmdExport_Click() {
         m.ui.message(error);
         return;
     }
-    const QString chosen = m.ui.saveFileName(SaveFilter);
+    const QString proposed = choices.years == ShareYears::Loaded
+                                 ? QStringLiteral("Hibimo%1.ics").arg(m.LoadedYear.trimmed())
+                                 : QStringLiteral("Hibimo.ics");
+    const QString chosen = m.ui.saveFileName({SaveFilter, QStringLiteral("ics"), proposed});
     if (chosen.isEmpty())
         return;
     const QString path = withIcsSuffix(chosen);

@@ -85,12 +85,18 @@ std::optional<QString> RecordReader::next() {
             return std::nullopt;
         }
         record = bytes_.sliced(pos_ + 1, close - pos_ - 1);
+        recordEnd_ = close + 1;
         pos_ = skipLineEnd(bytes_, findLineEnd(bytes_, close + 1));
     } else {
         const qsizetype end = findSeparator(bytes_, pos_);
         record = trimmedRight(bytes_.sliced(pos_, end - pos_));
         pos_ = end < bytes_.size() && bytes_[end] == ',' ? end + 1 : skipLineEnd(bytes_, end);
+        recordEnd_ = pos_;
     }
+    // Most records of a year file are ASCII (the line records' markers and dates), which every
+    // decoder of ours reads as it is: they need no converter.
+    if (std::all_of(record.begin(), record.end(), [](char c) { return (c & 0x80) == 0; }))
+        return QString::fromLatin1(record);
     return decode_(record);
 }
 
@@ -189,16 +195,35 @@ Decoder listFileDecoder(QByteArrayView bytes) {
     return decodeCodePage;
 }
 
-std::optional<QString> readListFile(const QString& path) {
-    const std::optional<QByteArray> bytes = readFileBytes(path);
-    if (!bytes)
-        return std::nullopt;
-    const Decoder decode = listFileDecoder(*bytes);
-    QByteArrayView view(*bytes);
+std::optional<ListFileText> readListBytes(QByteArrayView bytes) {
+    const Decoder decode = listFileDecoder(bytes);
     // Some editors begin a UTF-8 file with a byte order mark; it is no part of the record.
-    if (decode == decodeUtf8 && view.startsWith("\xEF\xBB\xBF"))
-        view = view.sliced(3);
-    return RecordReader(view, decode).next();
+    if (decode == decodeUtf8 && bytes.startsWith("\xEF\xBB\xBF"))
+        bytes = bytes.sliced(3);
+    RecordReader reader(bytes, decode);
+    std::optional<QString> text = reader.next();
+    if (!text)
+        return std::nullopt;
+    QByteArrayView rest = bytes.sliced(reader.recordEnd());
+    while (!rest.isEmpty() && (isBlank(rest.front()) || isLineEnd(rest.front())))
+        rest = rest.sliced(1);
+    while (!rest.isEmpty() && (isBlank(rest.back()) || isLineEnd(rest.back())))
+        rest.chop(1);
+    // Shown, never stored: a byte that does not decode must not hide the rest from the user.
+    const QString unread = decode(rest).value_or(QString::fromUtf8(rest));
+    return ListFileText{std::move(*text), unread};
+}
+
+std::optional<ListFileText> readListFileText(const QString& path) {
+    const std::optional<QByteArray> bytes = readFileBytes(path);
+    return bytes ? readListBytes(*bytes) : std::nullopt;
+}
+
+std::optional<QString> readListFile(const QString& path) {
+    std::optional<ListFileText> read = readListFileText(path);
+    if (!read)
+        return std::nullopt;
+    return std::move(read->text);
 }
 
 bool writeListFile(const QString& path, const QString& text) {

@@ -23,12 +23,15 @@ class RecordReader {
     // decoded.
     std::optional<QString> next();
     bool atEnd() const;
+    // Where the last record's own bytes ended: after its closing quote, or at its separator.
+    qsizetype recordEnd() const { return recordEnd_; }
 
   private:
     static Decoder defaultDecoder();
     QByteArrayView bytes_;
     Decoder decode_;
     qsizetype pos_ = 0;
+    qsizetype recordEnd_ = 0;
 };
 
 // Reads the comma-separated fields of the settings and colour files, without regard to line ends.
@@ -65,8 +68,16 @@ void removeLeftoverTemporaries(const QString& folder);
 // False when anything failed; the old file is then untouched.
 bool writeTextFile(const QString& path, const QString& text);
 
+// A list file's one record, and whatever stands after it (a line added after the closing quote
+// with a text editor), which no reader takes: the user must be told of it.
+struct ListFileText {
+    QString text;
+    QString unread; // without the blanks and line breaks around it
+};
 // Reads the first record of a one-record list file; nothing when missing, unreadable or empty.
 // A file saved as UTF-8 by a text editor is read as such (see listFileDecoder).
+std::optional<ListFileText> readListBytes(QByteArrayView bytes);
+std::optional<ListFileText> readListFileText(const QString& path);
 std::optional<QString> readListFile(const QString& path);
 // How a list file's bytes are decoded: UTF-8 when they are valid UTF-8 holding non-ASCII text
 // (Japanese in code page 932 practically never is), code page 932 otherwise.

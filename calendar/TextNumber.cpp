@@ -33,6 +33,18 @@ int numberFromText(QStringView text) {
     return static_cast<int>(std::nearbyint(sign * value));
 }
 
+std::optional<int> asciiDigits(QStringView text) {
+    if (text.isEmpty() || text.size() > 9)
+        return std::nullopt;
+    int value = 0;
+    for (QChar c : text) {
+        if (!isAsciiDigit(c))
+            return std::nullopt;
+        value = value * 10 + (c.unicode() - '0');
+    }
+    return value;
+}
+
 QStringView textChars(QStringView text, qsizetype start, qsizetype length) {
     if (start >= text.size() || length <= 0)
         return {};

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QStringView>
+#include <optional>
 
 namespace hibimo {
 
@@ -9,6 +10,11 @@ namespace hibimo {
 // ("1/" reads as 1, "" and "x" as 0). The value is rounded to an integer, half to even; values far
 // outside any index range are clamped so that callers only need a range check.
 int numberFromText(QStringView text);
+
+// The value of a text made only of ASCII digits ("0527" is 527); nothing for an empty text or any
+// other character. The fixed positions of the rule forms are read this way, so that a form never
+// depends on how a full-width digit or a blank would be read.
+std::optional<int> asciiDigits(QStringView text);
 
 // Characters [start, start + length) of text, clamped to the text (never out of bounds).
 QStringView textChars(QStringView text, qsizetype start, qsizetype length);

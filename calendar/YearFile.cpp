@@ -12,6 +12,47 @@ namespace {
 const QString EndMarker = QStringLiteral("TTTTT");
 const QString PubMarker = QStringLiteral("T2PubL");
 const QString PrivMarker = QStringLiteral("T3Priv");
+
+// Counts records as they are read, so that a failure names the record at fault.
+class CountingReader {
+  public:
+    explicit CountingReader(QByteArrayView bytes) : reader_(bytes) {}
+    std::optional<QString> next() {
+        ++count_;
+        return reader_.next();
+    }
+    int count() const { return count_; }
+
+  private:
+    RecordReader reader_;
+    int count_ = 0;
+};
+
+struct EntryPosition {
+    int month;
+    int day;
+    int kind;
+};
+
+// Where a day entry's own key places it; nothing when the key names no slot.
+std::optional<EntryPosition> entryPosition(QStringView record) {
+    const EntryPosition p{numberFromText(textChars(record, 0, 2)), numberFromText(textChars(record, 2, 2)),
+                          numberFromText(textChars(record, 4, 1))};
+    if (p.month < 1 || p.month > 12 || p.day < 0 || p.day > 31 || p.kind < 0 || p.kind > 2)
+        return std::nullopt;
+    return p;
+}
+
+bool isEntry(const QString& record) {
+    return !record.startsWith(QLatin1Char('T'));
+}
+
+// Text of a line record: from character 11 on, cut in place (a year has 744 of them).
+QString lineText(QString record) {
+    record.remove(0, 10);
+    return record;
+}
+
 } // namespace
 
 QString yearFilePath(const CalendarModule& m, const QString& yyyy) {
@@ -43,9 +84,13 @@ void appendRecord(QString& out, QStringView prefix, const QString& text) {
 } // namespace
 
 QString yearFileText(const CalendarModule& m) {
+    return yearFileText(m.DayItem, m.PubLine, m.PrivLine);
+}
+
+QString yearFileText(const YearItems& dayItem, const YearLines& pubLine, const YearLines& privLine) {
     QString text;
     text.reserve(16 * 1024);
-    for (const MonthItems& month : m.DayItem)
+    for (const MonthItems& month : dayItem)
         for (const auto& day : month)
             for (const QString& entry : day)
                 if (entry.size() > 5)
@@ -58,8 +103,8 @@ QString yearFileText(const CalendarModule& m) {
             const QString mmdd = twoDigits(mi + 1) + twoDigits(d + 1);
             pub.replace(6, 4, mmdd);
             priv.replace(6, 4, mmdd);
-            appendRecord(text, pub, m.PubLine[mi][d]);
-            appendRecord(text, priv, m.PrivLine[mi][d]);
+            appendRecord(text, pub, pubLine[mi][d]);
+            appendRecord(text, priv, privLine[mi][d]);
         }
     return text;
 }
@@ -73,6 +118,31 @@ bool PCwrite(CalendarModule& m, const QString& yyyy) {
     }
     m.ui.message(QStringLiteral("カレンダーデータファイル作成失敗！"));
     return false;
+}
+
+int readYearTables(QByteArrayView bytes, YearItems& dayItem, YearLines& pubLine, YearLines& privLine) {
+    CountingReader reader(bytes);
+    std::optional<QString> record = reader.next();
+    for (; record && isEntry(*record); record = reader.next()) {
+        const std::optional<EntryPosition> p = entryPosition(*record);
+        if (!p)
+            return reader.count();
+        dayItem[p->month - 1][p->day][p->kind] = *record;
+    }
+    if (!record)
+        return reader.count();
+    for (int mi = 0; mi < 12; ++mi)
+        for (int d = 0; d < 31; ++d) {
+            const std::optional<QString> pub = reader.next();
+            if (!pub)
+                return reader.count();
+            const std::optional<QString> priv = reader.next();
+            if (!priv)
+                return reader.count();
+            pubLine[mi][d] = lineText(std::move(*pub));
+            privLine[mi][d] = lineText(std::move(*priv));
+        }
+    return 0;
 }
 
 } // namespace hibimo

@@ -3,12 +3,15 @@
 #include "calendar/Cp932.h"
 #include "calendar/Records.h"
 #include "dialogs/HbmModule.h"
+#include "generation/ListFiles.h"
+#include "generation/YearGeneration.h"
 #include "toolkit/Colours.h"
 #include "toolkit/DialogKeys.h"
 #include "toolkit/Fonts.h"
 #include "toolkit/Interaction.h"
 
 #include <QFileInfo>
+#include <QTextCursor>
 #include <algorithm>
 
 namespace hibimo {
@@ -29,10 +32,23 @@ QString saveFailureMessage(const QString& fileName) {
            QStringLiteral("考えられる原因はディスクの容量不足（数KB）です。");
 }
 
-QString keptAsBackupMessage(const QString& fileName) {
-    return fileName + QStringLiteral("は読み込めなかったため、元のファイルを") + fileName +
+QString keptAsBackupMessage(const QString& fileName, bool partly) {
+    return fileName + (partly ? QStringLiteral("の一部は") : QStringLiteral("は")) +
+           QStringLiteral("読み込めなかったため、元のファイルを") + fileName +
            QStringLiteral(".bakとして残しました。") + QLatin1Char('\r') +
            QStringLiteral("必要なら、その内容をこの一覧に写して下さい。");
+}
+
+QString applyToOtherYearsQuestion(const QString& fileName, const QStringList& years) {
+    return fileName + QStringLiteral("の内容を、ファイルのある次の年にも反映しますか？") + QLatin1Char('\r') +
+           years.join(QStringLiteral("年、")) + QStringLiteral("年") + QLatin1Char('\r') +
+           QStringLiteral("日付枠のメモ、マーク、月のメモはそのまま残ります。");
+}
+
+QString notAppliedMessage(const QStringList& years) {
+    return QStringLiteral("次の年のカレンダーファイルには反映できませんでした: ") +
+           years.join(QStringLiteral("年、")) + QStringLiteral("年") + QLatin1Char('\r') +
+           QStringLiteral("ファイルが読み書きできるか、ディスクに空きがあるかを確認下さい。");
 }
 
 } // namespace
@@ -86,14 +102,21 @@ void ListEditor::buildGuidance(int left, int width, std::initializer_list<Guidan
 
 void ListEditor::Form_Load() {
     const QString path = m.filePath(kind_.fileName);
-    const auto text = readListFile(path);
-    if (!text) {
+    const std::optional<ListFileText> read = readListFileText(path);
+    if (!read) {
         // What the user wrote there may still be worth having: it is kept before the sample replaces it.
-        unreadableFileExists_ = QFileInfo(path).size() > 0;
+        if (QFileInfo(path).size() > 0)
+            original_ = Original::Unreadable;
         m.ui.message(loadFailureMessage(kind_.fileName));
         return;
     }
-    ListText = *text;
+    if (!read->unread.isEmpty()) {
+        original_ = Original::PartlyRead;
+        m.ui.message(unreadListTextMessage(kind_.fileName, read->unread) + QLatin1Char('\r') +
+                     QStringLiteral("必要なら、この一覧に書き加えて下さい。登録すると、元のファイルを") +
+                     kind_.fileName + QStringLiteral(".bakとして残します。"));
+    }
+    ListText = read->text;
     Text1->setText(ListText);
 }
 
@@ -102,6 +125,7 @@ void ListEditor::Form_Unload(int& Cancel) {
     const ListCheckResult result = kind_.check(typed);
     if (!result.ok) {
         m.ui.message(kind_.checkMessage(result));
+        selectFaultyEntry(typed, result);
         Cancel = 1;
         return;
     }
@@ -111,17 +135,36 @@ void ListEditor::Form_Unload(int& Cancel) {
         Text1->setText(typed);
     }
     const QString stored = trimListText(typed);
-    if (unreadableFileExists_ && !keepUnreadableFile()) {
-        m.ui.message(saveFailureMessage(kind_.fileName));
-        Cancel = 1;
-        return;
-    }
-    if (!writeListFile(m.filePath(kind_.fileName), stored)) {
+    if ((original_ != Original::Read && !keepUnreadableFile()) ||
+        !writeListFile(m.filePath(kind_.fileName), stored)) {
         m.ui.message(saveFailureMessage(kind_.fileName));
         Cancel = 1;
         return;
     }
     ListText = stored;
+    offerOtherYears();
+}
+
+void ListEditor::selectFaultyEntry(const QString& typed, const ListCheckResult& result) {
+    activateWindow();
+    Text1->setFocus(Qt::OtherFocusReason);
+    if (result.start < 0)
+        return;
+    // The box holds a line break as one character where the text has CR LF.
+    const qsizetype lead = typed.indexOf(trimListText(typed));
+    const auto shown = [&](qsizetype at) { return at - QStringView(typed).first(at).count(u"\r\n"); };
+    QTextCursor cursor = Text1->textCursor();
+    cursor.setPosition(int(shown(lead + result.start)));
+    cursor.setPosition(int(shown(lead + result.start + result.length)), QTextCursor::KeepAnchor);
+    Text1->setTextCursor(cursor);
+}
+
+void ListEditor::offerOtherYears() {
+    const QStringList years = otherYearsWithFiles(m);
+    if (years.isEmpty() || !m.ui.confirm(applyToOtherYearsQuestion(kind_.fileName, years)))
+        return;
+    if (const QStringList failed = regenerateYearFiles(m, years); !failed.isEmpty())
+        m.ui.message(notAppliedMessage(failed));
 }
 
 bool ListEditor::keepUnreadableFile() {
@@ -129,8 +172,8 @@ bool ListEditor::keepUnreadableFile() {
     const std::optional<QByteArray> bytes = readFileBytes(path);
     if (!bytes || !writeFileBytes(path + QStringLiteral(".bak"), *bytes))
         return false;
-    unreadableFileExists_ = false;
-    m.ui.message(keptAsBackupMessage(kind_.fileName));
+    m.ui.message(keptAsBackupMessage(kind_.fileName, original_ == Original::PartlyRead));
+    original_ = Original::Read;
     return true;
 }
 

@@ -61,11 +61,16 @@ class ListEditor : public Form {
     void buildGuidance(int left, int width, std::initializer_list<GuidanceRow> column);
 
   private:
-    // Copies the file that could not be read to "<name>.bak"; false when that failed.
+    // Copies the file that could not be read, or not all of it, to "<name>.bak"; false when that failed.
     bool keepUnreadableFile();
+    // Back in the box with the faulty entry selected, so that typing goes on there.
+    void selectFaultyEntry(const QString& typed, const ListCheckResult& result);
+    // Offers to bring the saved list to the other years that have a file.
+    void offerOtherYears();
 
     ListEditorKind kind_;
-    bool unreadableFileExists_ = false;
+    enum class Original { Read, Unreadable, PartlyRead };
+    Original original_ = Original::Read;
 };
 
 } // namespace hibimo

@@ -7,9 +7,11 @@ namespace hibimo {
 // Result of checking a list text the way the list editors do before saving.
 struct ListCheckResult {
     bool ok = true;
-    int entry = 0;       // number of the faulty entry (1-based), counting every "*" as generation does
-    QString excerpt;     // first 20 (holidays) or 25 (anniversaries) characters of its line, stars included
-    QString unencodable; // characters code page 932 cannot carry, when that is the fault
+    int entry = 0;        // number of the faulty entry (1-based), counting every "*" as generation does
+    QString excerpt;      // first 20 (holidays) or 25 (anniversaries) characters of its line, stars included
+    QString unencodable;  // characters code page 932 cannot carry, when that is the fault
+    qsizetype start = -1; // where the faulty entry's line starts in the trimmed text, star included
+    qsizetype length = 0; // its length up to its line end
 };
 
 // The list text as the editors store it: blanks, tabs and line breaks at either end removed.

@@ -1,29 +1,16 @@
 #include "generation/RuleForms.h"
 
+#include "calendar/TextNumber.h"
+
 namespace hibimo {
 
 namespace {
-
-bool isDigit(QChar c) {
-    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
-}
-
-// Only ASCII digits: the shapes must not depend on how a full-width digit would be read.
-std::optional<int> digits(QStringView text) {
-    int value = 0;
-    for (QChar c : text) {
-        if (!isDigit(c))
-            return std::nullopt;
-        value = value * 10 + (c.unicode() - '0');
-    }
-    return value;
-}
 
 // A year of a range: four digits, or "????" for an open end as the anniversary list writes it.
 std::optional<int> rangeYear(QStringView text, int open) {
     if (text == u"????")
         return open;
-    return digits(text);
+    return asciiDigits(text);
 }
 
 // Counted from 春分, 15 degrees apart.
@@ -34,7 +21,7 @@ std::optional<SunRule> termRule(QStringView body) {
     if (body.size() < 6 || (body[2] != QLatin1Char('+') && body[2] != QLatin1Char('-')))
         return std::nullopt;
     const int degrees = solarTermDegrees(body.sliced(0, 2));
-    const std::optional<int> days = digits(body.sliced(3, 3));
+    const std::optional<int> days = asciiDigits(body.sliced(3, 3));
     if (degrees < 0 || !days)
         return std::nullopt;
     return SunRule{SunRule::Term, degrees, body[2] == QLatin1Char('-') ? -*days : *days, 6};
@@ -44,7 +31,7 @@ std::optional<SunRule> degreeRule(QStringView body, QStringView prefix, SunRule:
     const qsizetype length = prefix.size() + 3;
     if (body.size() < length || !body.startsWith(prefix))
         return std::nullopt;
-    const std::optional<int> degrees = digits(body.sliced(prefix.size(), 3));
+    const std::optional<int> degrees = asciiDigits(body.sliced(prefix.size(), 3));
     if (!degrees || *degrees >= 360 || (kind == SunRule::FirstOxDay && *degrees % 90 != 27))
         return std::nullopt;
     return SunRule{kind, *degrees, 0, length};
@@ -85,9 +72,9 @@ std::optional<YearRange> yearRangeOf(QStringView body) {
 std::optional<OneOffDate> oneOffDateOf(QStringView body) {
     if (body.size() < OneOffLength || body[4] != QLatin1Char('/') || body[7] != QLatin1Char('/'))
         return std::nullopt;
-    const std::optional<int> year = digits(body.sliced(0, 4));
-    const std::optional<int> month = digits(body.sliced(5, 2));
-    const std::optional<int> day = digits(body.sliced(8, 2));
+    const std::optional<int> year = asciiDigits(body.sliced(0, 4));
+    const std::optional<int> month = asciiDigits(body.sliced(5, 2));
+    const std::optional<int> day = asciiDigits(body.sliced(8, 2));
     if (!year || !month || !day)
         return std::nullopt;
     return OneOffDate{*year, *month, *day};

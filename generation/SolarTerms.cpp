@@ -3,6 +3,7 @@
 #include <cmath>
 #include <libnova/nutation.h>
 #include <libnova/solar.h>
+#include <unordered_map>
 
 namespace hibimo {
 
@@ -144,19 +145,40 @@ std::optional<double> roughJstMomentOfLongitude(int year, int degrees) {
     return utOf(*rough) + JstDays;
 }
 
+namespace {
+
+QDate computedDayOfLongitude(int year, int degrees) {
+    std::optional<double> moment = roughJstMomentOfLongitude(year, degrees);
+    if (!moment)
+        return {};
+    const double sinceMidnight = *moment + 0.5 - std::floor(*moment + 0.5);
+    if (sinceMidnight < RoughMarginDays || sinceMidnight > 1 - RoughMarginDays)
+        moment = jstMomentOfLongitude(year, degrees);
+    const QDate day = QDate::fromJulianDay(static_cast<qint64>(std::floor(*moment + 0.5)));
+    return day.year() == year ? day : QDate();
+}
+
+// A crossing never changes, and a year near midnight costs the full series: each is computed once
+// for the life of the program, whichever generation, rule or display asks for it first. Only the
+// years of the sun are kept, at most 251 × 360 days.
+QDate sharedDayOfLongitude(int year, int degrees) {
+    if (year < FirstSolarYear || year > LastSolarYear || degrees < 0 || degrees >= 360)
+        return computedDayOfLongitude(year, degrees);
+    thread_local std::unordered_map<int, QDate> known;
+    const int key = (year - FirstSolarYear) * 360 + degrees;
+    const auto found = known.find(key);
+    if (found != known.end())
+        return found->second;
+    return known.emplace(key, computedDayOfLongitude(year, degrees)).first->second;
+}
+
+} // namespace
+
 QDate SolarDays::dayOfLongitude(int year, int degrees) {
     for (const Known& k : known_)
         if (k.year == year && k.degrees == degrees)
             return k.day;
-    QDate day;
-    if (std::optional<double> moment = roughJstMomentOfLongitude(year, degrees)) {
-        const double sinceMidnight = *moment + 0.5 - std::floor(*moment + 0.5);
-        if (sinceMidnight < RoughMarginDays || sinceMidnight > 1 - RoughMarginDays)
-            moment = jstMomentOfLongitude(year, degrees);
-        day = QDate::fromJulianDay(static_cast<qint64>(std::floor(*moment + 0.5)));
-        if (day.year() != year)
-            day = {};
-    }
+    const QDate day = sharedDayOfLongitude(year, degrees);
     known_.push_back({year, degrees, day});
     return day;
 }

@@ -1,14 +1,21 @@
 #include "generation/YearGeneration.h"
 
 #include "calendar/CalendarModule.h"
+#include "calendar/Records.h"
 #include "calendar/TextNumber.h"
 #include "calendar/YearFile.h"
 #include "generation/ListFiles.h"
+#include "generation/ListRules.h"
 #include "generation/RuleForms.h"
 #include "generation/SolarTerms.h"
+#include "generation/YearLoading.h"
 #include "toolkit/Interaction.h"
 
 #include <QDate>
+#include <QDir>
+#include <QRegularExpression>
+#include <cstdint>
+#include <deque>
 #include <optional>
 #include <vector>
 
@@ -18,7 +25,6 @@ namespace {
 
 constexpr QStringView Colon = u":";
 constexpr QStringView NextName = u"\r\n・";
-constexpr QStringView Weekdays = u"日月火水木金土";
 const QString SubstituteText = QStringLiteral(" 前日の振休");
 
 // A generated entry as the joins build it. A plain join appends and a red join puts its name in
@@ -52,37 +58,42 @@ class EntryBuilder {
     QString back_;
 };
 
-using Builders = std::array<std::array<EntryBuilder, 32>, 12>;
-
-// The next carriage return at or after a position, found once per line even when many stars
-// share a line.
-class LineEnds {
+// The entries of one kind being built, made only for the days that get one: a year has some
+// hundred of its 384 slots in use, and each builder costs allocations.
+class Builders {
   public:
-    explicit LineEnds(QStringView text) : text_(text) {}
-    qsizetype at(qsizetype pos) {
-        if (end_ < pos) {
-            end_ = text_.indexOf(u'\r', pos);
-            if (end_ < 0)
-                end_ = text_.size();
+    Builders() { index_.fill(-1); }
+    EntryBuilder& at(int monthIndex, int day) {
+        std::int16_t& i = index_[monthIndex * 32 + day];
+        if (i < 0) {
+            i = static_cast<std::int16_t>(builders_.size());
+            builders_.emplace_back();
+            slots_.push_back(monthIndex * 32 + day);
         }
-        return end_;
+        return builders_[i];
+    }
+    // Stores every entry built into its slot of the kind.
+    void storeInto(YearItems& items, int kind) const {
+        for (std::size_t i = 0; i < builders_.size(); ++i)
+            items[slots_[i] / 32][slots_[i] % 32][kind] = builders_[i].text();
     }
 
   private:
-    QStringView text_;
-    qsizetype end_ = -1;
+    std::array<std::int16_t, 12 * 32> index_;
+    std::deque<EntryBuilder> builders_;
+    std::vector<int> slots_;
 };
 
 bool isRed(const QString& mark) {
     return mark.size() >= 6 && mark[5] == QLatin1Char('#');
 }
 
-QString mmdd(int month, int day) {
-    return twoDigits(month) + twoDigits(day);
-}
-
-bool validDay(int month, int day) {
-    return month >= 1 && month <= 12 && day >= 0 && day <= 31;
+// "mmdd" and a kind digit, without the allocations of formatting numbers: every generated entry
+// and red flag starts with one.
+QString entryKey(int month, int day, char kind) {
+    const char16_t key[] = {char16_t(u'0' + month / 10), char16_t(u'0' + month % 10),
+                            char16_t(u'0' + day / 10), char16_t(u'0' + day % 10), char16_t(kind)};
+    return QString(reinterpret_cast<const QChar*>(key), 5);
 }
 
 int dayIndex(int month, int day) {
@@ -125,17 +136,14 @@ class Generation {
             }
     }
 
-    bool expandHolidays(QStringView text);
-    bool expandAnniversaries(QStringView text);
+    void expandHolidays(const std::vector<HolidayRule>& rules);
+    void expandAnniversaries(const std::vector<AnniversaryRule>& rules);
     void moveSubstitutes();
     void addBetweenDays();
 
     void finish() {
-        for (int mi = 0; mi < 12; ++mi)
-            for (int d = 1; d <= 31; ++d) {
-                items_[mi][d][0] = pub_[mi][d].text();
-                items_[mi][d][1] = priv_[mi][d].text();
-            }
+        pub_.storeInto(items_, 0);
+        priv_.storeInto(items_, 1);
     }
 
   private:
@@ -144,21 +152,21 @@ class Generation {
         bool red;
     };
 
-    bool expandHoliday(QStringView line, bool red);
-    std::optional<int> dayOfRule(QStringView line);
+    int dayOf(const HolidayRule& rule) const;
     QDate dayOfSunRule(const SunRule& rule);
     void addRuleHoliday(int month, int day, QStringView name, bool red);
     void addHoliday(int month, int day, QStringView name, bool red);
     void writeRedFlag(int month, int day) {
         QString& mark = items_[month - 1][day][2];
-        mark = mmdd(month, day) + QStringLiteral("2#") + mark.mid(6);
+        QString flagged = entryKey(month, day, '2');
+        flagged += QLatin1Char('#');
+        flagged += QStringView(mark).mid(6);
+        mark = std::move(flagged);
     }
 
     YearItems& items_;
     int year_;
     std::array<int, 13> firstWeekday_{};
-    // Keeps its value from one weekday rule to the next, as the rule language always has.
-    int weekday_ = 0;
     Builders pub_;
     Builders priv_;
     // The red days the rules themselves give, before any substitute moves a flag: the days a
@@ -168,84 +176,32 @@ class Generation {
     SolarDays solarDays_;
 };
 
-bool Generation::expandHolidays(QStringView text) {
-    qsizetype star = text.indexOf(u'*');
-    if (star < 0)
-        return false;
-    LineEnds lineEnds(text);
-    while (star >= 0) {
-        qsizetype body = star + 1;
-        const bool red = body < text.size() && text[body] == u'*';
-        if (red)
-            ++body;
-        if (!expandHoliday(text.sliced(body, lineEnds.at(body) - body), red))
-            return false;
-        // A star anywhere, in a name or a comment too, starts the next entry.
-        star = text.indexOf(u'*', body);
+void Generation::expandHolidays(const std::vector<HolidayRule>& rules) {
+    for (const HolidayRule& rule : rules) {
+        if (!rule.years.contains(year_) || (rule.kind == HolidayRule::OneOff && rule.year != year_))
+            continue;
+        if (rule.kind == HolidayRule::BetweenDays) {
+            betweenDayRules_.push_back({rule.name, rule.red});
+        } else if (rule.kind == HolidayRule::Sun) {
+            if (const QDate day = dayOfSunRule(rule.sun); day.isValid())
+                addRuleHoliday(day.month(), day.day(), rule.name, rule.red);
+        } else if (const int day = dayOf(rule); day > 0) {
+            addRuleHoliday(rule.month, day, rule.name, rule.red);
+        }
     }
-    return true;
 }
 
-bool Generation::expandHoliday(QStringView line, bool red) {
-    if (const std::optional<OneOffDate> date = oneOffDateOf(line)) {
-        if (!validDay(date->month, date->day))
-            return false;
-        if (date->year == year_ && date->day > 0)
-            addRuleHoliday(date->month, date->day, textChars(line, OneOffLength, line.size()), red);
-        return true;
-    }
-    bool inYear = true;
-    if (const std::optional<YearRange> range = yearRangeOf(line)) {
-        inYear = range->contains(year_);
-        line = line.sliced(YearRangeLength);
-    }
-    if (const std::optional<SunRule> sun = sunRuleOf(line)) {
-        // Only a rule of this year costs the sun's position.
-        if (const QDate day = inYear ? dayOfSunRule(*sun) : QDate(); day.isValid())
-            addRuleHoliday(day.month(), day.day(), textChars(line, sun->length, line.size()), red);
-        return true;
-    }
-    const QStringView name = textChars(line, DatePartLength, line.size());
-    if (isBetweenDaysRule(line)) {
-        if (inYear)
-            betweenDayRules_.push_back({name, red});
-        return true;
-    }
-    // The rule is read whole in every year, so that a faulty one fails in all years alike and a
-    // weekday rule passes its weekday on whether its years include this one or not.
-    const std::optional<int> day = dayOfRule(line);
-    if (!day)
-        return false;
-    if (inYear && *day > 0)
-        addRuleHoliday(numberFromText(textChars(line, 0, 2)), *day, name, red);
-    return true;
-}
-
-// The day of a fixed-date, n-th weekday or equinox rule this year: 0 when the rule names no day this
-// year (day 00, a week the month does not have, an equinox outside the formula's years), nothing
-// when the rule is faulty.
-std::optional<int> Generation::dayOfRule(QStringView line) {
-    const int month = numberFromText(textChars(line, 0, 2));
-    if (month < 1 || month > 12)
-        return std::nullopt;
-    if (equinoxMonthOf(line) != 0)
-        return equinoxDay(year_, month);
-    if (textChars(line, 2, 1) == u"w") {
-        const int week = numberFromText(textChars(line, 3, 1));
-        const QStringView weekdayChar = textChars(line, 4, 1);
-        if (!weekdayChar.isEmpty() && Weekdays.contains(weekdayChar[0]))
-            weekday_ = static_cast<int>(Weekdays.indexOf(weekdayChar[0])) + 1;
-        const int first = firstWeekday_[month];
-        const int day =
-            weekday_ >= first ? 7 * (week - 1) + (weekday_ - first) + 1 : 7 * week + (weekday_ - first) + 1;
-        // A week that does not exist in this month (a sixth Monday, week 0) has no day this year.
-        return day < 1 || day > 31 ? 0 : day;
-    }
-    const int day = numberFromText(textChars(line, 3, 2));
-    if (!validDay(month, day))
-        return std::nullopt;
-    // Day 0 is the month memo's slot, never a holiday.
-    return day;
+// The day of a dated rule this year: 0 when it names none (day 00, the month memo's slot; a week the
+// month does not have; an equinox outside the formula's years).
+int Generation::dayOf(const HolidayRule& rule) const {
+    if (rule.kind == HolidayRule::Equinox)
+        return equinoxDay(year_, rule.month);
+    if (rule.kind != HolidayRule::Weekday)
+        return rule.day;
+    const int first = firstWeekday_[rule.month];
+    const int day = rule.weekday >= first ? 7 * (rule.week - 1) + (rule.weekday - first) + 1
+                                          : 7 * rule.week + (rule.weekday - first) + 1;
+    return day < 1 || day > 31 ? 0 : day;
 }
 
 // The day this year, or an invalid date when the rule names none (outside the sun's years, or a
@@ -282,9 +238,9 @@ void Generation::addRuleHoliday(int month, int day, QStringView name, bool red) 
 }
 
 void Generation::addHoliday(int month, int day, QStringView name, bool red) {
-    EntryBuilder& entry = pub_[month - 1][day];
+    EntryBuilder& entry = pub_.at(month - 1, day);
     if (!entry.used()) {
-        entry.start(mmdd(month, day) + QLatin1Char('0'), name);
+        entry.start(entryKey(month, day, '0'), name);
     } else if (red) {
         entry.putInFront(NextName);
         entry.putInFront(name);
@@ -298,34 +254,22 @@ void Generation::addHoliday(int month, int day, QStringView name, bool red) {
         writeRedFlag(month, day);
 }
 
-bool Generation::expandAnniversaries(QStringView text) {
-    const qsizetype first = text.indexOf(u'*');
-    qsizetype body = first < 0 ? 0 : first + 1;
-    LineEnds lineEnds(text);
-    for (;;) {
-        const QStringView line = text.sliced(body, lineEnds.at(body) - body);
-        const int month = numberFromText(textChars(line, 5, 2));
-        const int day = numberFromText(textChars(line, 8, 2));
-        if (month < 1 || month > 12 || day < 0 || day > 31)
-            return false;
-        if (day > 0) {
-            const QStringView year = textChars(line, 2, 2);
-            const QStringView name = textChars(line, 10, line.size());
-            EntryBuilder& entry = priv_[month - 1][day];
-            if (!entry.used()) {
-                entry.start(mmdd(month, day) + QLatin1Char('1'), name);
-            } else {
-                entry.putInFront(Colon);
-                entry.back() += NextName;
-                entry.back() += name;
-            }
-            entry.back() += QLatin1Char('\'');
-            entry.back() += year;
+void Generation::expandAnniversaries(const std::vector<AnniversaryRule>& rules) {
+    for (const AnniversaryRule& rule : rules) {
+        if (rule.day == 0)
+            continue;
+        // Someone born on 29 February still has a birthday in a common year: the day before March.
+        const int day = rule.month == 2 && rule.day == 29 && !QDate::isLeapYear(year_) ? 28 : rule.day;
+        EntryBuilder& entry = priv_.at(rule.month - 1, day);
+        if (!entry.used()) {
+            entry.start(entryKey(rule.month, day, '1'), rule.name);
+        } else {
+            entry.putInFront(Colon);
+            entry.back() += NextName;
+            entry.back() += rule.name;
         }
-        const qsizetype star = text.indexOf(u'*', body);
-        if (star < 0)
-            return true;
-        body = star + 1;
+        entry.back() += QLatin1Char('\'');
+        entry.back() += rule.yearSuffix;
     }
 }
 
@@ -356,8 +300,8 @@ void Generation::moveSubstitutes() {
                 mark.clear();
             else
                 mark[5] = QLatin1Char(' ');
-            EntryBuilder& entry = pub_[next.month() - 1][next.day()];
-            const QString key = mmdd(next.month(), next.day()) + QLatin1Char('0');
+            EntryBuilder& entry = pub_.at(next.month() - 1, next.day());
+            const QString key = entryKey(next.month(), next.day(), '0');
             if (entry.used())
                 entry.setKey(key);
             else
@@ -397,16 +341,53 @@ void Generation::addBetweenDays() {
 bool generateYear(YearItems& items, QStringView holyText, QStringView birthText, int year) {
     if (year < 1 || year > 9999)
         return false;
-    YearItems generated = items;
-    Generation generation(generated, year);
-    generation.clear();
-    if (!generation.expandHolidays(holyText) || !generation.expandAnniversaries(birthText))
+    const ParsedList<HolidayRule> holidays = parseHolidayList(holyText, ListReading::Generation);
+    const ParsedList<AnniversaryRule> anniversaries =
+        parseAnniversaryList(birthText, ListReading::Generation);
+    if (!holidays.ok() || !anniversaries.ok())
         return false;
+    // Nothing can fail from here on: the tables are generated in place.
+    Generation generation(items, year);
+    generation.clear();
+    generation.expandHolidays(holidays.rules);
+    generation.expandAnniversaries(anniversaries.rules);
     generation.moveSubstitutes();
     generation.addBetweenDays();
     generation.finish();
-    items = std::move(generated);
     return true;
+}
+
+QStringList otherYearsWithFiles(const CalendarModule& m) {
+    static const QRegularExpression yearFile(QStringLiteral("^HB(\\d{4})\\.hbd$"));
+    QStringList years;
+    for (const QString& name : QDir(m.folder).entryList(QDir::Files, QDir::Name)) {
+        const QRegularExpressionMatch match = yearFile.match(name);
+        if (match.hasMatch() && numberFromText(match.captured(1)) != numberFromText(m.LoadedYear))
+            years << match.captured(1);
+    }
+    return years;
+}
+
+QStringList regenerateYearFiles(CalendarModule& m, const QStringList& years) {
+    HolyLoad(m);
+    BirthLoad(m);
+    QStringList failed;
+    for (const QString& year : years) {
+        const QString path = yearFilePath(m, year);
+        const std::optional<QByteArray> bytes = readFileBytes(path);
+        YearItems items{};
+        YearLines pub{};
+        YearLines priv{};
+        if (!bytes || readYearTables(*bytes, items, pub, priv) != 0 ||
+            !generateYear(items, m.HolyText, m.BirthText, numberFromText(year)) ||
+            !writeTextFile(path, yearFileText(items, pub, priv))) {
+            failed << year;
+            continue;
+        }
+        if (m.yearSaved)
+            m.yearSaved(year);
+    }
+    return failed;
 }
 
 void YearMake(CalendarModule& m, const QString& yyyy) {

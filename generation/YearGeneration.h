@@ -3,6 +3,7 @@
 #include "calendar/CalendarModule.h"
 
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 
 namespace hibimo {
@@ -16,5 +17,13 @@ void YearMake(CalendarModule& m, const QString& yyyy);
 // 1..31 of every month; marks keep their text, month memos stay) by those of the two list texts
 // for the year. False, with items unchanged, when a list is faulty or the year is not 1..9999.
 bool generateYear(YearItems& items, QStringView holyText, QStringView birthText, int year);
+
+// The years other than the loaded one that have a file, in order.
+QStringList otherYearsWithFiles(const CalendarModule& m);
+
+// Regenerates the file of each year from the two list files as YearMake does for the loaded year,
+// keeping its marks, memos and line texts; the loaded year's tables are not touched. Returns the
+// years whose file could not be read or written: those files are left as they were.
+QStringList regenerateYearFiles(CalendarModule& m, const QStringList& years);
 
 } // namespace hibimo

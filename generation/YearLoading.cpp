@@ -15,45 +15,6 @@ namespace hibimo {
 
 namespace {
 
-// Counts records as they are read, so that a failure names the record at fault.
-class CountingReader {
-  public:
-    explicit CountingReader(QByteArrayView bytes) : reader_(bytes) {}
-    std::optional<QString> next() {
-        ++count_;
-        return reader_.next();
-    }
-    int count() const { return count_; }
-
-  private:
-    RecordReader reader_;
-    int count_ = 0;
-};
-
-struct EntryPosition {
-    int month;
-    int day;
-    int kind;
-};
-
-// Where a day entry's own key places it; nothing when the key names no slot.
-std::optional<EntryPosition> entryPosition(QStringView record) {
-    const EntryPosition p{numberFromText(textChars(record, 0, 2)), numberFromText(textChars(record, 2, 2)),
-                          numberFromText(textChars(record, 4, 1))};
-    if (p.month < 1 || p.month > 12 || p.day < 0 || p.day > 31 || p.kind < 0 || p.kind > 2)
-        return std::nullopt;
-    return p;
-}
-
-bool isEntry(const QString& record) {
-    return !record.startsWith(QLatin1Char('T'));
-}
-
-// Text of a line record: from character 11 on.
-QString lineText(const QString& record) {
-    return record.mid(10);
-}
-
 enum class Opened { Read, Missing, Unreadable };
 
 Opened openYearFile(const CalendarModule& m, const QString& yyyy, QByteArray& bytes) {
@@ -66,31 +27,6 @@ Opened openYearFile(const CalendarModule& m, const QString& yyyy, QByteArray& by
 }
 
 } // namespace
-
-int readYearTables(QByteArrayView bytes, YearItems& dayItem, YearLines& pubLine, YearLines& privLine) {
-    CountingReader reader(bytes);
-    std::optional<QString> record = reader.next();
-    for (; record && isEntry(*record); record = reader.next()) {
-        const std::optional<EntryPosition> p = entryPosition(*record);
-        if (!p)
-            return reader.count();
-        dayItem[p->month - 1][p->day][p->kind] = *record;
-    }
-    if (!record)
-        return reader.count();
-    for (int mi = 0; mi < 12; ++mi)
-        for (int d = 0; d < 31; ++d) {
-            const std::optional<QString> pub = reader.next();
-            if (!pub)
-                return reader.count();
-            const std::optional<QString> priv = reader.next();
-            if (!priv)
-                return reader.count();
-            pubLine[mi][d] = lineText(*pub);
-            privLine[mi][d] = lineText(*priv);
-        }
-    return 0;
-}
 
 namespace {
 
@@ -121,29 +57,13 @@ void readNeighbourMonth(CalendarModule& m, QByteArrayView bytes) {
     const int wanted = neighbourMonth(m);
     if (wanted == 0)
         return;
-    CountingReader reader(bytes);
-    std::optional<QString> record = reader.next();
-    for (; record && isEntry(*record); record = reader.next()) {
-        if (numberFromText(textChars(*record, 0, 2)) != wanted)
-            continue;
-        const std::optional<EntryPosition> p = entryPosition(*record);
-        if (!p)
-            return;
-        m.NbDayItem[p->day][p->kind] = *record;
-    }
-    if (!record)
-        return;
-    for (int mi = 0; mi < 12; ++mi)
-        for (int d = 0; d < 31; ++d) {
-            const std::optional<QString> pub = reader.next();
-            const std::optional<QString> priv = reader.next();
-            if (!pub || !priv)
-                return;
-            if (mi + 1 == wanted) {
-                m.NbPubLine[d] = lineText(*pub);
-                m.NbPrivLine[d] = lineText(*priv);
-            }
-        }
+    YearItems dayItem{};
+    YearLines pubLine{};
+    YearLines privLine{};
+    readYearTables(bytes, dayItem, pubLine, privLine);
+    m.NbDayItem = dayItem[wanted - 1];
+    m.NbPubLine = pubLine[wanted - 1];
+    m.NbPrivLine = privLine[wanted - 1];
 }
 
 // Keeps the loaded year's tables while another year is generated through them.

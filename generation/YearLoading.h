@@ -1,15 +1,12 @@
 #pragma once
 
 #include "calendar/CalendarModule.h"
+#include "calendar/YearFile.h"
 
 #include <QByteArrayView>
 #include <QString>
 
 namespace hibimo {
-
-// Reads a whole year file's bytes into year tables (DayItem must start empty); the number of the
-// record at fault, or 0 when the file was read to its end.
-int readYearTables(QByteArrayView bytes, YearItems& dayItem, YearLines& pubLine, YearLines& privLine);
 
 // Loads the year file of yyyy into DayItem/PubLine/PrivLine; a year without a file is generated
 // (with its message). A damaged file shows the record number and ends

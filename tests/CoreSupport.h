@@ -2,7 +2,7 @@
 
 #include "calendar/Cp932.h"
 #include "dialogs/HbmModule.h"
-#include "toolkit/ScriptedInteraction.h"
+#include "tests/ScriptedInteraction.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "toolkit/ScriptedInteraction.h"
+#include "tests/ScriptedInteraction.h"
 
 #include <QApplication>
 #include <QWidget>

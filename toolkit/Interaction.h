@@ -34,10 +34,25 @@ class Interaction {
     // chosen, or nothing when the user cancels.
     virtual std::optional<int> chooseColour(int initial, const QString& title) = 0;
 
-    // File dialogs; the filter alternates descriptions and patterns separated by "|".
-    // The empty text when cancelled.
-    virtual QString openFileName(const QString& filter) = 0;
-    virtual QString saveFileName(const QString& filter) = 0;
+    // Yes/No question; false also when the program is being ended.
+    virtual bool confirm(const QString& text) = 0;
+
+    // What a file dialog is asked for. The filter alternates descriptions and patterns separated by
+    // "|". The suffix (without its dot) is added by the dialog itself to a name typed without one, so
+    // that the dialog's own question before replacing a file sees the name that will be written. The
+    // proposed name is a bare name or a path; a bare one goes into the folder last used for files of
+    // that suffix.
+    struct FileRequest {
+        FileRequest(QString filter, QString suffix = {}, QString proposedName = {})
+            : filter(std::move(filter)), suffix(std::move(suffix)), proposedName(std::move(proposedName)) {}
+        FileRequest(const char* filter) : FileRequest(QString::fromUtf8(filter)) {}
+        QString filter;
+        QString suffix;
+        QString proposedName;
+    };
+    // File dialogs: the name chosen, the empty text when cancelled.
+    virtual QString openFileName(const FileRequest& request) = 0;
+    virtual QString saveFileName(const FileRequest& request) = 0;
 
     // Shows one of the program's windows modally and returns when it has closed (the window that
     // opened it has then been activated again, see Form). False when the program is being ended: the

@@ -18,8 +18,9 @@ class NullInteraction : public Interaction {
     [[noreturn]] void endProgram() override { std::abort(); }
     QString prompt(const QString&, const QString&, const QString&) override { return {}; }
     std::optional<int> chooseColour(int, const QString&) override { return std::nullopt; }
-    QString openFileName(const QString&) override { return {}; }
-    QString saveFileName(const QString&) override { return {}; }
+    bool confirm(const QString&) override { return false; }
+    QString openFileName(const FileRequest&) override { return {}; }
+    QString saveFileName(const FileRequest&) override { return {}; }
     void printWindow(QWidget&) override {}
 
   protected:

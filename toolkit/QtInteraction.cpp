@@ -84,24 +84,45 @@ QString QtInteraction::qtFilter(const QString& filter) {
     return entries.join(QStringLiteral(";;"));
 }
 
-QString QtInteraction::openFileName(const QString& filter) {
+bool QtInteraction::confirm(const QString& text) {
+    if (ending())
+        return false;
+    ModalWait wait(*this);
+    QMessageBox box(QMessageBox::Question, AppTitle, toWidgetText(text), QMessageBox::Yes | QMessageBox::No);
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(QMessageBox::Yes);
+    return box.exec() == QMessageBox::Yes;
+}
+
+QString QtInteraction::fileName(const FileRequest& request, bool save) {
     if (ending())
         return {};
     ModalWait wait(*this);
-    const QString name = QFileDialog::getOpenFileName(nullptr, AppTitle, lastFileName_, qtFilter(filter));
-    if (!name.isEmpty())
-        lastFileName_ = name;
+    QString proposal = request.proposedName;
+    if (QFileInfo(proposal).isRelative())
+        proposal = QDir(lastFolders_.value(request.suffix, folder_)).filePath(proposal);
+    QFileDialog dialog(nullptr, AppTitle, QFileInfo(proposal).absolutePath(), qtFilter(request.filter));
+    // Qt's own dialog adds the default suffix before it asks whether to replace a file; a platform
+    // dialog may ask about the name as typed.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix(request.suffix);
+    if (!request.proposedName.isEmpty())
+        dialog.selectFile(QFileInfo(proposal).fileName());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    const QString name = dialog.selectedFiles().constFirst();
+    lastFolders_.insert(request.suffix, QFileInfo(name).absolutePath());
     return name;
 }
 
-QString QtInteraction::saveFileName(const QString& filter) {
-    if (ending())
-        return {};
-    ModalWait wait(*this);
-    const QString name = QFileDialog::getSaveFileName(nullptr, AppTitle, lastFileName_, qtFilter(filter));
-    if (!name.isEmpty())
-        lastFileName_ = name;
-    return name;
+QString QtInteraction::openFileName(const FileRequest& request) {
+    return fileName(request, false);
+}
+
+QString QtInteraction::saveFileName(const FileRequest& request) {
+    return fileName(request, true);
 }
 
 void QtInteraction::runModal(QWidget& window) {

@@ -2,6 +2,7 @@
 
 #include "toolkit/Interaction.h"
 
+#include <QHash>
 #include <QString>
 
 namespace hibimo {
@@ -17,8 +18,9 @@ class QtInteraction : public Interaction {
     QString prompt(const QString& prompt, const QString& title, const QString& defaultText) override;
     QString password(const QString& text, const QString& title) override;
     std::optional<int> chooseColour(int initial, const QString& title) override;
-    QString openFileName(const QString& filter) override;
-    QString saveFileName(const QString& filter) override;
+    bool confirm(const QString& text) override;
+    QString openFileName(const FileRequest& request) override;
+    QString saveFileName(const FileRequest& request) override;
     void printWindow(QWidget& window) override;
 
     // The file dialogs' filter for a "|"-separated list of descriptions and patterns.
@@ -29,9 +31,11 @@ class QtInteraction : public Interaction {
     void cancelModalWindows() override;
 
   private:
+    QString fileName(const FileRequest& request, bool save);
+
     QString folder_;
-    // One file dialog serves both commands and remembers the last name chosen.
-    QString lastFileName_;
+    // The folder last used for each suffix: a colour file's place is never proposed for an export.
+    QHash<QString, QString> lastFolders_;
 };
 
 // Draws a window's client area, as shown, scaled to fit the page of a printer or PDF writer.

@@ -92,6 +92,37 @@ TEST(ColourCommands, PathsTheFilesCannotHoldAreRefusedAndAskedAgain) {
     }
 }
 
+// A colour file saved without its suffix once must not be proposed for an export, nor replaced
+// without the dialog's question.
+TEST(ColourCommands, EachFileDialogAsksForItsOwnKindOfFile) {
+    const struct {
+        const char* name;
+        QString colorFile;
+        int command; // LblColor index, or -1 for 書き出し
+        const char* suffix;
+        QString proposed;
+    } rows[] = {
+        {"Sav of a file without its suffix", "/x/ピンク祝日", 1, "ccf", "/x/ピンク祝日.ccf"},
+        {"Sav without a file", "", 1, "ccf", "Hibimo.ccf"},
+        {"Ld", "/x/a.CCF", 2, "ccf", "/x/a.CCF"},
+        {"書き出し after a colour file", "/x/ピンク祝日", -1, "ics", "Hibimo2024.ics"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        Window w;
+        w.m().ColorFile = row.colorFile;
+        if (row.command >= 0)
+            w.click(row.command);
+        else {
+            w.ui.modalActions.push_back([](QWidget& dialog) { QTest::keyClick(&dialog, Qt::Key_Return); });
+            w.f().CmdExport->click();
+        }
+        ASSERT_EQ(w.ui.fileRequests.size(), 1u);
+        EXPECT_EQ(w.ui.fileRequests[0].suffix, row.suffix);
+        EXPECT_EQ(w.ui.fileRequests[0].proposedName, row.proposed);
+    }
+}
+
 TEST(ColourCommands, AFolderTheFilesCannotNameIsToldAtEveryColourCommand) {
     Window w;
     ASSERT_TRUE(QDir(w.dir.path()).mkdir("Hibimo😀"));

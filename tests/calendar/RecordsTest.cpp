@@ -97,18 +97,26 @@ TEST(ListFile, WritesOneQuotedRecordAndReadsOnlyWhatIsThere) {
     EXPECT_EQ(readListFile(f.path("l.dat")), text);
 
     EXPECT_FALSE(readListFile(f.path("missing.dat")).has_value());
-    const std::pair<QByteArray, std::optional<QString>> rows[] = {
-        {cp932("**01/01元旦,x\r\n*01/02初夢\r\n"), "**01/01元旦"}, // edited by hand, unquoted
-        {"", std::nullopt},
-        {"\"\x81\"\r\n", std::nullopt},
-        {"\"**01/01\x8c\xb3\x92\x55\"\r\n\x81", "**01/01元旦"}, // junk the reader never reaches
-        {"\"**01/01元旦\r\n*05/03憲法記念日\"\r\n", "**01/01元旦\r\n*05/03憲法記念日"}, // UTF-8
-        {"\xef\xbb\xbf\"**01/01元旦\"\n", "**01/01元旦"}, // UTF-8 with a byte order mark
-        {"\"**01/01 new year\"\r\n", "**01/01 new year"}, // ASCII is the same either way
+    const struct {
+        QByteArray bytes;
+        std::optional<QString> text;
+        QString unread; // what follows the record, which the user must be told of
+    } rows[] = {
+        {cp932("**01/01元旦,x\r\n*01/02初夢\r\n"), "**01/01元旦", "x\r\n*01/02初夢"}, // edited by hand
+        {"", std::nullopt, {}},
+        {"\"\x81\"\r\n", std::nullopt, {}},
+        {"\"**01/01\x8c\xb3\x92\x55\"\r\n\x81", "**01/01元旦", "\ufffd"}, // junk the reader never reaches
+        {"\"**01/01元旦\r\n*05/03憲法記念日\"\r\n", "**01/01元旦\r\n*05/03憲法記念日", {}}, // UTF-8
+        {"\xef\xbb\xbf\"**01/01元旦\"\n", "**01/01元旦", {}},       // UTF-8 with a byte order mark
+        {"\"**01/01 new year\" \r\n \r\n", "**01/01 new year", {}}, // ASCII is the same either way
+        {cp932("\"**01/01元旦\r\n\"**2027/02/24追加した休日\r\n*x\r\n"), "**01/01元旦\r\n",
+         "**2027/02/24追加した休日\r\n*x"},
     };
-    for (const auto& [bytes, expected] : rows) {
-        f.writeBytes("l.dat", bytes);
-        EXPECT_EQ(readListFile(f.path("l.dat")), expected) << bytes.toHex(' ').toStdString();
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.bytes.toHex(' ').toStdString());
+        f.writeBytes("l.dat", row.bytes);
+        EXPECT_EQ(readListFile(f.path("l.dat")), row.text);
+        EXPECT_EQ(readListBytes(row.bytes).value_or(ListFileText()).unread, row.unread);
     }
 }
 

@@ -65,7 +65,8 @@ if holy=$(wait_window '^Holiday$'); then
     xdotool windowactivate --sync "$holy" key ctrl+End Return
     xdotool type --delay 100 '**05/20テスト'
     click_twips "$holy" $((7035 + 660)) 165 # 登録→閉じる
-    answer_messages # other years may be offered the list too
+    answer_messages # yes, apply it to the other years with files too
+    check "the list reached HB2025.hbd" eventually in_year 2025 '^"05200:*テスト'
     editor_closed() { test -z "$(xdotool search --onlyvisible --name '^Holiday$')"; }
     check "the holiday list was accepted" eventually editor_closed
     list_saved() { iconv -f CP932 -t UTF-8 "$folder/HBHolyD.dat" | has '^\*\*05/20テスト'; }

@@ -1,5 +1,6 @@
 #include "generation/ListCheck.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace hibimo {
@@ -14,16 +15,6 @@ struct CheckRow {
     int entry;       // 0: passes; -1: excerpt holds the characters that cannot be stored
     QString excerpt; // quoted in the message
 };
-
-QString expectedMessage(const CheckRow& row) {
-    if (row.entry == 0)
-        return {};
-    if (row.entry < 0)
-        return "次の文字はファイルに保存できません: " + row.excerpt + "\r別の文字に置き換えて下さい。";
-    return QString(" %1 行目か、その数行先の「%2」に異常があります。\r\r").arg(row.entry).arg(row.excerpt) +
-           (row.kind == Holiday ? "とくに 祝祭日(月日or週)の指定が正しく入力されているかチェック願います｡ "
-                                : "とくに 年/月/日 の指定が正しく入力されているかチェック願います｡ ");
-}
 
 TEST(ListCheck, EveryStarIsCheckedAsGenerationReadsIt) {
     const CheckRow rows[] = {
@@ -49,8 +40,14 @@ TEST(ListCheck, EveryStarIsCheckedAsGenerationReadsIt) {
         {"no star at all", Holiday, "01/01元旦", 1, {}},
         {"blanks only", Holiday, "  \r\n ", 1, {}},
         {"blanks and line breaks around the text", Holiday, " \r\n**01/01元旦\r\n  ", 0, {}},
-        {"entries counted, not lines", Holiday, "**01/01元旦\r\nメモ\r\n\r\n*02/03節分\r\n*02/30\r\n*02/3x",
+        {"entries counted, not lines", Holiday, "**01/01元旦\r\nメモ\r\n\r\n*02/03節分\r\n*02/29\r\n*02/3x",
          4, "*02/3x"},
+        {"30 February", Holiday, "*02/29閏日\r\n*02/30x", 2, "*02/30x"},
+        {"31 February", Holiday, "*02/31x", 1, "*02/31x"},
+        {"31 April", Holiday, "**04/31x", 1, "**04/31x"},
+        {"31 June", Holiday, "*06/31x", 1, "*06/31x"},
+        {"31 September", Holiday, "*1990-2000 09/31x", 1, "*1990-2000 09/31x"},
+        {"31 November", Holiday, "*11/31x", 1, "*11/31x"},
         {"excerpt cut at 20 characters", Holiday, "**13/01あいうえおかきくけこさしすせそたちつてと", 1,
          "**13/01あいうえおかきくけこさしす"},
         {"every newer form",
@@ -107,11 +104,21 @@ TEST(ListCheck, EveryStarIsCheckedAsGenerationReadsIt) {
     };
     for (const CheckRow& row : rows) {
         SCOPED_TRACE(row.name);
-        const bool holiday = row.kind == Holiday;
-        const ListCheckResult r = holiday ? checkHolidayList(row.text) : checkAnniversaryList(row.text);
+        const ListCheckResult r =
+            row.kind == Holiday ? checkHolidayList(row.text) : checkAnniversaryList(row.text);
         EXPECT_EQ(r.ok, row.entry == 0);
-        EXPECT_EQ(holiday ? holidayCheckMessage(r) : anniversaryCheckMessage(r), expectedMessage(row));
+        EXPECT_EQ(r.entry, std::max(row.entry, 0));
+        EXPECT_EQ(row.entry < 0 ? r.unencodable : r.excerpt, row.excerpt);
     }
+    EXPECT_EQ(holidayCheckMessage(checkHolidayList("*01/01a\r\n*13/01十三月")),
+              " 2 行目か、その数行先の「*13/01十三月」に異常があります。\r\r"
+              "とくに 祝祭日(月日or週)の指定が正しく入力されているかチェック願います｡ ");
+    EXPECT_EQ(anniversaryCheckMessage(checkAnniversaryList("x")),
+              " 1 行目か、その数行先の「」に異常があります。\r\r"
+              "とくに 年/月/日 の指定が正しく入力されているかチェック願います｡ ");
+    EXPECT_EQ(holidayCheckMessage(checkHolidayList("*01/01😀")),
+              "次の文字はファイルに保存できません: 😀\r別の文字に置き換えて下さい。");
+    EXPECT_EQ(holidayCheckMessage(checkHolidayList("*01/01")), "");
     EXPECT_EQ(trimListText(" \t\r\n　メモ\r\n*01/01 \r\n"), "　メモ\r\n*01/01"); // full-width blanks stay
 }
 

@@ -41,6 +41,10 @@ TEST(YearMake, WritesExactlyTheEntriesOfTheListsOrEndsTheProgramWithNothingWritt
          "03010x|05251:花子'??\r\n・太郎 S47'72|12311末'99"},
         {"a date that does not exist keeps its slot and is never taken for a Sunday", "2025",
          "**02/30無い日\r\n*02w5土五週目", "*2000/02/31x", "02290五週目|02300無い日|02302#|02311x'00"},
+        {"29 February shows on the 28th in a common year", "2027", "*01/01x",
+         "*2001/02/28a\r\n*2000/02/29うるう年の人", "01010x|02281:a'01\r\n・うるう年の人'00"},
+        {"29 February stays on the 29th in a leap year", "2028", "*01/01x", "*2000/02/29うるう年の人",
+         "01010x|02291うるう年の人'00"},
         {"no substitute into 1 January of the next year", "2023", "**12/31大晦日\r\n*01/01元日",
          "*2000/03/03x", "01010元日|03031x'00|12310大晦日|12312#"},
         {"holidays without any star", "2024", "元旦", "*2000/03/03x", nullptr},
@@ -117,6 +121,18 @@ TEST(YearMake, UnreadableListsFallBackToTheBuiltInOnesWithTheirMessages) {
     EXPECT_EQ(f.ui.messages[1].title, AppTitle);
     EXPECT_FALSE(QFile::exists(f.path(HolyFileName)));
     EXPECT_EQ(f.bytes(BirthFileName), QByteArray("\"\x81\"\r\n"));
+}
+
+TEST(YearMake, TextAfterAListsClosingQuoteIsToldAndGeneratesNothing) {
+    test::Fixture f;
+    f.writeLists();
+    f.writeBytes(HolyFileName, test::cp932("\"**01/01元旦\"\r\n**02/24追加した休日\r\n"));
+    YearMake(f.m(), "2027");
+    EXPECT_EQ(entries(f, "2027"), "01010元旦|01012#|05201花子'72");
+    EXPECT_EQ(f.ui.messageTexts(),
+              QStringList{"HBHolyD.datの最後の\"より後ろにある次の文字は読み込まれていません。"
+                          "\r**02/24追加した休日\r一覧に加えるには、カレンダー画面左下の"
+                          "[国]で開いて書き加え、[反映]を実行下さい。"});
 }
 
 TEST(YearMake, TheDeliveredListsPassTheEditorsChecksAndGiveTheHolidaysOf2026) {

@@ -1,4 +1,4 @@
-#include "toolkit/ScriptedInteraction.h"
+#include "tests/ScriptedInteraction.h"
 
 #include <stdexcept>
 
@@ -53,12 +53,26 @@ std::optional<int> ScriptedInteraction::chooseColour(int initial, const QString&
     return answer;
 }
 
-QString ScriptedInteraction::openFileName(const QString& filter) {
+bool ScriptedInteraction::confirm(const QString& text) {
+    checkAlive();
+    if (ending())
+        return false;
+    calls << QStringLiteral("confirm");
+    questions << text;
+    if (confirmAnswers.empty())
+        return false;
+    const bool answer = confirmAnswers.front();
+    confirmAnswers.pop_front();
+    return answer;
+}
+
+QString ScriptedInteraction::fileName(const char* call, const FileRequest& request) {
     checkAlive();
     if (ending())
         return {};
-    calls << QStringLiteral("open");
-    filters << filter;
+    calls << QString::fromLatin1(call);
+    filters << request.filter;
+    fileRequests.push_back(request);
     if (fileAnswers.empty())
         return {};
     QString answer = fileAnswers.front();
@@ -66,17 +80,12 @@ QString ScriptedInteraction::openFileName(const QString& filter) {
     return answer;
 }
 
-QString ScriptedInteraction::saveFileName(const QString& filter) {
-    checkAlive();
-    if (ending())
-        return {};
-    calls << QStringLiteral("save");
-    filters << filter;
-    if (fileAnswers.empty())
-        return {};
-    QString answer = fileAnswers.front();
-    fileAnswers.pop_front();
-    return answer;
+QString ScriptedInteraction::openFileName(const FileRequest& request) {
+    return fileName("open", request);
+}
+
+QString ScriptedInteraction::saveFileName(const FileRequest& request) {
+    return fileName("save", request);
 }
 
 namespace {

@@ -21,8 +21,8 @@ class ScriptedInteraction : public Interaction {
         QString title; // as shown: the application's title when the caller gave none
     };
 
-    // Recorded calls, in order: "message", "prompt", "colour", "open", "save", "modal:<objectName>",
-    // "print:<objectName>", "end".
+    // Recorded calls, in order: "message", "confirm", "prompt", "colour", "open", "save",
+    // "modal:<objectName>", "print:<objectName>", "end".
     QStringList calls;
     std::vector<Message> messages;
     struct Prompt {
@@ -30,6 +30,8 @@ class ScriptedInteraction : public Interaction {
     };
     std::vector<Prompt> prompts;
     QStringList filters;
+    std::vector<FileRequest> fileRequests;
+    QStringList questions;
     struct ColourRequest {
         int initial;
         QString title;
@@ -42,6 +44,7 @@ class ScriptedInteraction : public Interaction {
     std::deque<QString> promptAnswers;
     std::deque<std::optional<int>> colourAnswers;
     std::deque<QString> fileAnswers;
+    std::deque<bool> confirmAnswers; // none queued: "No"
     std::deque<std::function<void(QWidget&)>> modalActions;
     // Called for every message as it is shown (for example to act while a message is up).
     std::function<void(const Message&)> onMessage;
@@ -50,8 +53,9 @@ class ScriptedInteraction : public Interaction {
     [[noreturn]] void endProgram() override;
     QString prompt(const QString& prompt, const QString& title, const QString& defaultText) override;
     std::optional<int> chooseColour(int initial, const QString& title) override;
-    QString openFileName(const QString& filter) override;
-    QString saveFileName(const QString& filter) override;
+    bool confirm(const QString& text) override;
+    QString openFileName(const FileRequest& request) override;
+    QString saveFileName(const FileRequest& request) override;
     void printWindow(QWidget& window) override;
 
     QStringList messageTexts() const;
@@ -73,6 +77,7 @@ class ScriptedInteraction : public Interaction {
 
   private:
     void checkAlive() const;
+    QString fileName(const char* call, const FileRequest& request);
     // The windows shown modally and not yet returned from, innermost last.
     std::vector<QWidget*> open_;
 };
