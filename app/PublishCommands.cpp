@@ -196,13 +196,15 @@ void PublishCommands::publishWith(const CalDavSettings& settings, const QString&
     running_ = trigger;
     publisher_.publish(settings, password, std::move(resources), unsavedId);
     if (trigger != Trigger::AtExit) {
-        progress_ =
-            new QProgressDialog(QStringLiteral("カレンダーに公開しています…"), QString(), 0, 1, &frm_);
+        progress_ = new QProgressDialog(QStringLiteral("カレンダーに公開しています…"), QStringLiteral("中止"),
+                                        0, 1, &frm_);
         progress_->setWindowTitle(AppTitle);
         progress_->setWindowModality(Qt::NonModal);
         // Only a publish that takes longer than a moment shows it.
         progress_->setMinimumDuration(500);
         progress_->setAutoClose(false);
+        // What reached the server stays recorded; the rest goes with the next publish.
+        connect(progress_, &QProgressDialog::canceled, &publisher_, &CalDavPublisher::cancel);
         progress_->setAutoReset(false);
     }
 }
@@ -212,6 +214,7 @@ void PublishCommands::showProgress(int done, int total) {
         return;
     progress_->setMaximum(std::max(total, 1));
     progress_->setValue(done);
+    progress_->setLabelText(QStringLiteral("カレンダーに公開しています… %1 / %2件").arg(done).arg(total));
 }
 
 void PublishCommands::finished(bool ok, const QString& message) {

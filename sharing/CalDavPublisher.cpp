@@ -16,9 +16,22 @@ constexpr int Parallel = 4;
 // Times one request may be put off by 429 before the publish stops.
 constexpr int MaxWaits = 3;
 
-const QByteArray PropfindBody = QByteArrayLiteral("<?xml version=\"1.0\" encoding=\"utf-8\"?>"
-                                                  "<d:propfind xmlns:d=\"DAV:\"><d:prop><d:getetag/></d:prop>"
-                                                  "</d:propfind>");
+const QByteArray PropfindBody =
+    QByteArrayLiteral("<?xml version=\"1.0\" encoding=\"utf-8\"?><d:propfind xmlns:d=\"DAV:\"><d:prop>"
+                      "<d:getetag/><d:sync-token/></d:prop></d:propfind>");
+
+QByteArray syncBody(const QByteArray& token) {
+    return "<?xml version=\"1.0\" encoding=\"utf-8\"?><d:sync-collection xmlns:d=\"DAV:\"><d:sync-token>" +
+           QString::fromUtf8(token).toHtmlEscaped().toUtf8() +
+           "</d:sync-token><d:sync-level>1</d:sync-level><d:prop><d:getetag/></d:prop>"
+           "</d:sync-collection>";
+}
+
+// A server that does not offer the report, or no longer knows the token (403 or 409 with
+// valid-sync-token), is listed in full instead.
+bool syncRefused(int status) {
+    return status >= 400 && status != 401 && status != 429 && status != 507;
+}
 
 QString lines(std::initializer_list<QString> parts) {
     QStringList list(parts);
@@ -130,7 +143,7 @@ bool CalDavPublisher::publish(const CalDavSettings& settings, const QString& pas
     failure_.clear();
     running_ = true;
     // Started from the event loop, so the caller has connected and the save that asked has returned.
-    QTimer::singleShot(0, this, [this] { listCollection(false); });
+    QTimer::singleShot(0, this, [this] { listCollection(!record_.syncToken().isEmpty()); });
     return true;
 }
 
@@ -138,14 +151,17 @@ bool CalDavPublisher::publish(const CalDavSettings& settings, const QString& pas
 // as the calendar has it, even where the calendar did not change it.
 void CalDavPublisher::listCollection(bool sync) {
     ++counts_.listings;
-    transport_.send("PROPFIND", collection_,
-                    {{"Depth", "1"}, {"Content-Type", "application/xml; charset=utf-8"}}, PropfindBody,
+    transport_.send(sync ? "REPORT" : "PROPFIND", collection_,
+                    {{"Depth", sync ? "0" : "1"}, {"Content-Type", "application/xml; charset=utf-8"}},
+                    sync ? syncBody(record_.syncToken()) : PropfindBody,
                     [this, sync](const Answer& answer) { listed(answer, sync); });
 }
 
 void CalDavPublisher::listed(const Answer& answer, bool sync) {
     if (failed_) // cancelled meanwhile
         return finish();
+    if (sync && syncRefused(answer.status))
+        return listCollection(false);
 
     // A collection that moved within the origin (a missing "/") is where its events go.
     if (sameOrigin(answer.url, collection_) && !answer.url.hasQuery() && answer.url.path().endsWith(u'/'))

@@ -20,6 +20,7 @@ int statusLineCode(const QString& line) {
 struct Response {
     QString href;
     QByteArray etag;
+    QByteArray syncToken;
     int status = 0;   // the response's own status, 0 when it has only propstats
     int propstat = 0; // the status of the propstat holding the ETag, or the first one
 };
@@ -51,6 +52,8 @@ bool readResponse(QXmlStreamReader& xml, Response& r) {
             (inPropstat ? propstatStatus : r.status) = statusLineCode(xml.readElementText());
         else if (xml.name() == u"getetag" && inPropstat)
             etag = xml.readElementText().trimmed().toUtf8();
+        else if (xml.name() == u"sync-token" && inPropstat)
+            r.syncToken = xml.readElementText().trimmed().toUtf8();
     }
     return false;
 }
@@ -98,8 +101,11 @@ std::optional<Listing> readMultistatus(QByteArrayView bytes, const QUrl& collect
             return std::nullopt;
         const QString key = resourceKey(collection.resolved(QUrl(r.href)));
         sawSelf = sawSelf || key == self;
-        if (key == self)
+        if (key == self) {
+            if (!syncReport)
+                listing.syncToken = r.syncToken;
             continue;
+        }
         if (r.status == 404 || r.status == 410)
             listing.gone.insert(key);
         else
@@ -117,6 +123,7 @@ bool isWeakEtag(const QByteArray& etag) {
 Plan planPublish(const PublishRecord& record, const Listing& listing, const QUrl& collection,
                  CalendarResources events) {
     Plan plan{{}, record, 0};
+    plan.record.setSyncToken(listing.syncToken);
     auto& known = plan.record.resources();
     for (auto it = known.begin(); it != known.end();) {
         const QString key = resourceKey(resourceUrl(collection, it->first));

@@ -29,7 +29,8 @@ struct Listing {
     bool complete = true;
     QByteArray syncToken;
 };
-// Reads a multistatus answering a PROPFIND (Depth 1) or a sync-collection REPORT of `collection`.
+// Reads a multistatus answering a PROPFIND (Depth 1) or a sync-collection REPORT of `collection`,
+// with the collection's sync token where the server gave one.
 // Each response counts by its own status: a 404 one is a resource that is gone. Nothing when the text
 // is not a whole multistatus, when a response lacks its status, or when a PROPFIND's listing lacks
 // the collection itself.

@@ -34,11 +34,15 @@ class PublishRecord {
     const QString& collection() const { return collection_; }
     std::map<QString, PublishedResource>& resources() { return resources_; } // by UID
     const std::map<QString, PublishedResource>& resources() const { return resources_; }
+    // The collection's sync token (RFC 6578) as of the listing the record agrees with; empty: none.
+    const QByteArray& syncToken() const { return syncToken_; }
+    void setSyncToken(const QByteArray& token) { syncToken_ = token; }
     bool operator==(const PublishRecord&) const = default;
 
   private:
     QString collection_;
     std::map<QString, PublishedResource> resources_;
+    QByteArray syncToken_;
 };
 
 // DTSTAMP is the moment of the export, so it differs every time: an event is unchanged when all

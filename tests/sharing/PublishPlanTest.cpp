@@ -91,6 +91,19 @@ TEST(PublishPlan, OnlyWhatDiffersIsSentAndAWeakEtagIsNeverAPrecondition) {
     EXPECT_EQ(steps, expected);
     EXPECT_EQ(plan.unchanged, 2);
     EXPECT_FALSE(plan.record.resources().count("vanished"));
+
+    // A sync report names only what changed: the rest is as recorded.
+    Listing report;
+    report.complete = false;
+    report.gone = {key("dropped")};
+    const Plan synced = planPublish(record, report, Collection, {ev("same", "x"), ev("vanished", "x")});
+    std::vector<std::pair<StepKind, QString>> kinds;
+    for (const Step& s : synced.steps)
+        kinds.emplace_back(s.kind, s.uid);
+    const std::vector<std::pair<StepKind, QString>> expectedKinds = {
+        {StepKind::Change, "vanished"}, {StepKind::Remove, "droppedweak"}, {StepKind::Delete, "edited"},
+        {StepKind::Delete, "phone"},    {StepKind::Remove, "untagged"},    {StepKind::Remove, "weak"}};
+    EXPECT_EQ(kinds, expectedKinds);
 }
 
 TEST(PublishPlan, EachReplyHasOneOutcome) {

@@ -55,6 +55,17 @@ TEST(Publish, TheCollectionHoldsExactlyTheCalendarBesideOtherEvents) {
     EXPECT_EQ(p.run(resources).requests, 0);
     EXPECT_TRUE(serverEvents(p.settings.url).contains("ev0\tカレンダーで変えた"));
 
+    // Only what changed since the stored sync token is listed; a token the server no longer knows
+    // falls back to the full listing.
+    EXPECT_EQ(p.publisher.counts().listings, 1);
+    EXPECT_TRUE(PublishRecord::read(p.f.dir.path())->syncToken().startsWith("http://radicale.org/ns/sync/"));
+    PublishRecord record = *PublishRecord::read(p.f.dir.path());
+    record.setSyncToken("http://radicale.org/ns/sync/unknown");
+    ASSERT_TRUE(record.write(p.f.dir.path()));
+    EXPECT_EQ(p.run(resources).requests, 0);
+    EXPECT_TRUE(p.ok);
+    EXPECT_EQ(p.publisher.counts().listings, 2);
+
     for (const QString& name : QDir(p.f.dir.path()).entryList(QDir::Files))
         EXPECT_FALSE(p.f.bytes(name).contains(env("HIBIMO_CALDAV_PASSWORD").toUtf8())) << name.toStdString();
 }
