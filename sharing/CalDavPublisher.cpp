@@ -112,10 +112,6 @@ QString retryText(bool recorded) {
 
 } // namespace
 
-QString publishErrorMessage(const Answer& answer, bool recorded) {
-    return lines({causeText(answer), retryText(recorded)});
-}
-
 CalDavPublisher::CalDavPublisher(QString folder, QObject* parent)
     : QObject(parent), folder_(std::move(folder)), transport_(this) {}
 
@@ -218,7 +214,7 @@ void CalDavPublisher::onReply(const Answer& answer, const Step& step) {
     const ReplyOutcome outcome = classifyReply(step.kind, answer.status);
     const std::optional<qint64> wait = retryAfterSeconds(answer.retryAfter, QDateTime::currentDateTimeUtc());
     if (outcome == ReplyOutcome::Wait && wait && *wait * 1000 <= retryAfterMaxMs_ && step.waits < MaxWaits) {
-        // The server's own pace: the same request once it asks for it, the others meanwhile wait too.
+        // The server's own pace: the same request again once the time it asked for has passed.
         Step again = step;
         ++again.waits;
         QTimer::singleShot(int(*wait * 1000), this, [this, again] {

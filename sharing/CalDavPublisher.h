@@ -81,8 +81,4 @@ class CalDavPublisher : public QObject {
     PublishCounts counts_;
 };
 
-// The message for a failed request: what went wrong and what the user should check. `recorded`:
-// something reached the server and is in the record.
-QString publishErrorMessage(const Answer& answer, bool recorded = false);
-
 } // namespace hibimo
