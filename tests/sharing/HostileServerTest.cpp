@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QSslConfiguration>
 #include <gtest/gtest.h>
 #include <map>
 
@@ -29,7 +30,16 @@ struct HostileServer {
         process.kill();
         process.waitForFinished();
     }
-    QString url(const QString& path = "/cal/") const { return "http://127.0.0.1:" + port + path; }
+    QString url(const QString& path = "/cal/") const {
+        if (process.arguments().value(1).startsWith("tls_")) {
+            // Trusted by this process only, so that the https to http step itself is what is refused.
+            QSslConfiguration tls = QSslConfiguration::defaultConfiguration();
+            tls.addCaCertificates(dir.filePath("log.pem"));
+            QSslConfiguration::setDefaultConfiguration(tls);
+            return "https://127.0.0.1:" + port + path;
+        }
+        return "http://127.0.0.1:" + port + path;
+    }
     // "<port> <method> <path> <auth> <If-Match>" per request seen, by either origin.
     QStringList requests() const {
         QFile log(dir.filePath("log"));
@@ -66,6 +76,7 @@ TEST(HostileServer, NothingLeavesTheOriginAndAFailureChangesNoFile) {
         {"redirect302", Redirected + NothingChanged},
         {"redirect307", Redirected + NothingChanged},
         {"redirect308", Redirected + NothingChanged},
+        {"tls_redirect301", Redirected + NothingChanged},
         {"redirect307_put", Redirected + NothingChanged},
         {"same_origin", {}, "/old/"},
         {"dropped", "サーバーに接続できませんでした。\r"

@@ -3,6 +3,9 @@
 
     hostile_server.py CASE LOG   -> prints "PORT OTHER_PORT", then serves until killed
 
+A CASE starting with "tls_" serves PORT over https with LOG.pem beside the log (certificate and key,
+made here for 127.0.0.1); OTHER_PORT stays plain http.
+
 The collection is /cal/ on PORT, user "family", password "secret". OTHER_PORT is another origin that
 redirects point to. Every request either server sees goes to LOG as one line:
 "<port> <method> <path> <auth yes/no> <If-Match or ->".
@@ -11,6 +14,8 @@ import http.server
 import re
 import socket
 import socketserver
+import ssl
+import subprocess
 import sys
 import threading
 import time
@@ -59,7 +64,7 @@ class Handler(http.server.BaseHTTPRequestHandler):
                       f"{self.headers.get('If-Match') or '-'}\n")
         if port != main_port or self.headers.get("Authorization") != AUTH:
             return self.send(401, headers=[("WWW-Authenticate", 'Basic realm="cal"')])
-        redirect = re.fullmatch(r"redirect(\d+)(_put)?", case)
+        redirect = re.fullmatch(r"(?:tls_)?redirect(\d+)(_put)?", case)
         if redirect and (self.command == "PUT" or not redirect.group(2)):
             return self.send(int(redirect.group(1)),
                              headers=[("Location", f"http://127.0.0.1:{other_port}/elsewhere/")])
@@ -132,6 +137,14 @@ open(log_path, "w").close()
 main = Server(("127.0.0.1", 0), Handler)
 other = Server(("127.0.0.1", 0), Handler)
 main_port, other_port = main.server_address[1], other.server_address[1]
+if case.startswith("tls_"):
+    pem = log_path + ".pem"
+    subprocess.run(["openssl", "req", "-x509", "-newkey", "rsa:2048", "-nodes", "-days", "2", "-subj",
+                    "/CN=127.0.0.1", "-addext", "subjectAltName=IP:127.0.0.1", "-keyout", pem, "-out", pem],
+                   check=True, capture_output=True)
+    context = ssl.SSLContext(ssl.PROTOCOL_TLS_SERVER)
+    context.load_cert_chain(pem)
+    main.socket = context.wrap_socket(main.socket, server_side=True)
 threading.Thread(target=other.serve_forever, daemon=True).start()
 print(main_port, other_port, flush=True)
 main.serve_forever()
