@@ -1,13 +1,16 @@
 #include "app/PublishCommands.h"
 
 #include "app/HbmFrm.h"
+#include "calendar/Records.h"
 #include "dialogs/HbmCalDav.h"
 #include "sharing/FolderIdentity.h"
 #include "sharing/YearEvents.h"
 #include "toolkit/Interaction.h"
 
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QEventLoop>
+#include <QFile>
 #include <QPointer>
 #include <QProgressDialog>
 #include <QTimer>
@@ -39,7 +42,16 @@ QString publishedMessage(const PublishCounts& c) {
                .arg(c.unchanged);
 }
 
+QString collectionChangedMessage(const QString& old) {
+    return QStringLiteral("公開先のカレンダーを変えました。") + QLatin1Char('\r') +
+           QStringLiteral("前のカレンダー %1 に公開した予定はそのまま残り、これからは変更も削除もしません。")
+               .arg(old) +
+           QLatin1Char('\r') + QStringLiteral("新しいカレンダーには次の公開で全ての予定を送ります。");
+}
+
 const QString PasswordTitle = QStringLiteral("公開のパスワード");
+// A publish that failed while the program ended, said at the next publish.
+const QString PendingFailureFileName = QStringLiteral("HbCalDav.err");
 
 } // namespace
 
@@ -67,10 +79,14 @@ void PublishCommands::CmdPublishSettings_Click() {
     dialog.centreOnScreen();
     if (!m.ui.showModal(dialog) || !dialog.accepted)
         return;
+    const std::optional<PublishRecord> record = PublishRecord::read(m.folder);
     if (!writeCalDavSettings(m.folder, dialog.settings)) {
         m.ui.message(settingsNotSavedMessage());
         return;
     }
+    // The old collection's record stays until the new one has been given the events.
+    if (record && !record->resources().empty() && record->collection() != dialog.settings.url)
+        m.ui.message(collectionChangedMessage(record->collection()));
     if (dialog.password.isEmpty())
         return;
     const QString key = PasswordStore::keyOf(dialog.settings.url, dialog.settings.user);
@@ -112,8 +128,15 @@ void PublishCommands::start(Trigger trigger) {
     const CalDavSettings settings = readCalDavSettings(m.folder);
     if (!settings.configured()) {
         if (trigger == Trigger::OnDemand)
-            m.ui.message(notConfiguredMessage());
+            m.ui.message(settings.problem.isEmpty() ? notConfiguredMessage() : settings.problem);
         return;
+    }
+    if (trigger != Trigger::AtExit) {
+        const QString pending = QDir(m.folder).filePath(PendingFailureFileName);
+        if (const std::optional<QString> text = readListFile(pending)) {
+            QFile::remove(pending);
+            m.ui.message(*text);
+        }
     }
     if (publisher_.busy()) {
         // What changed meanwhile goes in one more publish right after this one.
@@ -160,7 +183,8 @@ void PublishCommands::publishWith(const CalDavSettings& settings, const QString&
     if (publisher_.busy())
         return;
     QString error;
-    const QString folderId = folderIdentity(m.folder, &error);
+    QString unsavedId;
+    const QString folderId = folderIdentity(m.folder, &error, &unsavedId, IdentityUse::Publish);
     CalendarResources resources;
     if (!folderId.isEmpty())
         resources = shareResources(m, ShareYears::AllWithFile, settings.kinds, folderId, &error);
@@ -170,15 +194,17 @@ void PublishCommands::publishWith(const CalDavSettings& settings, const QString&
         return;
     }
     running_ = trigger;
-    publisher_.publish(settings, password, std::move(resources));
+    publisher_.publish(settings, password, std::move(resources), unsavedId);
     if (trigger != Trigger::AtExit) {
-        progress_ =
-            new QProgressDialog(QStringLiteral("カレンダーに公開しています…"), QString(), 0, 1, &frm_);
+        progress_ = new QProgressDialog(QStringLiteral("カレンダーに公開しています…"), QStringLiteral("中止"),
+                                        0, 1, &frm_);
         progress_->setWindowTitle(AppTitle);
         progress_->setWindowModality(Qt::NonModal);
         // Only a publish that takes longer than a moment shows it.
         progress_->setMinimumDuration(500);
         progress_->setAutoClose(false);
+        // What reached the server stays recorded; the rest goes with the next publish.
+        connect(progress_, &QProgressDialog::canceled, &publisher_, &CalDavPublisher::cancel);
         progress_->setAutoReset(false);
     }
 }
@@ -188,6 +214,7 @@ void PublishCommands::showProgress(int done, int total) {
         return;
     progress_->setMaximum(std::max(total, 1));
     progress_->setValue(done);
+    progress_->setLabelText(QStringLiteral("カレンダーに公開しています… %1 / %2件").arg(done).arg(total));
 }
 
 void PublishCommands::finished(bool ok, const QString& message) {
@@ -199,6 +226,12 @@ void PublishCommands::finished(bool ok, const QString& message) {
     // A password the server refused is not offered again.
     if (!ok && publisher_.failureStatus() == 401)
         sessionPassword_.reset();
+    if (closing_) {
+        // No window may hold the end of the program up: the next publish tells of it.
+        if (!ok)
+            writeTextFile(QDir(m.folder).filePath(PendingFailureFileName), quotedRecord(message));
+        return;
+    }
     if (running_ == Trigger::OnDemand)
         m.ui.message(ok ? publishedMessage(publisher_.counts()) : message);
     else if (running_ == Trigger::AfterSave && !ok && !toldAutomaticFailure_)
@@ -216,6 +249,7 @@ void PublishCommands::beforeExit(int ms) {
     const QDeadlineTimer deadline(ms);
     const CalDavSettings settings = readCalDavSettings(frm_.m.folder);
     again_ = false;
+    closing_ = true;
     if (!publisher_.busy() && settings.configured() && settings.atExit) {
         start(Trigger::AtExit);
         // The keyring answers on the event loop.

@@ -52,6 +52,7 @@ class PublishCommands : public QObject {
     bool toldAutomaticFailure_ = false;
     bool again_ = false;
     bool readingPassword_ = false;
+    bool closing_ = false;
     Trigger running_ = Trigger::OnDemand;
     QProgressDialog* progress_ = nullptr;
 };

@@ -87,8 +87,14 @@ void HbmCalDav::ComCalDav_Click(int Index) {
             TxtUrl->setFocus();
             return;
         }
+        const QString user = TxtUser->text().trimmed();
+        if (const QString problem = calDavUserProblem(user); !problem.isEmpty()) {
+            m.ui.message(problem);
+            TxtUser->setFocus();
+            return;
+        }
         settings.url = url;
-        settings.user = TxtUser->text().trimmed();
+        settings.user = user;
         for (int k = 0; k < ShareKindCount; ++k)
             settings.kinds.*shareKindField(kindAt(k)) = ChkKind[k]->isChecked();
         settings.afterSave = ChkAfterSave->isChecked();

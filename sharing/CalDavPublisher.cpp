@@ -1,15 +1,11 @@
 #include "sharing/CalDavPublisher.h"
 
-#include "calendar/Records.h"
+#include "sharing/FolderIdentity.h"
 
-#include <QCryptographicHash>
-#include <QDeadlineTimer>
-#include <QDir>
+#include <QDateTime>
 #include <QEventLoop>
 #include <QNetworkReply>
 #include <QTimer>
-#include <QUrl>
-#include <QXmlStreamReader>
 
 namespace hibimo {
 
@@ -17,203 +13,172 @@ namespace {
 
 // Requests in flight at once: enough to hide the round trips, few enough for a small server.
 constexpr int Parallel = 4;
+// Times one request may be put off by 429 before the publish stops.
+constexpr int MaxWaits = 3;
 
-// DTSTAMP is the moment of the export, so it differs every time: an event is unchanged when all
-// the rest is.
-QByteArray digestOf(const QByteArray& ics) {
-    QCryptographicHash hash(QCryptographicHash::Sha256);
-    for (const QByteArray& line : ics.split('\n'))
-        if (!line.startsWith("DTSTAMP"))
-            hash.addData(line);
-    return hash.result().toHex();
+const QByteArray PropfindBody =
+    QByteArrayLiteral("<?xml version=\"1.0\" encoding=\"utf-8\"?><d:propfind xmlns:d=\"DAV:\"><d:prop>"
+                      "<d:getetag/><d:sync-token/></d:prop></d:propfind>");
+
+QByteArray syncBody(const QByteArray& token) {
+    return "<?xml version=\"1.0\" encoding=\"utf-8\"?><d:sync-collection xmlns:d=\"DAV:\"><d:sync-token>" +
+           QString::fromUtf8(token).toHtmlEscaped().toUtf8() +
+           "</d:sync-token><d:sync-level>1</d:sync-level><d:prop><d:getetag/></d:prop>"
+           "</d:sync-collection>";
 }
 
-// The ETags of a PROPFIND's multistatus by UID: the resources named "<uid>.ics".
-std::map<QString, QByteArray> etagsOf(const QByteArray& multistatus) {
-    std::map<QString, QByteArray> etags;
-    QXmlStreamReader xml(multistatus);
-    QString href;
-    while (!xml.atEnd()) {
-        if (!xml.readNextStartElement())
-            continue;
-        if (xml.namespaceUri() != u"DAV:")
-            continue;
-        if (xml.name() == u"response")
-            href.clear();
-        else if (xml.name() == u"href")
-            href = QUrl::fromPercentEncoding(xml.readElementText().toUtf8());
-        else if (xml.name() == u"getetag" && href.endsWith(u".ics"))
-            etags[href.section(QLatin1Char('/'), -1).chopped(4)] = xml.readElementText().toUtf8();
-    }
-    return etags;
+// A server that does not offer the report, or no longer knows the token (403 or 409 with
+// valid-sync-token), is listed in full instead.
+bool syncRefused(int status) {
+    return status >= 400 && status != 401 && status != 429 && status != 507;
 }
 
-QString joined(std::initializer_list<QString> lines) {
-    QString text;
-    for (const QString& line : lines)
-        text += (text.isEmpty() ? QString() : QStringLiteral("\r")) + line;
-    return text;
+QString lines(std::initializer_list<QString> parts) {
+    QStringList list(parts);
+    list.removeAll(QString());
+    return list.join(QLatin1Char('\r'));
 }
 
-} // namespace
+const QString CheckUrl = QStringLiteral("「公開設定」のカレンダーのURLを確認下さい。");
+const QString CheckServer = QStringLiteral("サーバーの状態と「公開設定」のカレンダーのURLを確認下さい。");
 
-// One record per published event, "uid etag digest" with the ETag in base64 (it holds double quotes,
-// which a record cannot), after a first record naming the collection the events are in.
-PublishState readPublishState(const QString& folder) {
-    PublishState state;
-    const std::optional<QByteArray> bytes = readFileBytes(QDir(folder).filePath(CalDavStateFileName));
-    if (!bytes)
-        return state;
-    RecordReader reader(*bytes);
-    const std::optional<QString> collection = reader.next();
-    if (!collection)
-        return state;
-    state.collection = *collection;
-    while (const std::optional<QString> record = reader.next()) {
-        const QStringList fields = record->split(QLatin1Char(' '));
-        if (fields.size() == 3)
-            state.resources[fields[0]] = {QByteArray::fromBase64(fields[1].toLatin1()), fields[2].toLatin1()};
-    }
-    return state;
-}
+struct StatusText {
+    int status;
+    const char* what;
+    const char* check;
+};
+const StatusText StatusTexts[] = {
+    {401, "サーバーがユーザー名かパスワードを受け付けませんでした(401)。",
+     "「公開設定」のユーザー名とパスワードを確認下さい。"},
+    {403, "このカレンダーへの書き込みがサーバーに許可されていません(403)。",
+     "カレンダーの共有や書き込みの権限を確認下さい。"},
+    {404, "カレンダーがサーバーに見つかりません(404)。", "「公開設定」のカレンダーのURLを確認下さい。"},
+    {409, "カレンダーがサーバーに見つかりません(409)。", "「公開設定」のカレンダーのURLを確認下さい。"},
+    {429, "サーバーが混み合っているため、公開を中断しました(429)。", "しばらくしてからもう一度公開下さい。"},
+    {507, "サーバーの保存領域が一杯のため、予定を保存できませんでした(507)。",
+     "サーバーの空き容量を確認下さい。"},
+};
 
-bool writePublishState(const QString& folder, const PublishState& state) {
-    QString text = quotedRecord(state.collection);
-    for (const auto& [uid, published] : state.resources)
-        text += quotedRecord(uid + QLatin1Char(' ') + QString::fromLatin1(published.etag.toBase64()) +
-                             QLatin1Char(' ') + QString::fromLatin1(published.digest));
-    return writeTextFile(QDir(folder).filePath(CalDavStateFileName), text);
-}
-
-QString publishErrorMessage(int status, int networkError) {
-    const QString retry = QStringLiteral("ファイルは何も変わっていません。次の公開でもう一度送ります。");
-    if (status == 401)
-        return joined({QStringLiteral("サーバーがユーザー名かパスワードを受け付けませんでした(401)。"),
-                       QStringLiteral("「公開設定」のユーザー名とパスワードを確認下さい。"), retry});
-    if (status == 403)
-        return joined({QStringLiteral("このカレンダーへの書き込みがサーバーに許可されていません(403)。"),
-                       QStringLiteral("カレンダーの共有や書き込みの権限を確認下さい。"), retry});
-    if (status == 404 || status == 409)
-        return joined({QStringLiteral("カレンダーがサーバーに見つかりません(%1)。").arg(status),
-                       QStringLiteral("「公開設定」のカレンダーのURLを確認下さい。"), retry});
-    switch (networkError) {
+QString networkText(int error) {
+    switch (error) {
     case QNetworkReply::SslHandshakeFailedError:
-        return joined({QStringLiteral("サーバーの証明書を確かめられないため、接続しませんでした。"),
-                       QStringLiteral("URLのサーバー名と、サーバーの証明書が有効かを確認下さい。"), retry});
+        return lines({QStringLiteral("サーバーの証明書を確かめられないため、接続しませんでした。"),
+                      QStringLiteral("URLのサーバー名と、サーバーの証明書が有効かを確認下さい。")});
     case QNetworkReply::OperationCanceledError:
     case QNetworkReply::TimeoutError:
-        return joined({QStringLiteral("サーバーから時間内に応答がありませんでした。"),
-                       QStringLiteral("ネットワークの接続とサーバーの状態を確認下さい。"), retry});
+        return lines({QStringLiteral("サーバーから時間内に応答がありませんでした。"),
+                      QStringLiteral("ネットワークの接続とサーバーの状態を確認下さい。")});
     case QNetworkReply::ConnectionRefusedError:
     case QNetworkReply::HostNotFoundError:
     case QNetworkReply::RemoteHostClosedError:
     case QNetworkReply::NetworkSessionFailedError:
     case QNetworkReply::TemporaryNetworkFailureError:
     case QNetworkReply::UnknownNetworkError:
-        return joined(
+        return lines(
             {QStringLiteral("サーバーに接続できませんでした。"),
-             QStringLiteral("ネットワークの接続、URLのサーバー名、サーバーが動いているかを確認下さい。"),
-             retry});
+             QStringLiteral("ネットワークの接続、URLのサーバー名、サーバーが動いているかを確認下さい。")});
     default:
-        break;
+        return {};
     }
-    return joined({QStringLiteral("公開に失敗しました(サーバーの応答 %1)。").arg(status),
-                   QStringLiteral("サーバーの状態と「公開設定」を確認下さい。"), retry});
 }
 
+QString causeText(const Answer& a) {
+    if (!a.refusedRedirect.isEmpty())
+        return lines({QStringLiteral("サーバーが別の場所 %1 へ転送しようとしたため、公開を中止しました。")
+                          .arg(a.refusedRedirect.toDisplayString()),
+                      QStringLiteral("パスワードも予定もそこへは送っていません。") + CheckUrl});
+    if (a.tooLarge)
+        return lines(
+            {QStringLiteral("サーバーからの応答が大きすぎるため、公開を中止しました。"), CheckServer});
+    if (a.tooSlow)
+        return networkText(QNetworkReply::TimeoutError);
+    if (const QString text = networkText(a.networkError); !text.isEmpty())
+        return text;
+    for (const StatusText& row : StatusTexts)
+        if (row.status == a.status)
+            return lines({QString::fromUtf8(row.what), QString::fromUtf8(row.check)});
+    if (a.status == 207)
+        return lines(
+            {QStringLiteral("サーバーから届いたカレンダーの一覧が壊れているため、公開を中止しました。"),
+             CheckServer});
+    return lines({QStringLiteral("公開に失敗しました(サーバーの応答 %1)。").arg(a.status),
+                  QStringLiteral("サーバーの状態と「公開設定」を確認下さい。")});
+}
+
+QString retryText(bool recorded) {
+    return recorded ? QStringLiteral("送れた予定は記録しました。残りは次の公開で送ります。")
+                    : QStringLiteral("ファイルは何も変わっていません。次の公開でもう一度送ります。");
+}
+
+} // namespace
+
 CalDavPublisher::CalDavPublisher(QString folder, QObject* parent)
-    : QObject(parent), folder_(std::move(folder)) {
-    // Redirects are followed only to a place at least as safe (never from https to http).
-    network_.setRedirectPolicy(QNetworkRequest::NoLessSafeRedirectPolicy);
+    : QObject(parent), folder_(std::move(folder)), transport_(this) {}
+
+void CalDavPublisher::setBounds(int silenceMs, int wholeMs, int retryAfterMaxMs, qint64 maxBytes) {
+    transport_.setBounds(silenceMs, wholeMs, maxBytes);
+    retryAfterMaxMs_ = retryAfterMaxMs;
 }
 
 bool CalDavPublisher::publish(const CalDavSettings& settings, const QString& password,
-                              CalendarResources resources) {
+                              CalendarResources resources, const QString& newFolderId) {
     if (running_)
         return false;
-    collection_ = normalisedCollectionUrl(settings.url);
-    authorization_ = "Basic " + (settings.user + QLatin1Char(':') + password).toUtf8().toBase64();
-    state_ = readPublishState(folder_);
+    collection_ = QUrl(normalisedCollectionUrl(settings.url));
+    transport_.setTarget(collection_, settings.user, password);
+    before_ = PublishRecord::read(folder_).value_or(PublishRecord());
     // The record of another collection says nothing about this one: there, everything is new.
-    if (state_.collection != collection_)
-        state_ = PublishState{collection_, {}};
+    record_ =
+        before_.collection() == collection_.toString() ? before_ : PublishRecord(collection_.toString());
+    newFolderId_ = newFolderId;
     counts_ = {};
     resources_ = std::move(resources);
     steps_.clear();
-    total_ = 0;
-    done_ = 0;
-    failed_ = false;
-    failureStatus_ = 0;
+    total_ = done_ = failureStatus_ = 0;
+    failed_ = reached_ = false;
     failure_.clear();
     running_ = true;
     // Started from the event loop, so the caller has connected and the save that asked has returned.
-    QTimer::singleShot(0, this, [this] { listCollection(); });
+    QTimer::singleShot(0, this, [this] { listCollection(!record_.syncToken().isEmpty()); });
     return true;
 }
 
 // What the server holds now: an event of ours edited or deleted there since (on a phone) is put back
 // as the calendar has it, even where the calendar did not change it.
-void CalDavPublisher::listCollection() {
-    QNetworkRequest req{QUrl(collection_)};
-    req.setRawHeader("Authorization", authorization_);
-    req.setRawHeader("Depth", "1");
-    req.setHeader(QNetworkRequest::ContentTypeHeader, QByteArrayLiteral("application/xml; charset=utf-8"));
-    req.setTransferTimeout(timeoutMs_);
+void CalDavPublisher::listCollection(bool sync) {
     ++counts_.listings;
-    QNetworkReply* reply = network_.sendCustomRequest(
-        req, "PROPFIND",
-        QByteArrayLiteral("<?xml version=\"1.0\" encoding=\"utf-8\"?>"
-                          "<d:propfind xmlns:d=\"DAV:\"><d:prop><d:getetag/></d:prop></d:propfind>"));
-    connect(reply, &QNetworkReply::finished, this, [this, reply] {
-        reply->deleteLater();
-        const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-        if (status != 207) {
-            failed_ = true;
-            failureStatus_ = status;
-            finish(false, publishErrorMessage(status, reply->error()));
-            return;
-        }
-        const std::map<QString, QByteArray> onServer = etagsOf(reply->readAll());
-        for (auto it = state_.resources.begin(); it != state_.resources.end();) {
-            const auto there = onServer.find(it->first);
-            if (there == onServer.end()) {
-                it = state_.resources.erase(it);
-                continue;
-            }
-            if (there->second != it->second.etag)
-                it->second = {there->second, {}};
-            ++it;
-        }
-        planSteps();
-        startNext();
-    });
+    transport_.send(sync ? "REPORT" : "PROPFIND", collection_,
+                    {{"Depth", sync ? "0" : "1"}, {"Content-Type", "application/xml; charset=utf-8"}},
+                    sync ? syncBody(record_.syncToken()) : PropfindBody,
+                    [this, sync](const Answer& answer) { listed(answer, sync); });
 }
 
-void CalDavPublisher::planSteps() {
-    std::map<QString, bool> given;
-    for (CalendarResource& resource : resources_) {
-        given[resource.uid] = true;
-        const auto known = state_.resources.find(resource.uid);
-        if (known == state_.resources.end())
-            steps_.push_back({Step::Create, resource.uid, std::move(resource.ics)});
-        else if (known->second.digest != digestOf(resource.ics))
-            steps_.push_back({Step::Change, resource.uid, std::move(resource.ics)});
-        else
-            ++counts_.unchanged;
+void CalDavPublisher::listed(const Answer& answer, bool sync) {
+    if (failed_) // cancelled meanwhile
+        return finish();
+    if (sync && syncRefused(answer.status))
+        return listCollection(false);
+
+    // A collection that moved within the origin (a missing "/") is where its events go.
+    if (sameOrigin(answer.url, collection_) && !answer.url.hasQuery() && answer.url.path().endsWith(u'/'))
+        collection_ = answer.url;
+    std::optional<Listing> listing;
+    if (answer.status == 207 && answer.networkError == QNetworkReply::NoError && !answer.tooLarge &&
+        !answer.tooSlow)
+        listing = readMultistatus(answer.body, collection_, sync);
+    if (!listing) {
+        fail(answer);
+        finish();
+        return;
     }
+    Plan plan = planPublish(record_, *listing, collection_, std::move(resources_));
     resources_.clear();
-    for (const auto& [uid, published] : state_.resources)
-        if (!given.count(uid))
-            steps_.push_back({Step::Delete, uid, {}});
+    record_ = std::move(plan.record);
+    counts_.unchanged = plan.unchanged;
+    steps_.assign(std::make_move_iterator(plan.steps.begin()), std::make_move_iterator(plan.steps.end()));
     total_ = int(steps_.size());
     emit progress(0, total_);
-}
-
-QNetworkRequest CalDavPublisher::request(const QString& uid) const {
-    QNetworkRequest request(QUrl(collection_ + uid + QStringLiteral(".ics")));
-    request.setRawHeader("Authorization", authorization_);
-    request.setTransferTimeout(timeoutMs_);
-    return request;
+    startNext();
 }
 
 void CalDavPublisher::startNext() {
@@ -222,95 +187,96 @@ void CalDavPublisher::startNext() {
         steps_.pop_front();
         sendStep(step);
     }
-    if (inFlight_ == 0 && (failed_ || steps_.empty()))
-        finish(!failed_, failure_);
+    if (inFlight_ == 0 && running_ && (failed_ || steps_.empty()))
+        finish();
+}
+
+Headers CalDavPublisher::stepHeaders(const Step& step) const {
+    Headers headers;
+    if (step.kind == StepKind::Create)
+        headers.emplace_back("If-None-Match", "*");
+    if (!step.ifMatch.isEmpty() && (step.kind == StepKind::Change || step.kind == StepKind::Delete))
+        headers.emplace_back("If-Match", step.ifMatch);
+    if (!step.body.isEmpty())
+        headers.emplace_back("Content-Type", "text/calendar; charset=utf-8");
+    return headers;
 }
 
 void CalDavPublisher::sendStep(const Step& step) {
-    QNetworkRequest req = request(step.uid);
-    const auto known = state_.resources.find(step.uid);
-    const QByteArray etag = known == state_.resources.end() ? QByteArray() : known->second.etag;
-    QNetworkReply* reply = nullptr;
-    switch (step.kind) {
-    case Step::Create:
-    case Step::Change:
-    case Step::Overwrite:
-        req.setHeader(QNetworkRequest::ContentTypeHeader, QByteArrayLiteral("text/calendar; charset=utf-8"));
-        if (step.kind == Step::Create)
-            req.setRawHeader("If-None-Match", "*");
-        else if (step.kind == Step::Change && !etag.isEmpty())
-            req.setRawHeader("If-Match", etag);
-        reply = network_.put(req, step.body);
-        break;
-    case Step::Delete:
-    case Step::Remove:
-        if (step.kind == Step::Delete && !etag.isEmpty())
-            req.setRawHeader("If-Match", etag);
-        reply = network_.deleteResource(req);
-        break;
-    case Step::FetchTag:
-        reply = network_.head(req);
-        break;
-    }
+    const bool remove = step.kind == StepKind::Delete || step.kind == StepKind::Remove;
     ++inFlight_;
     ++counts_.requests;
-    connect(reply, &QNetworkReply::finished, this, [this, reply, step] { onReply(reply, step); });
+    transport_.send(remove ? "DELETE" : "PUT", resourceUrl(collection_, step.uid), stepHeaders(step),
+                    step.body, [this, step](const Answer& answer) { onReply(answer, step); });
 }
 
-void CalDavPublisher::onReply(QNetworkReply* reply, const Step& step) {
-    reply->deleteLater();
+void CalDavPublisher::onReply(const Answer& answer, const Step& step) {
+    const ReplyOutcome outcome = classifyReply(step.kind, answer.status);
+    const std::optional<qint64> wait = retryAfterSeconds(answer.retryAfter, QDateTime::currentDateTimeUtc());
+    if (outcome == ReplyOutcome::Wait && wait && *wait * 1000 <= retryAfterMaxMs_ && step.waits < MaxWaits) {
+        // The server's own pace: the same request again once the time it asked for has passed.
+        Step again = step;
+        ++again.waits;
+        QTimer::singleShot(int(*wait * 1000), this, [this, again] {
+            --inFlight_;
+            steps_.push_front(again);
+            startNext();
+        });
+        return;
+    }
     --inFlight_;
-    const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    const QByteArray etag = reply->rawHeader("ETag");
-    const bool put = step.kind == Step::Create || step.kind == Step::Change || step.kind == Step::Overwrite;
-    const bool remove = step.kind == Step::Delete || step.kind == Step::Remove;
-    bool counted = true;
-    if (status == 412 &&
-        (step.kind == Step::Create || step.kind == Step::Change || step.kind == Step::Delete)) {
-        // Changed (or made) on the server since this folder last published it: the calendar wins.
-        ++counts_.conflicts;
-        steps_.push_front({step.kind == Step::Delete ? Step::Remove : Step::Overwrite, step.uid, step.body});
-        counted = false;
-    } else if (put && status >= 200 && status < 300) {
-        state_.resources[step.uid] = {etag, digestOf(step.body)};
-        if (etag.isEmpty()) {
-            // Without the server's ETag the next change could not be sent safely: ask for it.
-            steps_.push_front({Step::FetchTag, step.uid, {}});
-            counted = false;
-        }
-        if (step.kind == Step::Change)
-            ++counts_.changed;
-        else
-            ++counts_.created;
-    } else if (remove && ((status >= 200 && status < 300) || status == 404 || status == 410)) {
-        state_.resources.erase(step.uid);
+    if (outcome == ReplyOutcome::Stored) {
+        reached_ = true;
+        record_.resources()[step.uid] = {answer.etag, eventDigest(step.body)};
+        ++(step.kind == StepKind::Create ? counts_.created : counts_.changed);
+    } else if (outcome == ReplyOutcome::Gone) {
+        reached_ = reached_ || answer.status < 300;
+        record_.resources().erase(step.uid);
         ++counts_.deleted;
-    } else if (step.kind == Step::FetchTag && status >= 200 && status < 300) {
-        state_.resources[step.uid].etag = etag;
-    } else if (step.kind == Step::FetchTag) {
-        // The event is on the server; only its ETag is unknown, and the next change overwrites it.
+    } else if (outcome == ReplyOutcome::Conflict) {
+        ++counts_.conflicts;
+        steps_.push_front({afterConflict(step.kind), step.uid, step.body, {}});
+        startNext();
+        return;
     } else if (!failed_) {
-        failed_ = true;
-        failureStatus_ = status;
-        failure_ = publishErrorMessage(status, reply->error());
+        fail(answer);
     }
-    if (counted) {
-        ++done_;
-        emit progress(done_, total_);
-    }
+    emit progress(++done_, total_);
     startNext();
 }
 
-void CalDavPublisher::finish(bool ok, const QString& message) {
+void CalDavPublisher::fail(const Answer& answer) {
+    failed_ = true;
+    failureStatus_ = answer.status;
+    failure_ = causeText(answer);
+}
+
+void CalDavPublisher::finish() {
     running_ = false;
     steps_.clear();
-    QString text = message;
-    if (!writePublishState(folder_, state_)) {
+    bool ok = !failed_;
+    const bool write = reached_ || (ok && record_ != before_ && !record_.resources().empty());
+    QString text = failed_ ? lines({failure_, retryText(reached_)}) : QString();
+    if (write && reached_ && !newFolderId_.isEmpty() && !saveFolderIdentity(folder_, newFolderId_)) {
         ok = false;
-        text = QStringLiteral("公開の記録(%1)を保存できませんでした。").arg(CalDavStateFileName) +
-               QLatin1Char('\r') + QStringLiteral("次の公開では全ての予定をもう一度送ります。");
+        text = lines({QStringLiteral("フォルダーの識別ファイル %1 を保存できませんでした。")
+                          .arg(FolderIdentityFileName),
+                      QStringLiteral("次の公開では全ての予定をもう一度送ります。")});
+    } else if (write && !record_.write(folder_)) {
+        ok = false;
+        text = lines({QStringLiteral("公開の記録(%1)を保存できませんでした。").arg(CalDavStateFileName),
+                      QStringLiteral("次の公開では全ての予定をもう一度送ります。")});
     }
     emit finished(ok, text);
+}
+
+void CalDavPublisher::cancel() {
+    if (!running_ || failed_)
+        return;
+    failed_ = true;
+    failure_ = QStringLiteral("公開を途中で止めました。");
+    steps_.clear();
+    startNext();
 }
 
 bool CalDavPublisher::waitForFinished(int ms) {

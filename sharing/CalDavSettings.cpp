@@ -1,5 +1,6 @@
 #include "sharing/CalDavSettings.h"
 
+#include "calendar/Cp932.h"
 #include "calendar/Records.h"
 
 #include <QDir>
@@ -33,16 +34,24 @@ void applyFlags(const QString& text, CalDavSettings& s) {
 } // namespace
 
 CalDavSettings readCalDavSettings(const QString& folder) {
-    CalDavSettings settings;
     const std::optional<QByteArray> bytes = readFileBytes(QDir(folder).filePath(CalDavSettingsFileName));
-    if (!bytes)
-        return settings;
-    RecordReader reader(*bytes);
+    return bytes ? calDavSettingsFromBytes(*bytes) : CalDavSettings();
+}
+
+CalDavSettings calDavSettingsFromBytes(QByteArrayView bytes) {
+    CalDavSettings settings;
+    RecordReader reader(bytes);
     const std::optional<QString> url = reader.next();
     const std::optional<QString> user = reader.next();
     const std::optional<QString> flags = reader.next();
-    if (!url || !user || !flags || !calDavUrlProblem(*url).isEmpty())
+    if (!url || !user || !flags)
         return settings;
+    if (const QString problem = calDavUrlProblem(*url); !problem.isEmpty()) {
+        settings.problem =
+            QStringLiteral("%1 のカレンダーのURL %2 は使えません。").arg(CalDavSettingsFileName, *url) +
+            QLatin1Char('\r') + problem;
+        return settings;
+    }
     settings.url = *url;
     settings.user = *user;
     applyFlags(*flags, settings);
@@ -60,6 +69,9 @@ QString calDavUrlProblem(const QString& text) {
     if (text.trimmed().isEmpty() || !url.isValid() || url.host().isEmpty())
         return QStringLiteral("カレンダーのURLが正しくありません。") + QLatin1Char('\r') +
                QStringLiteral("https://サーバー名/…/カレンダー名/ の形で入力下さい。");
+    if (url.hasQuery() || url.hasFragment())
+        return QStringLiteral("カレンダーのURLに「?」や「#」以降を含めないで下さい。") + QLatin1Char('\r') +
+               QStringLiteral("https://サーバー名/…/カレンダー名/ の形で入力下さい。");
     if (!url.userInfo().isEmpty())
         return QStringLiteral("URLにユーザー名やパスワードを含めないで下さい。") + QLatin1Char('\r') +
                QStringLiteral("ユーザー名とパスワードはそれぞれの欄に入力下さい。");
@@ -76,10 +88,22 @@ QString calDavUrlProblem(const QString& text) {
            QLatin1Char('\r') + QStringLiteral("https:// で始まるURLを入力下さい。");
 }
 
+QString calDavUserProblem(const QString& user) {
+    const QString unstorable = unencodableCp932(user);
+    if (unstorable.isEmpty() && !user.contains(QLatin1Char('"')))
+        return {};
+    return QStringLiteral("ユーザー名の次の文字は保存できません: %1")
+               .arg(unstorable.isEmpty() ? QStringLiteral("\"") : unstorable) +
+           QLatin1Char('\r') + QStringLiteral("サーバーに登録したユーザー名を確認下さい。");
+}
+
 QString normalisedCollectionUrl(const QString& url) {
     QString text = url.trimmed();
     if (!text.endsWith(QLatin1Char('/')))
         text += QLatin1Char('/');
+    // Kept as typed where the file can hold it, so that a stored URL (and its keyring entry) stays.
+    if (!unencodableCp932(text).isEmpty() || text.contains(QLatin1Char('"')))
+        text = QUrl(text).toString(QUrl::FullyEncoded);
     return text;
 }
 

@@ -8,9 +8,11 @@ namespace hibimo {
 
 ExportChoices readExportChoices(const QString& folder) {
     const std::optional<QByteArray> bytes = readFileBytes(QDir(folder).filePath(ExportChoicesFileName));
-    if (!bytes)
-        return {};
-    FieldReader fields(*bytes);
+    return bytes ? exportChoicesFromBytes(*bytes) : ExportChoices();
+}
+
+ExportChoices exportChoicesFromBytes(QByteArrayView bytes) {
+    FieldReader fields(bytes);
     ExportChoices read;
     const std::optional<qint64> years = fields.nextNumber(0, 1);
     if (!years)

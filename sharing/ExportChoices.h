@@ -3,6 +3,7 @@
 #include "sharing/CalendarResource.h"
 #include "sharing/YearEvents.h"
 
+#include <QByteArrayView>
 #include <QString>
 
 namespace hibimo {
@@ -17,6 +18,7 @@ struct ExportChoices {
 
 // The remembered choices; the defaults when the file is missing or not one of ours.
 ExportChoices readExportChoices(const QString& folder);
+ExportChoices exportChoicesFromBytes(QByteArrayView bytes);
 // False when the file could not be written; the old one is then untouched.
 bool writeExportChoices(const QString& folder, const ExportChoices& choices);
 

@@ -10,26 +10,38 @@ namespace hibimo {
 
 namespace {
 
-QString identityIn(const QString& path) {
-    const std::optional<QString> text = readListFile(path);
-    if (!text)
-        return {};
-    const QUuid id = QUuid::fromString(text->trimmed());
-    return id.isNull() ? QString() : id.toString(QUuid::WithoutBraces);
-}
-
-QString damagedMessage(const QString& path) {
+QString damagedMessage(const QString& path, IdentityUse use) {
     return QStringLiteral("フォルダーの識別ファイル ") + QDir::toNativeSeparators(path) +
            QStringLiteral(" を読めません。") + QStringLiteral("\r") +
-           QStringLiteral("ファイルを確認下さい。書き出しは中止しました。");
+           QStringLiteral("ファイルを確認下さい。") +
+           (use == IdentityUse::Export ? QStringLiteral("書き出しは中止しました。")
+                                       : QStringLiteral("公開は中止しました。"));
 }
 
 } // namespace
 
-QString folderIdentity(const QString& folder, QString* error) {
+QString identityFromBytes(QByteArrayView bytes) {
+    const Decoder decode = listFileDecoder(bytes);
+    // Some editors begin a UTF-8 file with a byte order mark; it is no part of the record.
+    const bool mark = bytes.startsWith("\xEF\xBB\xBF");
+    const std::optional<QString> text = RecordReader(mark ? bytes.sliced(3) : bytes, decode).next();
+    const QUuid id = text ? QUuid::fromString(text->trimmed()) : QUuid();
+    return id.isNull() ? QString() : id.toString(QUuid::WithoutBraces);
+}
+
+bool saveFolderIdentity(const QString& folder, const QString& id) {
+    return writeTextFile(QDir(folder).filePath(FolderIdentityFileName), quotedRecord(id));
+}
+
+QString folderIdentity(const QString& folder, QString* error, QString* unsaved, IdentityUse use) {
     const QString path = QDir(folder).filePath(FolderIdentityFileName);
     if (!QFile::exists(path)) {
-        if (!writeTextFile(path, quotedRecord(QUuid::createUuid().toString(QUuid::WithoutBraces)))) {
+        const QString id = QUuid::createUuid().toString(QUuid::WithoutBraces);
+        if (unsaved) {
+            *unsaved = id;
+            return id;
+        }
+        if (!saveFolderIdentity(folder, id)) {
             if (error)
                 *error = QStringLiteral("フォルダーの識別ファイル ") + QDir::toNativeSeparators(path) +
                          QStringLiteral(" を作成できません。") + QStringLiteral("\r") +
@@ -39,9 +51,10 @@ QString folderIdentity(const QString& folder, QString* error) {
         }
     }
     // Read back even after writing it: what the file holds is the identity, whoever wrote it.
-    const QString id = identityIn(path);
+    const std::optional<QByteArray> bytes = readFileBytes(path);
+    const QString id = bytes ? identityFromBytes(*bytes) : QString();
     if (id.isEmpty() && error)
-        *error = damagedMessage(path);
+        *error = damagedMessage(path, use);
     return id;
 }
 

@@ -243,6 +243,11 @@ TEST(FolderIdentity, MadeOnceKeptAndNeverReplaced) {
     EXPECT_FALSE(first.isEmpty());
     EXPECT_EQ(folderIdentity(a.dir.path(), &error), first);
     EXPECT_NE(folderIdentity(b.dir.path(), &error), first);
+    // A publish takes a new identity only once something reached the server.
+    Fixture c;
+    QString unsaved;
+    EXPECT_EQ(folderIdentity(c.dir.path(), &error, &unsaved, IdentityUse::Publish), unsaved);
+    EXPECT_FALSE(QFile::exists(c.path(FolderIdentityFileName)));
     EXPECT_TRUE(QRegularExpression("^[A-Za-z0-9-]+$")
                     .match(eventUid(QDate(2024, 1, 1), ShareKind::PrivateNote, first))
                     .hasMatch());
@@ -250,16 +255,20 @@ TEST(FolderIdentity, MadeOnceKeptAndNeverReplaced) {
     const struct {
         const char* name;
         QByteArray content;
-    } damaged[] = {{"not an identity", "\"abc\"\r\n"}, {"empty", ""}, {"undecodable", "\"\x81\"\r\n"}};
+        IdentityUse use;
+        QString stopped;
+    } damaged[] = {{"not an identity", "\"abc\"\r\n", IdentityUse::Export, "書き出しは中止しました。"},
+                   {"empty", "", IdentityUse::Export, "書き出しは中止しました。"},
+                   {"undecodable", "\"\x81\"\r\n", IdentityUse::Publish, "公開は中止しました。"}};
     for (const auto& row : damaged) {
         SCOPED_TRACE(row.name);
         Fixture f;
         f.writeBytes(FolderIdentityFileName, row.content);
-        QString message;
-        EXPECT_EQ(folderIdentity(f.dir.path(), &message), QString());
+        QString message, unsaved;
+        EXPECT_EQ(folderIdentity(f.dir.path(), &message, &unsaved, row.use), QString());
         EXPECT_EQ(message, "フォルダーの識別ファイル " +
                                QDir::toNativeSeparators(f.path(FolderIdentityFileName)) +
-                               " を読めません。\rファイルを確認下さい。書き出しは中止しました。");
+                               " を読めません。\rファイルを確認下さい。" + row.stopped);
         EXPECT_EQ(f.bytes(FolderIdentityFileName), row.content);
     }
 }

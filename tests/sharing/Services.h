@@ -1,6 +1,10 @@
 #pragma once
 
 // The server and the second client that with_services.sh starts, as the publishing tests reach them.
+#include "sharing/CalDavPublisher.h"
+#include "sharing/CalendarResource.h"
+#include "tests/CoreSupport.h"
+
 #include <QProcess>
 #include <QString>
 #include <QStringList>
@@ -10,6 +14,22 @@ namespace hibimo {
 
 inline QString env(const char* name) {
     return qEnvironmentVariable(name);
+}
+
+inline CalendarResource event(const QString& uid, const QString& summary) {
+    return {uid,
+            ("BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//test//EN\r\nBEGIN:VEVENT\r\nUID:" + uid +
+             "\r\nDTSTAMP:20261207T000000Z\r\nDTSTART;VALUE=DATE:20261207\r\nDTEND;VALUE=DATE:20261208\r\n"
+             "SUMMARY:" +
+             summary + "\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n")
+                .toUtf8()};
+}
+
+inline CalendarResources someEvents(int count, const QString& prefix = "ev") {
+    CalendarResources resources;
+    for (int i = 0; i < count; ++i)
+        resources.push_back(event(prefix + QString::number(i), "予定 " + QString::number(i)));
+    return resources;
 }
 
 // What the second client sees: "uid<TAB>summary" lines, sorted.
@@ -28,5 +48,29 @@ inline void secondClient(const QString& url, const QString& command, const QStri
                                                         env("HIBIMO_CALDAV_PASSWORD"), command, uid, text}),
         0);
 }
+
+// A publisher over a fresh program folder, with what its last publish said.
+struct Publishing {
+    test::Fixture f;
+    CalDavSettings settings;
+    CalDavPublisher publisher{f.dir.path()};
+    bool ok = false;
+    QString message;
+
+    explicit Publishing(QString url = env("HIBIMO_CALDAV_URL"), QString user = env("HIBIMO_CALDAV_USER")) {
+        settings.url = std::move(url);
+        settings.user = std::move(user);
+        QObject::connect(&publisher, &CalDavPublisher::finished, [this](bool o, const QString& m) {
+            ok = o;
+            message = m;
+        });
+    }
+    PublishCounts run(CalendarResources resources, const QString& password = env("HIBIMO_CALDAV_PASSWORD"),
+                      const QString& newFolderId = {}) {
+        EXPECT_TRUE(publisher.publish(settings, password, std::move(resources), newFolderId));
+        EXPECT_TRUE(publisher.waitForFinished(60000));
+        return publisher.counts();
+    }
+};
 
 } // namespace hibimo

@@ -1,0 +1,64 @@
+#include "sharing/PublishRecord.h"
+
+#include "calendar/Cp932.h"
+#include "calendar/Records.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QStringList>
+
+namespace hibimo {
+
+namespace {
+const QString SyncField = QStringLiteral("*sync");
+}
+
+QByteArray eventDigest(const QByteArray& ics) {
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    for (const QByteArray& line : ics.split('\n'))
+        if (!line.startsWith("DTSTAMP"))
+            hash.addData(line);
+    return hash.result().toHex();
+}
+
+// One record per published event, "uid etag digest" with the ETag in base64 (it holds double quotes,
+// which a record cannot), after a first record naming the collection the events are in. The sync
+// token is a record of two fields, which an older reader passes over; no UID starts with "*".
+std::optional<PublishRecord> PublishRecord::fromBytes(QByteArrayView bytes) {
+    RecordReader reader(bytes);
+    const std::optional<QString> collection = reader.next();
+    if (!collection)
+        return std::nullopt;
+    PublishRecord record(*collection);
+    while (const std::optional<QString> line = reader.next()) {
+        const QStringList fields = line->split(QLatin1Char(' '));
+        if (fields.size() == 2 && fields[0] == SyncField)
+            record.syncToken_ = QByteArray::fromBase64(fields[1].toLatin1());
+        else if (fields.size() == 3)
+            record.resources_[fields[0]] = {QByteArray::fromBase64(fields[1].toLatin1()),
+                                            fields[2].toLatin1()};
+    }
+    return record;
+}
+
+std::optional<PublishRecord> PublishRecord::read(const QString& folder) {
+    const std::optional<QByteArray> bytes = readFileBytes(QDir(folder).filePath(CalDavStateFileName));
+    return bytes ? fromBytes(*bytes) : std::nullopt;
+}
+
+QByteArray PublishRecord::bytes() const {
+    QString text = quotedRecord(collection_);
+    if (!syncToken_.isEmpty())
+        text += quotedRecord(SyncField + QLatin1Char(' ') + QString::fromLatin1(syncToken_.toBase64()));
+    for (const auto& [uid, published] : resources_)
+        text += quotedRecord(uid + QLatin1Char(' ') + QString::fromLatin1(published.etag.toBase64()) +
+                             QLatin1Char(' ') + QString::fromLatin1(published.digest));
+    return encodeCp932(text).value_or(QByteArray());
+}
+
+bool PublishRecord::write(const QString& folder) const {
+    const QByteArray data = bytes();
+    return !data.isEmpty() && writeFileBytes(QDir(folder).filePath(CalDavStateFileName), data);
+}
+
+} // namespace hibimo

@@ -1,0 +1,140 @@
+// Publishing against a scripted server on loopback that misbehaves in one way per case.
+#include "tests/sharing/Services.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QSslConfiguration>
+#include <gtest/gtest.h>
+#include <map>
+
+namespace hibimo {
+namespace {
+
+struct HostileServer {
+    QProcess process;
+    QTemporaryDir dir;
+    QString port, otherPort;
+
+    explicit HostileServer(const QString& scenario) {
+        process.start("/usr/bin/python3",
+                      {QStringLiteral(HIBIMO_SOURCE_DIR "/tests/sharing/hostile_server.py"), scenario,
+                       dir.filePath("log")});
+        while (!process.canReadLine() && process.waitForReadyRead(10000)) {
+        }
+        const QStringList ports = QString::fromLatin1(process.readLine()).simplified().split(' ');
+        port = ports.value(0);
+        otherPort = ports.value(1);
+    }
+    ~HostileServer() {
+        process.kill();
+        process.waitForFinished();
+    }
+    QString url(const QString& path = "/cal/") const {
+        if (process.arguments().value(1).startsWith("tls_")) {
+            // Trusted by this process only, so that the https to http step itself is what is refused.
+            QSslConfiguration tls = QSslConfiguration::defaultConfiguration();
+            tls.addCaCertificates(dir.filePath("log.pem"));
+            QSslConfiguration::setDefaultConfiguration(tls);
+            return "https://127.0.0.1:" + port + path;
+        }
+        return "http://127.0.0.1:" + port + path;
+    }
+    // "<port> <method> <path> <auth> <If-Match>" per request seen, by either origin.
+    QStringList requests() const {
+        QFile log(dir.filePath("log"));
+        log.open(QIODevice::ReadOnly);
+        return QString::fromLatin1(log.readAll()).split('\n', Qt::SkipEmptyParts);
+    }
+};
+
+std::map<QString, QByteArray> snapshot(const QString& folder) {
+    std::map<QString, QByteArray> files;
+    for (const QString& name : QDir(folder).entryList(QDir::Files)) {
+        QFile file(QDir(folder).filePath(name));
+        file.open(QIODevice::ReadOnly);
+        files[name] = file.readAll();
+    }
+    return files;
+}
+
+const QString NothingChanged = "ファイルは何も変わっていません。次の公開でもう一度送ります。";
+const QString BrokenListing = "サーバーから届いたカレンダーの一覧が壊れているため、公開を中止しました。\r"
+                              "サーバーの状態と「公開設定」のカレンダーのURLを確認下さい。\r" +
+                              NothingChanged;
+const QString Redirected =
+    "サーバーが別の場所 http://127.0.0.1:%1/elsewhere/ へ転送しようとしたため、公開を中止しました。\r"
+    "パスワードも予定もそこへは送っていません。「公開設定」のカレンダーのURLを確認下さい。\r";
+
+TEST(HostileServer, NothingLeavesTheOriginAndAFailureChangesNoFile) {
+    const struct {
+        const char* scenario;
+        QString message; // empty: the publish succeeds
+        const char* path = "/cal/";
+    } rows[] = {
+        {"redirect301", Redirected + NothingChanged},
+        {"redirect302", Redirected + NothingChanged},
+        {"redirect307", Redirected + NothingChanged},
+        {"redirect308", Redirected + NothingChanged},
+        {"tls_redirect301", Redirected + NothingChanged},
+        {"redirect307_put", Redirected + NothingChanged},
+        {"same_origin", {}, "/old/"},
+        {"dropped", "サーバーに接続できませんでした。\r"
+                    "ネットワークの接続、URLのサーバー名、サーバーが動いているかを確認下さい。\r" +
+                        NothingChanged},
+        {"malformed", BrokenListing},
+        {"empty207", BrokenListing},
+        {"nonxml207", BrokenListing},
+        {"nostatus", BrokenListing},
+        {"oversized", "サーバーからの応答が大きすぎるため、公開を中止しました。\r"
+                      "サーバーの状態と「公開設定」のカレンダーのURLを確認下さい。\r" +
+                          NothingChanged},
+        {"trickle", "サーバーから時間内に応答がありませんでした。\r"
+                    "ネットワークの接続とサーバーの状態を確認下さい。\r" +
+                        NothingChanged},
+        {"429", {}},
+        {"429_long",
+         "サーバーが混み合っているため、公開を中断しました(429)。\r"
+         "しばらくしてからもう一度公開下さい。\r送れた予定は記録しました。残りは次の公開で送ります。"},
+        {"507", "サーバーの保存領域が一杯のため、予定を保存できませんでした(507)。\r"
+                "サーバーの空き容量を確認下さい。\r" +
+                    NothingChanged},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.scenario);
+        HostileServer server(row.scenario);
+        Publishing p(server.url(row.path), "family");
+        p.publisher.setBounds(3000, 1500, 2000, 1 << 20);
+        p.f.writeBytes("HB2026.hbd", "a year");
+        const auto before = snapshot(p.f.dir.path());
+        p.run(someEvents(2), "secret", "0f5a3c44-7b7e-4b36-9d0e-5c1a2b3c4d5e");
+        EXPECT_EQ(p.ok, row.message.isEmpty());
+        EXPECT_EQ(p.message, QString(row.message).replace("%1", server.otherPort));
+        for (const QString& line : server.requests())
+            EXPECT_FALSE(line.startsWith(server.otherPort)) << line.toStdString();
+        EXPECT_EQ(p.publisher.counts().created, row.message.isEmpty() ? 2 : p.publisher.counts().created);
+        if (row.message.endsWith(NothingChanged)) {
+            EXPECT_EQ(snapshot(p.f.dir.path()), before);
+        }
+    }
+}
+
+// Without an ETag, or with a weak one only, what was sent is remembered: nothing unchanged goes
+// again, and a weak ETag is never a precondition.
+TEST(HostileServer, NoOrWeakEtagSendsOnlyWhatChanged) {
+    for (const char* scenario : {"noetag", "weaketag"}) {
+        SCOPED_TRACE(scenario);
+        HostileServer server(scenario);
+        Publishing p(server.url(), "family");
+        CalendarResources events = someEvents(3);
+        EXPECT_EQ(p.run(events, "secret").created, 3);
+        EXPECT_EQ(p.run(events, "secret").requests, 0);
+        events[1] = event("ev1", "変えた");
+        EXPECT_EQ(p.run(events, "secret").requests, 1);
+        EXPECT_TRUE(p.ok) << p.message.toStdString();
+        EXPECT_TRUE(server.requests().last().endsWith("PUT /cal/ev1.ics yes -"));
+    }
+}
+
+} // namespace
+} // namespace hibimo
