@@ -9,14 +9,12 @@
 #include "app/PublishCommands.h"
 #include "app/ShareCommands.h"
 #include "calendar/TextNumber.h"
-#include "calendar/YearFile.h"
 #include "colours/ColourScheme.h"
 #include "colours/MonthCells.h"
 #include "dialogs/HbmModule.h"
 #include "generation/ShownMonth.h"
 #include "toolkit/Colours.h"
 #include "toolkit/Fonts.h"
-#include "toolkit/Interaction.h"
 #include "toolkit/Twips.h"
 
 #include <QDate>
@@ -359,6 +357,7 @@ void HbmFrm::applyChromeColours() {
 // than it changes.
 void HbmFrm::showCells(const MonthCells& cells) {
     const bool first = !gridShown_;
+    bool changed = false;
     for (int i = 0; i < 42; ++i) {
         const MonthCell& cell = cells[i];
         if (!first && cell == cells_[i])
@@ -366,13 +365,12 @@ void HbmFrm::showCells(const MonthCells& cells) {
         const std::array<CellBox*, 4> boxes = {Text1[i], Text2[i], Text3[i], Text5[i]};
         const std::array<const QString*, 4> texts = {&cell.dayText, &cell.publicText, &cell.privateText,
                                                      &cell.mark};
-        for (int k = 0; k < 4; ++k) {
-            boxes[k]->setText(*texts[k]);
-            setForeColor(*boxes[k], cell.colours[k].fore);
-            setBackColor(*boxes[k], cell.colours[k].back);
-        }
+        for (int k = 0; k < 4; ++k)
+            changed |= boxes[k]->setContent(*texts[k], cell.colours[k].fore, cell.colours[k].back);
     }
     cells_ = cells;
+    if (changed)
+        update(twipRect(1665, 705, 8355, 6300));
     if (first) {
         // Hidden until they show a whole month: a message of the first start stands over no false one.
         for (int i = 0; i < 42; ++i)

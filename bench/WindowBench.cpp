@@ -135,7 +135,6 @@ void runWindowBenchmarks(const char* self) {
         frm.repaint();
     });
     report("month_step_with_repaint", stepMs);
-
     const int runs = 15;
     const ProcessTimes bare = medianProcessTimes(self, {QStringLiteral("--bare-window")}, runs);
     const ProcessTimes bareText = medianProcessTimes(self, {QStringLiteral("--bare-window-text")}, runs);

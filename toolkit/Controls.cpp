@@ -3,9 +3,11 @@
 #include "toolkit/Colours.h"
 #include "toolkit/Twips.h"
 
+#include <QHash>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStaticText>
 
 namespace hibimo {
 
@@ -83,14 +85,57 @@ void CellBox::setText(const QString& text) {
     emit Change();
 }
 
+bool CellBox::setContent(const QString& text, int fore, int back) {
+    const QColor foreColour = colourFromBgr(fore);
+    const QColor backColour = colourFromBgr(back);
+    const bool coloured = foreColour != fore_ || backColour != back_ || !property("hibimoBack").isValid();
+    if (coloured) {
+        // Where foreColor() and backColor() read a control's colours.
+        setProperty("hibimoFore", fore);
+        setProperty("hibimoBack", back);
+        fore_ = foreColour;
+        back_ = backColour;
+    }
+    if (text == text_)
+        return coloured;
+    text_ = text;
+    shown_ = toWidgetText(text);
+    emit Change();
+    return true;
+}
+
 void CellBox::setHeightTwips(int twips) {
     resize(width(), twipsToPx(twips));
 }
 
+namespace {
+
+// Laid-out texts of the boxes by text, font and width: the day numbers of every month are the same 31
+// texts, so a month step lays out almost nothing anew.
+const QStaticText& laidOut(const QString& text, const QFont& font, int width) {
+    static QHash<QString, QStaticText> cache;
+    const QString key = text + QLatin1Char('\0') + font.key() + QLatin1Char('\0') + QString::number(width);
+    auto found = cache.constFind(key);
+    if (found != cache.constEnd())
+        return *found;
+    if (cache.size() > 2000)
+        cache.clear();
+    QStaticText laid(text);
+    laid.setTextFormat(Qt::PlainText);
+    QTextOption option(Qt::AlignLeft);
+    option.setWrapMode(QTextOption::WrapAnywhere);
+    laid.setTextOption(option);
+    laid.setTextWidth(width);
+    laid.prepare(QTransform(), font);
+    return *cache.insert(key, laid);
+}
+
+} // namespace
+
 void CellBox::paintEvent(QPaintEvent*) {
     QPainter p(this);
     const QRect r = rect();
-    p.fillRect(r, palette().color(QPalette::Base));
+    p.fillRect(r, back_);
     p.setPen(QColor(0x80, 0x80, 0x80));
     p.drawRect(r.adjusted(0, 0, -1, -1));
     // The days are reached with the arrow keys too: the box with the focus must be seen.
@@ -100,10 +145,12 @@ void CellBox::paintEvent(QPaintEvent*) {
     }
     if (shown_.isEmpty())
         return;
-    p.setPen(isEnabled() ? palette().color(QPalette::Active, QPalette::Text)
-                         : palette().color(QPalette::Disabled, QPalette::Text));
+    p.setPen(fore_);
     p.setFont(font());
-    p.drawText(r.adjusted(2, 1, -2, -1), Qt::AlignLeft | Qt::AlignTop | Qt::TextWrapAnywhere, shown_);
+    const QRect textRect = r.adjusted(2, 1, -2, -1);
+    // Clipped to the box as drawText clips: a grown box shows more lines, a resting one cuts them.
+    p.setClipRect(textRect);
+    p.drawStaticText(textRect.topLeft(), laidOut(shown_, font(), textRect.width()));
 }
 
 void CellBox::mousePressEvent(QMouseEvent* event) {
