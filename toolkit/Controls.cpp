@@ -72,7 +72,7 @@ int shiftStateOf(const QKeyEvent& event) {
 
 CellBox::CellBox(QWidget* parent) : QWidget(parent) {
     setFocusPolicy(Qt::ClickFocus);
-    setAttribute(Qt::WA_OpaquePaintEvent);
+    // Not opaque: a box the grid's single update covers is painted again with it.
     setAutoFillBackground(false);
 }
 
