@@ -118,18 +118,20 @@ Frame* HbmFrm::buildCommandFrame(const QString& name, const QString& caption, in
     return frame;
 }
 
+Label* HbmFrm::label(const QString& name, const QString& caption) {
+    auto* l = new Label(this, caption);
+    l->setObjectName(name);
+    return l;
+}
+
+QPushButton* HbmFrm::button(const QString& name, const QString& caption) {
+    auto* b = new QPushButton(caption, this);
+    b->setObjectName(name);
+    b->setFocusPolicy(Qt::TabFocus);
+    return b;
+}
+
 void HbmFrm::buildSideControls() {
-    auto label = [this](const QString& name, const QString& caption) {
-        auto* l = new Label(this, caption);
-        l->setObjectName(name);
-        return l;
-    };
-    auto button = [this](const QString& name, const QString& caption) {
-        auto* b = new QPushButton(caption, this);
-        b->setObjectName(name);
-        b->setFocusPolicy(Qt::TabFocus);
-        return b;
-    };
 
     Label3 = label(QStringLiteral("Label3"), {});
     Label3->setAlignment(Qt::AlignCenter);
@@ -167,6 +169,10 @@ void HbmFrm::buildSideControls() {
                                  {QStringLiteral("個"), 540, 345},
                                  {QStringLiteral("反映"), 960, 435}}});
 
+    buildCommandsAndHints();
+}
+
+void HbmFrm::buildCommandsAndHints() {
     lblPrintForm = label(QStringLiteral("lblPrintForm"), QStringLiteral("PrintF"));
     placeTwips(*lblPrintForm, 180, 6960, 555, 225);
 
