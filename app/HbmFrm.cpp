@@ -359,11 +359,10 @@ void HbmFrm::applyChromeColours() {
     setForeColor(*lblPrintForm, m.ColGuideFore);
 }
 
-// Only the boxes of cells that differ from what is shown are touched, so a step repaints no more
-// than it changes.
+// Only the boxes of cells that differ from what is shown are touched, and of them only the boxes
+// whose text or colours change are repainted.
 void HbmFrm::showCells(const MonthCells& cells) {
     const bool first = !gridShown_;
-    bool changed = false;
     for (int i = 0; i < 42; ++i) {
         const MonthCell& cell = cells[i];
         if (!first && cell == cells_[i])
@@ -372,11 +371,9 @@ void HbmFrm::showCells(const MonthCells& cells) {
         const std::array<const QString*, 4> texts = {&cell.dayText, &cell.publicText, &cell.privateText,
                                                      &cell.mark};
         for (int k = 0; k < 4; ++k)
-            changed |= boxes[k]->setContent(*texts[k], cell.colours[k].fore, cell.colours[k].back);
+            boxes[k]->setContent(*texts[k], cell.colours[k].fore, cell.colours[k].back);
     }
     cells_ = cells;
-    if (changed)
-        update(twipRect(1665, 705, 8355, 6300));
     if (first) {
         // Hidden until they show a whole month: a message of the first start stands over no false one.
         for (int i = 0; i < 42; ++i)

@@ -72,7 +72,7 @@ int shiftStateOf(const QKeyEvent& event) {
 
 CellBox::CellBox(QWidget* parent) : QWidget(parent) {
     setFocusPolicy(Qt::ClickFocus);
-    // Not opaque: a box the grid's single update covers is painted again with it.
+    setAttribute(Qt::WA_OpaquePaintEvent);
     setAutoFillBackground(false);
 }
 
@@ -85,7 +85,7 @@ void CellBox::setText(const QString& text) {
     emit Change();
 }
 
-bool CellBox::setContent(const QString& text, int fore, int back) {
+void CellBox::setContent(const QString& text, int fore, int back) {
     const QColor foreColour = colourFromBgr(fore);
     const QColor backColour = colourFromBgr(back);
     const bool coloured = foreColour != fore_ || backColour != back_ || !property("hibimoBack").isValid();
@@ -96,12 +96,15 @@ bool CellBox::setContent(const QString& text, int fore, int back) {
         fore_ = foreColour;
         back_ = backColour;
     }
-    if (text == text_)
-        return coloured;
+    if (text == text_) {
+        if (coloured)
+            update();
+        return;
+    }
     text_ = text;
     shown_ = toWidgetText(text);
+    update();
     emit Change();
-    return true;
 }
 
 void CellBox::setHeightTwips(int twips) {
@@ -135,9 +138,9 @@ const QStaticText& laidOut(const QString& text, const QFont& font, int width) {
 void CellBox::paintEvent(QPaintEvent*) {
     QPainter p(this);
     const QRect r = rect();
-    p.fillRect(r, back_);
-    p.setPen(QColor(0x80, 0x80, 0x80));
-    p.drawRect(r.adjusted(0, 0, -1, -1));
+    // The grey border as two fills: a stroked rectangle costs more than the rest of the box.
+    p.fillRect(r, QColor(0x80, 0x80, 0x80));
+    p.fillRect(r.adjusted(1, 1, -1, -1), back_);
     // The days are reached with the arrow keys too: the box with the focus must be seen.
     if (hasFocus()) {
         p.setPen(QPen(palette().color(QPalette::Highlight), 2));
@@ -150,7 +153,11 @@ void CellBox::paintEvent(QPaintEvent*) {
     const QRect textRect = r.adjusted(2, 1, -2, -1);
     // Clipped to the box as drawText clips: a grown box shows more lines, a resting one cuts them.
     p.setClipRect(textRect);
-    p.drawStaticText(textRect.topLeft(), laidOut(shown_, font(), textRect.width()));
+    if (laidFor_ != shown_ || laid_.textWidth() != textRect.width()) {
+        laid_ = laidOut(shown_, font(), textRect.width());
+        laidFor_ = shown_;
+    }
+    p.drawStaticText(textRect.topLeft(), laid_);
 }
 
 void CellBox::mousePressEvent(QMouseEvent* event) {

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStaticText>
 #include <QString>
 #include <QWidget>
 
@@ -24,11 +25,10 @@ class CellBox : public QWidget {
     QString text() const { return text_; }
     // Fires Change when the text changes, also when the program sets it.
     void setText(const QString& text);
-    // Text, text colour and background (0x00BBGGRR) without repainting the box: the month display
-    // sets 168 boxes and repaints the grid once, which costs a fraction of 168 repaints. The colours
-    // are the box's own, not a palette's; foreColor() and backColor() read them. True when anything
-    // changed.
-    bool setContent(const QString& text, int fore, int back);
+    // Text, text colour and background (0x00BBGGRR), repainting the box only when one of them
+    // changes. The colours are the box's own: a palette for each of 168 boxes costs a month step
+    // more than painting them. foreColor() and backColor() read them.
+    void setContent(const QString& text, int fore, int back);
     void setHeightTwips(int twips);
     void bringToFront() { raise(); }
 
@@ -52,6 +52,8 @@ class CellBox : public QWidget {
   private:
     QString text_;
     QString shown_;
+    QStaticText laid_;
+    QString laidFor_;
     QColor fore_ = Qt::black;
     QColor back_ = Qt::white;
 };
