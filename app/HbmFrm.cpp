@@ -12,14 +12,12 @@
 #include "app/ShareCommands.h"
 #include "calendar/JapaneseEra.h"
 #include "calendar/TextNumber.h"
-#include "calendar/YearFile.h"
 #include "colours/ColourScheme.h"
 #include "colours/MonthCells.h"
 #include "dialogs/HbmModule.h"
 #include "generation/ShownMonth.h"
 #include "toolkit/Colours.h"
 #include "toolkit/Fonts.h"
-#include "toolkit/Interaction.h"
 #include "toolkit/Twips.h"
 
 #include <QDate>
@@ -125,18 +123,20 @@ Frame* HbmFrm::buildCommandFrame(const QString& name, const QString& caption, in
     return frame;
 }
 
+Label* HbmFrm::label(const QString& name, const QString& caption) {
+    auto* l = new Label(this, caption);
+    l->setObjectName(name);
+    return l;
+}
+
+QPushButton* HbmFrm::button(const QString& name, const QString& caption) {
+    auto* b = new QPushButton(caption, this);
+    b->setObjectName(name);
+    b->setFocusPolicy(Qt::TabFocus);
+    return b;
+}
+
 void HbmFrm::buildSideControls() {
-    auto label = [this](const QString& name, const QString& caption) {
-        auto* l = new Label(this, caption);
-        l->setObjectName(name);
-        return l;
-    };
-    auto button = [this](const QString& name, const QString& caption) {
-        auto* b = new QPushButton(caption, this);
-        b->setObjectName(name);
-        b->setFocusPolicy(Qt::TabFocus);
-        return b;
-    };
 
     Label3 = label(QStringLiteral("Label3"), {});
     Label3->setAlignment(Qt::AlignCenter);
@@ -179,6 +179,10 @@ void HbmFrm::buildSideControls() {
                                  {QStringLiteral("個"), 540, 345},
                                  {QStringLiteral("反映"), 960, 435}}});
 
+    buildCommandsAndHints();
+}
+
+void HbmFrm::buildCommandsAndHints() {
     lblPrintForm = label(QStringLiteral("lblPrintForm"), QStringLiteral("PrintF"));
     placeTwips(*lblPrintForm, 180, 6960, 555, 225);
 
@@ -380,8 +384,6 @@ void HbmFrm::applyChromeColours() {
     setForeColor(*ChkAlmanac, m.ColGuideFore);
 }
 
-// Only the boxes of cells that differ from what is shown are touched, so a step repaints no more
-// than it changes.
 namespace {
 
 // Top to bottom, a number's digits kept on one row; a second era of the year starts after a gap.
@@ -410,6 +412,8 @@ void HbmFrm::showEra(int year) {
     LblEra->setCaption(rows);
 }
 
+// Only the boxes of cells that differ from what is shown are touched, and of them only the boxes
+// whose text or colours change are repainted.
 void HbmFrm::showCells(const MonthCells& cells) {
     const bool first = !gridShown_;
     for (int i = 0; i < 42; ++i) {
@@ -420,11 +424,8 @@ void HbmFrm::showCells(const MonthCells& cells) {
         const std::array<const QString*, 4> texts = {&cell.dayText, &cell.publicText, &cell.privateText,
                                                      &cell.mark};
         Text1[i]->setAsideText(cell.almanac);
-        for (int k = 0; k < 4; ++k) {
-            boxes[k]->setText(*texts[k]);
-            setForeColor(*boxes[k], cell.colours[k].fore);
-            setBackColor(*boxes[k], cell.colours[k].back);
-        }
+        for (int k = 0; k < 4; ++k)
+            boxes[k]->setContent(*texts[k], cell.colours[k].fore, cell.colours[k].back);
     }
     cells_ = cells;
     if (first) {

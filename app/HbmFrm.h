@@ -99,6 +99,9 @@ class HbmFrm : public Form {
     void buildLayout();
     void buildCells();
     void buildSideControls();
+    void buildCommandsAndHints();
+    Label* label(const QString& name, const QString& caption);
+    QPushButton* button(const QString& name, const QString& caption);
     // A command group: a frame with its caption on the border and three clickable labels (twips).
     struct CommandLabel {
         QString caption;

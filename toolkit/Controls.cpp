@@ -3,9 +3,11 @@
 #include "toolkit/Colours.h"
 #include "toolkit/Twips.h"
 
+#include <QHash>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStaticText>
 
 namespace hibimo {
 
@@ -91,16 +93,62 @@ void CellBox::setAsideText(const QString& text) {
     update();
 }
 
+void CellBox::setContent(const QString& text, int fore, int back) {
+    const QColor foreColour = colourFromBgr(fore);
+    const QColor backColour = colourFromBgr(back);
+    const bool coloured = foreColour != fore_ || backColour != back_ || !property("hibimoBack").isValid();
+    if (coloured) {
+        // Where foreColor() and backColor() read a control's colours.
+        setProperty("hibimoFore", fore);
+        setProperty("hibimoBack", back);
+        fore_ = foreColour;
+        back_ = backColour;
+    }
+    if (text == text_) {
+        if (coloured)
+            update();
+        return;
+    }
+    text_ = text;
+    shown_ = toWidgetText(text);
+    update();
+    emit Change();
+}
+
 void CellBox::setHeightTwips(int twips) {
     resize(width(), twipsToPx(twips));
 }
 
+namespace {
+
+// Laid-out texts of the boxes by text, font and width: the day numbers of every month are the same 31
+// texts, so a month step lays out almost nothing anew.
+const QStaticText& laidOut(const QString& text, const QFont& font, int width) {
+    static QHash<QString, QStaticText> cache;
+    const QString key = text + QLatin1Char('\0') + font.key() + QLatin1Char('\0') + QString::number(width);
+    auto found = cache.constFind(key);
+    if (found != cache.constEnd())
+        return *found;
+    if (cache.size() > 2000)
+        cache.clear();
+    QStaticText laid(text);
+    laid.setTextFormat(Qt::PlainText);
+    QTextOption option(Qt::AlignLeft);
+    option.setWrapMode(QTextOption::WrapAnywhere);
+    laid.setTextOption(option);
+    laid.setTextWidth(width);
+    laid.prepare(QTransform(), font);
+    return *cache.insert(key, laid);
+}
+
+} // namespace
+
 void CellBox::paintEvent(QPaintEvent*) {
     QPainter p(this);
     const QRect r = rect();
-    p.fillRect(r, palette().color(QPalette::Base));
-    p.setPen(QColor(0x80, 0x80, 0x80));
-    p.drawRect(r.adjusted(0, 0, -1, -1));
+    // The grey border as two fills: a stroked rectangle costs more than the rest of the box.
+    p.fillRect(r, QColor(0x80, 0x80, 0x80));
+    p.fillRect(r.adjusted(1, 1, -1, -1), back_);
     // The days are reached with the arrow keys too: the box with the focus must be seen.
     if (hasFocus()) {
         p.setPen(QPen(palette().color(QPalette::Highlight), 2));
@@ -108,18 +156,25 @@ void CellBox::paintEvent(QPaintEvent*) {
     }
     if (shown_.isEmpty())
         return;
-    p.setPen(isEnabled() ? palette().color(QPalette::Active, QPalette::Text)
-                         : palette().color(QPalette::Disabled, QPalette::Text));
+    p.setPen(fore_);
     p.setFont(font());
-    p.drawText(r.adjusted(2, 1, -2, -1), Qt::AlignLeft | Qt::AlignTop | Qt::TextWrapAnywhere, shown_);
+    const QRect textRect = r.adjusted(2, 1, -2, -1);
+    // Clipped to the box as drawText clips: a grown box shows more lines, a resting one cuts them.
+    p.setClipRect(textRect);
+    if (laidFor_ != shown_ || laid_.textWidth() != textRect.width()) {
+        laid_ = laidOut(shown_, font(), textRect.width());
+        laidFor_ = shown_;
+    }
+    p.drawStaticText(textRect.topLeft(), laid_);
     if (aside_.isEmpty())
         return;
     QFont small = font();
     small.setBold(false);
     small.setPointSizeF(font().pointSizeF() * 0.42);
     p.setFont(small);
-    const int left = 2 + QFontMetrics(font()).horizontalAdvance(shown_) + 3;
-    p.drawText(QRect(left, 1, r.width() - left, r.height() - 1), Qt::AlignLeft | Qt::AlignTop, asideRows_);
+    const int left = textRect.left() + QFontMetrics(font()).horizontalAdvance(shown_) + 3;
+    p.drawText(QRect(left, textRect.top(), textRect.right() - left, textRect.height()),
+               Qt::AlignLeft | Qt::AlignTop, asideRows_);
 }
 
 void CellBox::mousePressEvent(QMouseEvent* event) {

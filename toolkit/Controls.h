@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStaticText>
 #include <QString>
 #include <QWidget>
 
@@ -27,6 +28,10 @@ class CellBox : public QWidget {
     // A second, small text after the main one, a word to a row: a day's almanac beside its number.
     void setAsideText(const QString& text);
     QString asideText() const { return aside_; }
+    // Text, text colour and background (0x00BBGGRR), repainting the box only when one of them
+    // changes. The colours are the box's own: a palette for each of 168 boxes costs a month step
+    // more than painting them. foreColor() and backColor() read them.
+    void setContent(const QString& text, int fore, int back);
     void setHeightTwips(int twips);
     void bringToFront() { raise(); }
 
@@ -52,6 +57,10 @@ class CellBox : public QWidget {
     QString shown_;
     QString aside_;
     QString asideRows_;
+    QStaticText laid_;
+    QString laidFor_;
+    QColor fore_ = Qt::black;
+    QColor back_ = Qt::white;
 };
 
 // A multi-line text box the user can type into (month memo, list editors).

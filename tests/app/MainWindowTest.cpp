@@ -3,17 +3,21 @@
 
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QTest>
 #include <gtest/gtest.h>
 
 namespace hibimo::test {
 namespace {
 
-// The widgets show the cells of the shown month, also after steps that leave some cells as they were.
+// The widgets show the cells of the shown month, also after steps that leave some cells as they were,
+// and the screen shows the widgets.
 TEST(MainWindowGrid, ShowsTheMonthsCellsAfterEveryStep) {
     Calendar w(QDate(2024, 11, 15));
     HbmModule& m = w.m();
     HbmFrm& f = w.f();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
     m.DayItem[10][30][2] = "11302#◆";
     m.PubLine[11][0] = "大掃除";
     for (int index : {0, 1, 1, 1, 0, 0}) { // October .. January and back
@@ -29,6 +33,13 @@ TEST(MainWindowGrid, ShowsTheMonthsCellsAfterEveryStep) {
                 EXPECT_EQ(backColor(*w.box(b, i)), cell.colours[int(b)].back) << m.CurMonth << " cell " << i;
             }
         }
+        QCoreApplication::processEvents();
+        // The private line lies under no other box.
+        const QImage screen = QGuiApplication::primaryScreen()->grabWindow(f.winId()).toImage();
+        for (int i = 0; i < 42; ++i)
+            EXPECT_EQ(screen.copy(f.Text3[i]->geometry()),
+                      f.Text3[i]->grab().toImage().convertToFormat(screen.format()))
+                << m.CurMonth << " cell " << i << " as painted on the screen";
     }
     EXPECT_EQ(f.Label2->caption() + f.Label5->caption(), "1111月行事メモ");
 }

@@ -92,116 +92,38 @@ TEST(MonthCells, TakeTextsAndColoursFromTheirDay) {
     s.DayItem[6][3][2] = "07032#◆";
     setToday(s, QDate(2024, 6, 15)); // a Saturday
     const MonthCells cells = monthCells(s, distinctColours(), 2024, 6);
+    // texts: public line | private line | mark; back: of the two lines; the mark's back follows today.
     const struct {
         const char* name;
         int cell;
         QDate date;
-        QString pub, priv, mark;
-        BoxColours day, line, markBox;
+        QString texts;
+        int dayFore, dayBack, back, markBack;
     } rows[] = {
-        {"Sunday of the previous month",
-         0,
-         {2024, 5, 26},
-         "",
-         "",
-         "",
-         {SunFore, OtherBack},
-         {PubFore, OtherBack},
-         {MarkFore, OtherBack}},
-        {"previous month's public line",
-         5,
-         {2024, 5, 31},
-         "祝会",
-         "",
-         "",
-         {WeekdayFore, OtherBack},
-         {PubFore, OtherBack},
-         {MarkFore, OtherBack}},
-        {"1st on a Saturday",
-         6,
-         {2024, 6, 1},
-         "",
-         "",
-         "",
-         {SatFore, SatBack},
-         {PubFore, PubBack},
-         {MarkFore, MarkBack}},
-        {"red Sunday",
-         7,
-         {2024, 6, 2},
-         "",
-         "",
-         "",
-         {HolidayFore, SunBack},
-         {PubFore, PubBack},
-         {MarkFore, MarkBack}},
-        {"anniversary before the user's text",
-         15,
-         {2024, 6, 10},
-         "",
-         "花子'72歯医者",
-         "",
-         {WeekdayFore, WeekdayBack},
-         {PubFore, PubBack},
-         {MarkFore, MarkBack}},
-        {"a mark without red",
-         17,
-         {2024, 6, 12},
-         "",
-         "",
-         "休",
-         {WeekdayFore, WeekdayBack},
-         {PubFore, PubBack},
-         {MarkFore, MarkBack}},
-        {"a mark entry of its key alone",
-         18,
-         {2024, 6, 13},
-         "",
-         "",
-         "",
-         {WeekdayFore, WeekdayBack},
-         {PubFore, PubBack},
-         {MarkFore, MarkBack}},
-        {"red alone on a weekday",
-         19,
-         {2024, 6, 14},
-         "",
-         "",
-         "",
-         {HolidayFore, WeekdayBack},
-         {PubFore, PubBack},
-         {MarkFore, MarkBack}},
-        {"today on a Saturday",
-         20,
-         {2024, 6, 15},
-         "",
-         "",
-         "",
-         {SatFore, TodayBack},
-         {PubFore, PubBack},
-         {MarkFore, TodayBack}},
-        {"red day of the next month",
-         38,
-         {2024, 7, 3},
-         "",
-         "",
-         "◆",
-         {HolidayFore, OtherBack},
-         {PubFore, OtherBack},
-         {MarkFore, OtherBack}},
+        {"May's Sunday", 0, {2024, 5, 26}, "||", SunFore, OtherBack, OtherBack, OtherBack},
+        {"May's line", 5, {2024, 5, 31}, "祝会||", WeekdayFore, OtherBack, OtherBack, OtherBack},
+        {"1st, Saturday", 6, {2024, 6, 1}, "||", SatFore, SatBack, PubBack, MarkBack},
+        {"red Sunday", 7, {2024, 6, 2}, "||", HolidayFore, SunBack, PubBack, MarkBack},
+        {"user text last", 15, {2024, 6, 10}, "|花子'72歯医者|", WeekdayFore, WeekdayBack, PubBack, MarkBack},
+        {"mark, not red", 17, {2024, 6, 12}, "||休", WeekdayFore, WeekdayBack, PubBack, MarkBack},
+        {"key alone", 18, {2024, 6, 13}, "||", WeekdayFore, WeekdayBack, PubBack, MarkBack},
+        {"red weekday", 19, {2024, 6, 14}, "||", HolidayFore, WeekdayBack, PubBack, MarkBack},
+        {"today, Saturday", 20, {2024, 6, 15}, "||", SatFore, TodayBack, PubBack, TodayBack},
+        {"red in July", 38, {2024, 7, 3}, "||◆", HolidayFore, OtherBack, OtherBack, OtherBack},
     };
     for (const auto& row : rows) {
         const MonthCell& cell = cells[row.cell];
         EXPECT_EQ(cell.date, row.date) << row.name;
-        EXPECT_EQ(cell.publicText, row.pub) << row.name;
-        EXPECT_EQ(cell.privateText, row.priv) << row.name;
-        EXPECT_EQ(cell.mark, row.mark) << row.name;
-        EXPECT_EQ(cell.colours[MonthCell::DayNumber], row.day) << row.name;
-        EXPECT_EQ(cell.colours[MonthCell::Public], row.line) << row.name;
-        EXPECT_EQ(cell.colours[MonthCell::Private],
-                  (BoxColours{PrivFore, row.line.back == OtherBack ? OtherBack : PrivBack}))
+        EXPECT_EQ(QStringList({cell.publicText, cell.privateText, cell.mark}).join('|'), row.texts)
             << row.name;
-        EXPECT_EQ(cell.colours[MonthCell::Mark], row.markBox) << row.name;
+        EXPECT_EQ(cell.colours[MonthCell::DayNumber], (BoxColours{row.dayFore, row.dayBack})) << row.name;
+        EXPECT_EQ(cell.colours[MonthCell::Public],
+                  (BoxColours{PubFore, row.back == OtherBack ? OtherBack : PubBack}))
+            << row.name;
+        EXPECT_EQ(cell.colours[MonthCell::Private],
+                  (BoxColours{PrivFore, row.back == OtherBack ? OtherBack : PrivBack}))
+            << row.name;
+        EXPECT_EQ(cell.colours[MonthCell::Mark], (BoxColours{MarkFore, row.markBack})) << row.name;
     }
 }
 
