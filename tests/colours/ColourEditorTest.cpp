@@ -111,6 +111,8 @@ TEST(ColourEditor, EveryColourButtonStoresItsChoiceInTheFileAndItsSample) {
         {"Command1_13", "色の選択 - 月メモ記載枠"}, {"Command2_16", "色の選択 - 前後月 日枠 背景"},
         {"Command2_17", "色の選択 - 日付枠囲み線"}};
     Editor e;
+    // A row without a text colour of its own shows its cells' weekday date colour.
+    EXPECT_EQ(foreColor(*e.editor.Text1[16]), e.m().ColWeekdayDateFore);
     QStringList disabled; // and the thickness button, which opens no chooser
     int colour = 0;
     for (int row = 0; row < HbmColor::Rows; ++row)

@@ -30,12 +30,7 @@ struct Watchdog {
         timer.setSingleShot(true);
         QObject::connect(&timer, &QTimer::timeout, [this] {
             fired = true;
-            while (QWidget* w = QApplication::activeModalWidget()) {
-                if (auto* dialog = qobject_cast<QDialog*>(w))
-                    dialog->done(0);
-                else
-                    w->close();
-            }
+            QApplication::closeAllWindows();
         });
         timer.start(5000);
     }
