@@ -28,12 +28,15 @@ struct ColourFiles : ::testing::Test {
             v[i] = i == 31 ? 1 : 1000 + qint64(i);
         return v;
     }
-    void read(const QString& name, const QByteArray& bytes, void (*reader)(ColourModule&)) {
+    // Starts as the program does: the settings file of the given number of lines names the colour file.
+    void read(const QByteArray& colours, int settingsLines = 5) {
         ColorDefaults(m);
         fx.ui.messages.clear();
-        fx.writeBytes(name, bytes);
-        m.ColorFile = fx.path(name);
-        reader(m);
+        fx.writeBytes(QStringLiteral("in.ccf"), colours);
+        fx.writeText(QStringLiteral("Hibimo.ini"),
+                     QStringLiteral("\"%1\"\r\n").arg(fx.path(QStringLiteral("in.ccf"))) +
+                         QStringLiteral("\"v\"\r\n").repeated(settingsLines - 1));
+        SettingsRead(m);
     }
 };
 
@@ -65,7 +68,7 @@ TEST_F(ColourFiles, ReadingAppliesWhatCameBeforeAFault) {
         {"only the path", "\"stored.ccf\"", 0, true},
     };
     for (const auto& row : rows) {
-        read(QStringLiteral("in.ccf"), row.bytes, ColorLoad);
+        read(row.bytes);
         EXPECT_EQ(fx.ui.messageTexts(), row.broken ? QStringList{ColourFileFaulty} : QStringList())
             << row.name;
         EXPECT_EQ(values(m), fromFile(row.applied)) << row.name;
@@ -74,15 +77,9 @@ TEST_F(ColourFiles, ReadingAppliesWhatCameBeforeAFault) {
 }
 
 TEST_F(ColourFiles, SettingsOfFourLinesReadNoColourFile) {
-    fx.writeText(QStringLiteral("mine.ccf"), colourFile());
-    for (int dummies : {3, 2}) {
-        read(QStringLiteral("Hibimo.ini"),
-             cp932(QStringLiteral("\"%1\"\r\n\"v\"\r\n").arg(fx.path(QStringLiteral("mine.ccf"))) +
-                   QStringLiteral("\"Dummy\"\r\n").repeated(dummies)),
-             SettingsRead);
-        EXPECT_EQ(fx.ui.messageTexts(), dummies == 3 ? QStringList() : QStringList{SettingsUnreadable});
-        EXPECT_EQ(values(m), fromFile(dummies == 3 ? 34 : 0));
-    }
+    read(cp932(colourFile()), 4);
+    EXPECT_EQ(fx.ui.messageTexts(), QStringList{SettingsUnreadable});
+    EXPECT_EQ(values(m), defaults);
 }
 
 struct Editor : Fixture {
