@@ -108,14 +108,12 @@ bool readColourFile(QByteArrayView bytes, ColourScheme& s) {
     if (!border)
         return false;
     s.YmBorderStyle = static_cast<std::uint8_t>(*border);
-    const auto frameLine = fields.nextNumber(Int32Min, Int32Max);
-    if (!frameLine)
-        return false;
-    s.ColFrameLine = static_cast<int>(*frameLine);
-    const auto frameWidth = fields.nextNumber(Int32Min, Int32Max);
-    if (!frameWidth)
-        return false;
-    s.FrameLineWidth = static_cast<int>(*frameWidth);
+    for (int ColourScheme::*frame : {&ColourScheme::ColFrameLine, &ColourScheme::FrameLineWidth}) {
+        const auto number = fields.nextNumber(Int32Min, Int32Max);
+        if (!number)
+            return false;
+        s.*frame = static_cast<int>(*number);
+    }
     for (int i = 0; i < ClosingDummies; ++i) {
         if (!fields.next())
             return false;
@@ -174,18 +172,6 @@ void ColorLoad(ColourModule& m) {
     const auto bytes = m.ColorFile.isEmpty() ? std::nullopt : readFileBytes(m.ColorFile);
     if (!bytes || !readColourFile(*bytes, m))
         m.ui.message(colourReadFailed());
-}
-
-std::vector<qint64> schemeValues(const ColourScheme& s) {
-    return {s.ColScreenBack,   s.ColGuideFore,       s.ColCommandBack,     s.ColOtherMonthBack,
-            s.ColSunDateBack,  s.ColSunDateFore,     s.ColWeekdayDateBack, s.ColWeekdayDateFore,
-            s.ColSatDateBack,  s.ColSatDateFore,     s.ColHolidayDateBack, s.ColHolidayDateFore,
-            s.ColTodayBack,    s.ColPubLineFore,     s.ColPubLineBack,     s.ColPrivLineFore,
-            s.ColPrivLineBack, s.ColMarkFore,        s.ColMarkBack,        s.ColMemoFore,
-            s.ColMemoBack,     s.ColYearFore,        s.ColYearBack,        s.ColMonthFore,
-            s.ColMonthBack,    s.ColWeekdayHeadFore, s.ColWeekdayHeadBack, s.ColSunHeadFore,
-            s.ColSunHeadBack,  s.ColSatHeadFore,     s.ColSatHeadBack,     s.YmBorderStyle,
-            s.ColFrameLine,    s.FrameLineWidth};
 }
 
 void keepOtherMonthApart(ColourScheme& s) {

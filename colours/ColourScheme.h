@@ -2,15 +2,9 @@
 
 #include "colours/ColourSlots.h"
 
-#include <QtGlobal>
-#include <vector>
-
 namespace hibimo {
 
 struct ColourModule;
-
-// The 34 values of a scheme in the order of a colour file's lines 4 to 10.
-std::vector<qint64> schemeValues(const ColourScheme& s);
 
 // Every colour slot and setting to its default.
 void ColorDefaults(ColourModule& m);

@@ -194,8 +194,8 @@ HbmColor::HbmColor(ColourModule& module) : m(module) {
 
     const std::array<QLineF, 4> separators = {QLineF(105, 1095, 5640, 1095), QLineF(120, 2235, 5655, 2235),
                                               QLineF(105, 4050, 5640, 4050), QLineF(120, 5535, 5655, 5535)};
-    for (int k = 0; k < 4; ++k)
-        Line1[k] = addLineControl(separators[k]);
+    for (const QLineF& separator : separators)
+        addLineControl(separator);
     installDialogKeys(*this, Command3);
 }
 

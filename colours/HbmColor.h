@@ -32,7 +32,6 @@ class HbmColor : public Form {
     std::array<QPushButton*, Rows> Command2{};
     std::array<QLineEdit*, Rows - 1> Text1{};
     PictureBox* Picture1 = nullptr;
-    std::array<int, 4> Line1{};
 
     void Form_Activate() override;
     void Form_DblClick() override;
@@ -40,16 +39,14 @@ class HbmColor : public Form {
     void Command2_Click(int Index);
     void Command3_Click();
 
+  private:
     // The slot a row's text or background button sets; nullptr where the button is fixed.
     static int ColourScheme::*textSlot(int row);
     static int ColourScheme::*backSlot(int row);
-
     // The thickness prompt for a screen of the given twips per pixel.
     static QString thicknessPrompt(int twipsPerPixel);
     // The frame-line width an answer to the thickness prompt gives.
     static int thicknessFromAnswer(const QString& answer);
-
-  private:
     void paintSample(int row);
     void drawPreview();
 };

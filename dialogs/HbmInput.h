@@ -33,8 +33,6 @@ class HbmInput : public Form {
     void Command1_Click(int Index);
     void Text1_KeyDown(int KeyCode, int Shift);
 
-    bool okPressed() const { return OkPressed; }
-
   protected:
     void showEvent(QShowEvent* event) override;
 

@@ -1,16 +1,30 @@
 #pragma once
 
+#include "calendar/Cp932.h"
+#include "calendar/Records.h"
+#include "colours/ColourModule.h"
 #include "colours/ColourScheme.h"
 
 #include <QStringList>
+#include <QTemporaryDir>
 #include <QtGlobal>
+#include <utility>
 #include <vector>
 
 namespace hibimo::test {
 
-// The whole scheme, in the order of a colour file's lines 4 to 10.
-inline std::vector<qint64> values(const ColourScheme& s) {
-    return schemeValues(s);
+// The whole scheme as a colour file stores it: the numbers of lines 4 to 10, from a copy saved aside.
+inline std::vector<qint64> values(ColourModule& m) {
+    const QTemporaryDir aside;
+    const QString colourFile = std::exchange(m.ColorFile, aside.filePath(QStringLiteral("aside.ccf")));
+    ColorSave(m);
+    const QString text = decodeCp932(readFileBytes(m.ColorFile).value_or("")).value_or("");
+    m.ColorFile = colourFile;
+    std::vector<qint64> numbers;
+    for (const QString& line : text.split(QStringLiteral("\r\n")).mid(3, 7))
+        for (const QString& n : line.split(QLatin1Char(',')))
+            numbers.push_back(n.toLongLong());
+    return numbers;
 }
 
 // Values unlike the defaults, in lines 4 to 10 as the program writes them: 1000 + position, the border

@@ -1,10 +1,10 @@
-// When a window's Form_Activate runs: the year is reloaded from its file there, so running it too often
-// throws away what is only in memory, and too seldom shows a stale month.
+// Window events as the program's handlers see them.
+#include "toolkit/Controls.h"
 #include "toolkit/Form.h"
 
 #include <QCoreApplication>
-#include <QEvent>
-#include <functional>
+#include <QFocusEvent>
+#include <QSignalSpy>
 #include <gtest/gtest.h>
 
 namespace hibimo {
@@ -17,84 +17,87 @@ struct Counted : Form {
     void Form_Unload(int& Cancel) override { Cancel = refuseClose ? 1 : 0; }
 };
 
-void windowActivate(Form& form) {
-    QEvent event(QEvent::WindowActivate);
-    QCoreApplication::sendEvent(&form, &event);
-}
-
 void showFirst(Counted& form) {
     form.show();
     form.activateIfPending();
 }
 
+// One letter a step: a the window manager activates the main window, s the other window is shown,
+// m it is shown modeless from the main window, r it refuses its next close, c it closes, M the main
+// window closes.
+void play(const char* steps, Counted& main, Counted& other) {
+    QEvent activate(QEvent::WindowActivate);
+    for (const char* s = steps; *s; ++s) {
+        if (*s == 'a')
+            QCoreApplication::sendEvent(&main, &activate);
+        else if (*s == 's')
+            showFirst(other);
+        else if (*s == 'm')
+            other.showModeless(&main), other.activateIfPending();
+        else if (*s == 'r')
+            other.refuseClose = true;
+        else if (*s == 'c')
+            other.close(), other.refuseClose = false;
+        else if (*s == 'M')
+            main.close();
+    }
+}
+
+// When a window's Form_Activate runs: the year is reloaded from its file there, so running it too often
+// throws away what is only in memory, and too seldom shows a stale month.
 TEST(FormActivation, RunsForTheProgramsOwnWindowsOnly) {
     const struct {
         const char* name;
-        std::function<void(Counted& main, Counted& other)> steps;
+        const char* steps;
         int main, other; // activations after the main window's first one
     } rows[] = {
-        {"the first show only", [](Counted&, Counted&) {}, 0, 0},
-        {"the window manager's first activation after the show counts once",
-         [](Counted& main, Counted&) { windowActivate(main); }, 0, 0},
-        {"back from another application (or a message box)",
-         [](Counted& main, Counted&) {
-             windowActivate(main);
-             windowActivate(main);
-         },
-         0, 0},
-        {"back from another window of the program",
-         [](Counted& main, Counted& other) {
-             showFirst(other);
-             windowActivate(main);
-         },
-         1, 1},
-        {"a modeless window closes: its opener",
-         [](Counted& main, Counted& other) {
-             other.showModeless(&main);
-             other.activateIfPending();
-             other.close();
-         },
-         1, 1},
-        {"a window without an opener closes: the main window",
-         [](Counted&, Counted& other) {
-             showFirst(other);
-             other.close();
-         },
-         1, 1},
-        {"a close the window refuses: nothing",
-         [](Counted&, Counted& other) {
-             showFirst(other);
-             other.refuseClose = true;
-             other.close();
-             other.refuseClose = false;
-         },
-         0, 1},
-        {"shown again after it closed: a first activation again",
-         [](Counted&, Counted& other) {
-             showFirst(other);
-             other.close();
-             showFirst(other);
-         },
-         1, 2},
-        {"the opener closed before: nothing",
-         [](Counted& main, Counted& other) {
-             other.showModeless(&main);
-             other.activateIfPending();
-             main.close();
-             other.close();
-         },
-         0, 1},
+        {"the first show only", "", 0, 0},
+        {"the window manager's first activation after the show counts once", "a", 0, 0},
+        {"back from another application (or a message box)", "aa", 0, 0},
+        {"back from another window of the program", "sa", 1, 1},
+        {"a modeless window closes: its opener", "mc", 1, 1},
+        {"a window without an opener closes: the main window", "sc", 1, 1},
+        {"a close the window refuses: nothing", "src", 0, 1},
+        {"shown again after it closed: a first activation again", "scs", 1, 2},
+        {"the opener closed before: nothing", "mMc", 0, 1},
     };
     for (const auto& row : rows) {
         Counted main, other;
         Form::setMainForm(&main);
         showFirst(main);
         ASSERT_EQ(main.activations, 1) << row.name;
-        row.steps(main, other);
+        play(row.steps, main, other);
         EXPECT_EQ(main.activations - 1, row.main) << row.name;
         EXPECT_EQ(other.activations, row.other) << row.name;
     }
     Form::setMainForm(nullptr);
+}
+
+// Which focus changes end the editing of a box: only a move to another control of the window.
+TEST(LostFocus, OnlyAMoveToAnotherControlOfTheWindowEndsEditing) {
+    const struct {
+        const char* name;
+        Qt::FocusReason reason;
+        bool lost;
+    } rows[] = {
+        {"click on another control", Qt::MouseFocusReason, true},
+        {"the program moves it", Qt::OtherFocusReason, true},
+        {"popup menu (right-click, Paste)", Qt::PopupFocusReason, false},
+        {"a message box or another application", Qt::ActiveWindowFocusReason, false},
+    };
+    QWidget window;
+    CellBox cell(&window);
+    MemoBox memo(&window);
+    QSignalSpy cellLost(&cell, &CellBox::LostFocus), memoLost(&memo, &MemoBox::LostFocus);
+    for (const auto& row : rows) {
+        QFocusEvent out(QEvent::FocusOut, row.reason);
+        QCoreApplication::sendEvent(&cell, &out);
+        QCoreApplication::sendEvent(&memo, &out);
+        EXPECT_EQ(cellLost.size(), row.lost ? 1 : 0) << row.name;
+        EXPECT_EQ(memoLost.size(), row.lost ? 1 : 0) << row.name;
+        cellLost.clear();
+        memoLost.clear();
+    }
 }
 
 } // namespace
