@@ -2,8 +2,8 @@
 
 #include "app/HbmFrm.h"
 #include "calendar/JapaneseEra.h"
-#include "colours/MonthCells.h"
 #include "dialogs/HbmModule.h"
+#include "generation/Lunisolar.h"
 #include "toolkit/Interaction.h"
 
 #include <QAction>

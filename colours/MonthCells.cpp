@@ -74,11 +74,6 @@ QDate todayOf(const CalendarState& s) {
 
 } // namespace
 
-QString almanacText(QDate date) {
-    const QString rokuyo = rokuyoOf(date);
-    return rokuyo.isEmpty() ? QString() : rokuyo + QLatin1Char(' ') + shortLunarText(lunarDateOf(date));
-}
-
 MonthCells monthCells(const CalendarState& s, const ColourScheme& colours, int year, int month,
                       bool almanac) {
     const QDate first(year, month, 1);

@@ -46,7 +46,4 @@ using MonthCells = std::array<MonthCell, 42>;
 MonthCells monthCells(const CalendarState& s, const ColourScheme& colours, int year, int month,
                       bool almanac = false);
 
-// A day's 六曜 and lunisolar date as a cell shows them: "大安 旧11/1"; empty outside the computed years.
-QString almanacText(QDate date);
-
 } // namespace hibimo

@@ -14,7 +14,7 @@ namespace hibimo {
 HbmExport::HbmExport(HbmModule& module) : m(module) {
     setObjectName(QStringLiteral("HbmExport"));
     setWindowTitle(QStringLiteral("予定の書き出し (iCalendar)"));
-    setClientSizeTwips(4950, 4350);
+    setClientSizeTwips(4950, 4650);
     setFont(msFont(MsGothic, 9));
 
     auto caption = [this](const QString& text, int top) {
@@ -42,7 +42,7 @@ HbmExport::HbmExport(HbmModule& module) : m(module) {
         ComExport[k] = new QPushButton(buttonTexts[k], this);
         ComExport[k]->setObjectName(QStringLiteral("ComExport_%1").arg(k));
         ComExport[k]->setFont(msFont(MsPGothic, 9));
-        placeTwips(*ComExport[k], 1200 + 1800 * k, 3630, 1500, 420);
+        placeTwips(*ComExport[k], 1200 + 1800 * k, 3930, 1500, 420);
         connect(ComExport[k], &QPushButton::clicked, this, [this, k] { ComExport_Click(k); });
     }
     installDialogKeys(*this, ComExport[0]);

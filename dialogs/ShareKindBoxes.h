@@ -3,7 +3,6 @@
 #include "sharing/YearEvents.h"
 
 #include <QString>
-#include <array>
 
 namespace hibimo {
 
@@ -14,10 +13,8 @@ inline ShareKind kindAt(int index) {
 }
 
 inline QString shareKindBoxText(int index) {
-    static const std::array<QString, ShareKindCount> mnemonics{
-        QStringLiteral("(&M)"), QStringLiteral("(&H)"), QStringLiteral("(&G)"), QStringLiteral("(&K)"),
-        QStringLiteral("(&S)"), QStringLiteral("(&P)"), QStringLiteral("(&V)")};
-    return shareKindLabel(kindAt(index)) + mnemonics[index];
+    const ShareKindRow& row = shareKindRow(kindAt(index));
+    return row.label + row.mnemonic;
 }
 
 } // namespace hibimo

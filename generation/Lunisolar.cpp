@@ -223,4 +223,9 @@ QString shortLunarText(const LunarDate& date) {
     return (date.leap ? QStringLiteral("閏%1/%2") : QStringLiteral("旧%1/%2")).arg(date.month).arg(date.day);
 }
 
+QString almanacText(QDate date) {
+    const QString rokuyo = rokuyoOf(date);
+    return rokuyo.isEmpty() ? QString() : rokuyo + QLatin1Char(' ') + shortLunarText(lunarDateOf(date));
+}
+
 } // namespace hibimo

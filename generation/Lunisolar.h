@@ -47,4 +47,8 @@ QString rokuyoOf(QDate date);
 // has little room); empty for an invalid date.
 QString shortLunarText(const LunarDate& date);
 
+// A day's 六曜 and lunisolar date as the calendar shows them: "大安 旧11/1"; empty outside the computed
+// years.
+QString almanacText(QDate date);
+
 } // namespace hibimo

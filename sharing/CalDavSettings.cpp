@@ -2,6 +2,7 @@
 
 #include "calendar/Cp932.h"
 #include "calendar/Records.h"
+#include "sharing/ShareKinds.h"
 
 #include <QDir>
 #include <QHostAddress>
@@ -13,22 +14,32 @@ namespace {
 
 // The kinds and the two choices as one record of "0"/"1", in a fixed order: a later kind is added
 // at the end, and an older file reads with its default.
+constexpr int FlagCount = 10;
+constexpr int AfterSaveFlag = 7;
+constexpr int AtExitFlag = 8;
+
 QString flagsText(const CalDavSettings& s) {
-    const bool flags[] = {s.kinds.publicNotes, s.kinds.privateNotes,  s.kinds.marks,
-                          s.kinds.memos,       s.kinds.anniversaries, s.kinds.redDays,
-                          s.kinds.observances, s.afterSave,           s.atExit};
-    QString text;
-    for (bool f : flags)
-        text += f ? QLatin1Char('1') : QLatin1Char('0');
+    QString text(FlagCount, QLatin1Char('0'));
+    for (int k = 0; k < ShareKindCount; ++k) {
+        const ShareKindRow& row = shareKindRow(static_cast<ShareKind>(k));
+        text[row.calDavFlag] = s.kinds.*row.field ? QLatin1Char('1') : QLatin1Char('0');
+    }
+    text[AfterSaveFlag] = s.afterSave ? QLatin1Char('1') : QLatin1Char('0');
+    text[AtExitFlag] = s.atExit ? QLatin1Char('1') : QLatin1Char('0');
     return text;
 }
 
 void applyFlags(const QString& text, CalDavSettings& s) {
-    bool* flags[] = {&s.kinds.publicNotes, &s.kinds.privateNotes,  &s.kinds.marks,
-                     &s.kinds.memos,       &s.kinds.anniversaries, &s.kinds.redDays,
-                     &s.kinds.observances, &s.afterSave,           &s.atExit};
-    for (qsizetype i = 0; i < text.size() && i < qsizetype(std::size(flags)); ++i)
-        *flags[i] = text[i] == QLatin1Char('1');
+    auto flag = [&text](int at, bool& value) {
+        if (at < text.size())
+            value = text[at] == QLatin1Char('1');
+    };
+    for (int k = 0; k < ShareKindCount; ++k) {
+        const ShareKindRow& row = shareKindRow(static_cast<ShareKind>(k));
+        flag(row.calDavFlag, s.kinds.*row.field);
+    }
+    flag(AfterSaveFlag, s.afterSave);
+    flag(AtExitFlag, s.atExit);
 }
 
 } // namespace

@@ -16,6 +16,8 @@ struct ShareKinds {
     bool anniversaries = true;
     bool redDays = false;
     bool observances = false;
+    // 六曜 and the lunisolar date, one event a day: off unless asked for, as on screen.
+    bool almanac = false;
 };
 
 // One event as an iCalendar object of its own: the unit that a CalDAV collection stores, and the

@@ -18,9 +18,11 @@ ExportChoices exportChoicesFromBytes(QByteArrayView bytes) {
     if (!years)
         return {};
     read.years = *years ? ShareYears::AllWithFile : ShareYears::Loaded;
-    // One 0/1 field per kind, in the order of ShareKind.
+    // One 0/1 field per kind, in the order of ShareKind; a file from before the almanac ends earlier.
     for (int k = 0; k < ShareKindCount; ++k) {
         const std::optional<qint64> on = fields.nextNumber(0, 1);
+        if (!on && k == int(ShareKind::Almanac))
+            break;
         if (!on)
             return {};
         read.kinds.*shareKindField(static_cast<ShareKind>(k)) = *on == 1;

@@ -3,11 +3,13 @@
 #include "calendar/Records.h"
 #include "calendar/TextNumber.h"
 #include "calendar/YearFile.h"
+#include "generation/Lunisolar.h"
 #include "generation/YearLoading.h"
 
 #include <QDir>
 #include <QRegularExpression>
 #include <algorithm>
+#include <array>
 #include <cstdlib>
 #include <libical/ical.h>
 #include <memory>
@@ -60,6 +62,8 @@ void addDayEvents(std::vector<DayEvent>& events, const YearTables& year, const Q
     add(ShareKind::Mark, items[2].mid(6).trimmed());
     add(ShareKind::PublicNote, userText(year.PubLine[mi][d - 1]));
     add(ShareKind::PrivateNote, userText(year.PrivLine[mi][d - 1]));
+    if (kinds.almanac)
+        add(ShareKind::Almanac, almanacText(date));
 }
 
 struct IcalFree {
@@ -122,50 +126,6 @@ QString unreadableYearMessage(const QString& path, int record) {
 
 } // namespace
 
-QString shareKindLabel(ShareKind kind) {
-    switch (kind) {
-    case ShareKind::PublicNote:
-        return QStringLiteral("公開の予定");
-    case ShareKind::PrivateNote:
-        return QStringLiteral("非公開の予定");
-    case ShareKind::Mark:
-        return QStringLiteral("印");
-    case ShareKind::MonthMemo:
-        return QStringLiteral("月のメモ");
-    case ShareKind::Anniversary:
-        return QStringLiteral("記念日");
-    case ShareKind::RedDay:
-        return QStringLiteral("祝日・休日");
-    case ShareKind::Observance:
-        return QStringLiteral("行事");
-    }
-    return {};
-}
-
-bool ShareKinds::*shareKindField(ShareKind kind) {
-    switch (kind) {
-    case ShareKind::PublicNote:
-        return &ShareKinds::publicNotes;
-    case ShareKind::PrivateNote:
-        return &ShareKinds::privateNotes;
-    case ShareKind::Mark:
-        return &ShareKinds::marks;
-    case ShareKind::MonthMemo:
-        return &ShareKinds::memos;
-    case ShareKind::Anniversary:
-        return &ShareKinds::anniversaries;
-    case ShareKind::RedDay:
-        return &ShareKinds::redDays;
-    case ShareKind::Observance:
-        return &ShareKinds::observances;
-    }
-    return &ShareKinds::publicNotes;
-}
-
-bool isChosen(const ShareKinds& kinds, ShareKind kind) {
-    return kinds.*shareKindField(kind);
-}
-
 std::vector<DayEvent> yearEvents(const YearTables& year, int yyyy, const ShareKinds& kinds) {
     std::vector<DayEvent> events;
     for (int mi = 0; mi < 12; ++mi) {
@@ -180,9 +140,8 @@ std::vector<DayEvent> yearEvents(const YearTables& year, int yyyy, const ShareKi
 }
 
 QString eventUid(const QDate& date, ShareKind kind, const QString& folderId) {
-    static const char* const tags[] = {"memo", "red", "obs", "anniv", "mark", "pub", "priv"};
     return QStringLiteral("hibimo-%1-%2-%3")
-        .arg(folderId, date.toString(QStringLiteral("yyyyMMdd")), QLatin1String(tags[int(kind)]));
+        .arg(folderId, date.toString(QStringLiteral("yyyyMMdd")), shareKindRow(kind).uidTag);
 }
 
 CalendarResources yearResources(const YearTables& year, int yyyy, const ShareKinds& kinds,

@@ -2,6 +2,7 @@
 
 #include "calendar/CalendarModule.h"
 #include "sharing/CalendarResource.h"
+#include "sharing/ShareKinds.h"
 
 #include <QDate>
 #include <QDateTime>
@@ -9,16 +10,6 @@
 #include <vector>
 
 namespace hibimo {
-
-// The kinds of a day's items, in the order a day's events are listed.
-enum class ShareKind { MonthMemo, RedDay, Observance, Anniversary, Mark, PublicNote, PrivateNote };
-
-// The kind's name as the user sees it: the export dialog and the events' category.
-QString shareKindLabel(ShareKind kind);
-inline constexpr int ShareKindCount = 7;
-// Where ShareKinds holds the choice of a kind.
-bool ShareKinds::*shareKindField(ShareKind kind);
-bool isChosen(const ShareKinds& kinds, ShareKind kind);
 
 // One year's tables as the year file holds them.
 struct YearTables {
