@@ -55,6 +55,7 @@ TEST(YearFile, WriteLoadWriteGivesIdenticalBytes) {
     EXPECT_EQ(list.mid(0, 7), QStringList({"01000メモ\r\n二行目 ～①髙﨑ｶﾅ", "01010元旦", "01012#",
                                            "12311誰か'72", "TTTTT", "T2PubL0101", "T3Priv0101私"}));
     EXPECT_EQ(list[5 + 2 * 31 + 2 * 29], "T2PubL0230say ”hi”"); // slots of dates that do not exist too
+    EXPECT_EQ(list[5 + 2 * (31 * 8 + 8)], "T2PubL0909");
     EXPECT_EQ(list.last(), "T3Priv1231");
     EXPECT_EQ(yearFilePath(m, "../20/24"), f.path("HB2024.hbd"));
     EXPECT_EQ(yearFilePath(m, "999"), f.path("HB0999.hbd"));
