@@ -2,6 +2,7 @@
 
 #include "calendar/Cp932.h"
 #include "calendar/Records.h"
+#include "generation/YearGeneration.h"
 #include "generation/YearLoading.h"
 
 #include <QFile>
@@ -16,15 +17,12 @@ Fixture::Fixture(QDate today) {
 
 QByteArray Fixture::bytes(const QString& name) const {
     QFile f(path(name));
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    return f.readAll();
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 void Fixture::writeBytes(const QString& name, const QByteArray& data) const {
     QFile f(path(name));
-    if (f.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        f.write(data);
+    EXPECT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(data) == data.size());
 }
 
 void Fixture::writeText(const QString& name, const QString& text) const {
@@ -44,6 +42,29 @@ std::unique_ptr<HbmModule> Fixture::reread(const QString& year) {
     auto reader = std::make_unique<HbmModule>(dir.path(), ui);
     YearLoad(*reader, year);
     return reader;
+}
+
+std::optional<QString> generated(QStringView holidays, int year) {
+    YearItems items;
+    if (!generateYear(items, holidays, u"*2000/01/00", year))
+        return std::nullopt;
+    QStringList entries;
+    for (const MonthItems& month : items)
+        for (const auto& day : month)
+            for (const QString& entry : day)
+                if (!entry.isEmpty())
+                    entries << entry;
+    return entries.join('|');
+}
+
+QStringList tableRows(const QString& name) {
+    QFile file(QStringLiteral(HIBIMO_SOURCE_DIR "/tests/generation/") + name);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name.toStdString();
+    QStringList rows;
+    for (const QString& line : QString::fromUtf8(file.readAll()).split('\n'))
+        if (!line.isEmpty() && !line.startsWith('#'))
+            rows << line;
+    return rows;
 }
 
 QStringList records(const QByteArray& bytes) {

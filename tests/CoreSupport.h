@@ -14,12 +14,6 @@
 inline void PrintTo(const QString& text, std::ostream* os) {
     *os << '"' << text.toStdString() << '"';
 }
-inline void PrintTo(const QStringList& list, std::ostream* os) {
-    *os << '{';
-    for (const QString& text : list)
-        *os << ' ' << '"' << text.toStdString() << '"';
-    *os << " }";
-}
 
 namespace hibimo::test {
 
@@ -76,6 +70,13 @@ struct Fixture {
     // The tables of a year as a fresh start would read them from its file.
     std::unique_ptr<HbmModule> reread(const QString& year = "2024");
 };
+
+// The generated entries of a year in the order of the year file, joined by "|", with an anniversary
+// list that generates nothing; nothing when the holidays are refused.
+std::optional<QString> generated(QStringView holidays, int year);
+
+// The rows of a published table kept beside the generation tests, without its comments.
+QStringList tableRows(const QString& name);
 
 // The records of code page 932 text.
 QStringList records(const QByteArray& bytes);

@@ -4,9 +4,36 @@
 
 namespace hibimo {
 
+namespace {
+
+// The next queued answer, or `none` when the test queued nothing.
+template <typename T> T nextAnswer(std::deque<T>& answers, T none = {}) {
+    if (answers.empty())
+        return none;
+    T answer = std::move(answers.front());
+    answers.pop_front();
+    return answer;
+}
+
+ScriptedInteraction::Windows& windowsOf() {
+    if (!ScriptedInteraction::windows)
+        throw std::logic_error("a window was shown in a test without windows");
+    return *ScriptedInteraction::windows;
+}
+
+} // namespace
+
 void ScriptedInteraction::checkAlive() const {
     if (ended)
         throw std::logic_error("the program went on after it was ended");
+}
+
+bool ScriptedInteraction::record(const QString& call) {
+    checkAlive();
+    if (ending())
+        return false;
+    calls << call;
+    return true;
 }
 
 void ScriptedInteraction::message(const QString& text, const QString& title) {
@@ -28,56 +55,32 @@ void ScriptedInteraction::endProgram() {
 }
 
 QString ScriptedInteraction::prompt(const QString& prompt, const QString& title, const QString& defaultText) {
-    checkAlive();
-    if (ending())
+    if (!record(QStringLiteral("prompt")))
         return {};
-    calls << QStringLiteral("prompt");
     prompts.push_back({prompt, title, defaultText});
-    if (promptAnswers.empty())
-        return {};
-    QString answer = promptAnswers.front();
-    promptAnswers.pop_front();
-    return answer;
+    return nextAnswer(promptAnswers);
 }
 
 std::optional<int> ScriptedInteraction::chooseColour(int initial, const QString& title) {
-    checkAlive();
-    if (ending())
+    if (!record(QStringLiteral("colour")))
         return std::nullopt;
-    calls << QStringLiteral("colour");
     colourRequests.push_back({initial, title});
-    if (colourAnswers.empty())
-        return std::nullopt;
-    auto answer = colourAnswers.front();
-    colourAnswers.pop_front();
-    return answer;
+    return nextAnswer(colourAnswers);
 }
 
 bool ScriptedInteraction::confirm(const QString& text) {
-    checkAlive();
-    if (ending())
+    if (!record(QStringLiteral("confirm")))
         return false;
-    calls << QStringLiteral("confirm");
     questions << text;
-    if (confirmAnswers.empty())
-        return false;
-    const bool answer = confirmAnswers.front();
-    confirmAnswers.pop_front();
-    return answer;
+    return nextAnswer(confirmAnswers, false);
 }
 
 QString ScriptedInteraction::fileName(const char* call, const FileRequest& request) {
-    checkAlive();
-    if (ending())
+    if (!record(QString::fromLatin1(call)))
         return {};
-    calls << QString::fromLatin1(call);
     filters << request.filter;
     fileRequests.push_back(request);
-    if (fileAnswers.empty())
-        return {};
-    QString answer = fileAnswers.front();
-    fileAnswers.pop_front();
-    return answer;
+    return nextAnswer(fileAnswers);
 }
 
 QString ScriptedInteraction::openFileName(const FileRequest& request) {
@@ -87,14 +90,6 @@ QString ScriptedInteraction::openFileName(const FileRequest& request) {
 QString ScriptedInteraction::saveFileName(const FileRequest& request) {
     return fileName("save", request);
 }
-
-namespace {
-ScriptedInteraction::Windows& windowsOf() {
-    if (!ScriptedInteraction::windows)
-        throw std::logic_error("a window was shown in a test without windows");
-    return *ScriptedInteraction::windows;
-}
-} // namespace
 
 void ScriptedInteraction::printWindow(QWidget& window) {
     checkAlive();
@@ -107,11 +102,8 @@ void ScriptedInteraction::runModal(QWidget& window) {
     calls << QStringLiteral("modal:") + windows.name(window);
     windows.show(window);
     open_.push_back(&window);
-    if (!modalActions.empty()) {
-        auto action = modalActions.front();
-        modalActions.pop_front();
+    if (auto action = nextAnswer(modalActions))
         action(window);
-    }
     open_.pop_back();
     // Whatever the script did, a modal show ends with the window closed (as by its close box if the
     // script did not close it).

@@ -77,6 +77,8 @@ class ScriptedInteraction : public Interaction {
 
   private:
     void checkAlive() const;
+    // Records a call unless the program is being ended; false when it is.
+    bool record(const QString& call);
     QString fileName(const char* call, const FileRequest& request);
     // The windows shown modally and not yet returned from, innermost last.
     std::vector<QWidget*> open_;

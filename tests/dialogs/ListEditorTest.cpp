@@ -24,11 +24,14 @@ class Editor : public testing::TestWithParam<bool> { // true: the holiday editor
     QString file() const { return holiday() ? "HBHolyD.dat" : "HBBirth.dat"; }
     QString entry() const { return holiday() ? "*05/20名" : "*1972/05/20名"; }
     QString sample() const { return holiday() ? holidaySampleList() : anniversarySampleList(); }
-    void open() {
-        editor.reset(holiday() ? static_cast<ListEditor*>(new HbmHoliD(fx.m())) : new HbmBirth(fx.m()));
-        editor->Form_Load();
-        editor->show();
+    std::unique_ptr<ListEditor> opened(test::Fixture& f) const {
+        std::unique_ptr<ListEditor> e(holiday() ? static_cast<ListEditor*>(new HbmHoliD(f.m()))
+                                                : new HbmBirth(f.m()));
+        e->Form_Load();
+        e->show();
+        return e;
     }
+    void open() { editor = opened(fx); }
     // Closes with text in the box; true when the window went away.
     bool closeWith(const QString& text) {
         fx.ui.messages.clear();
@@ -123,10 +126,7 @@ TEST_P(Editor, ASavedListIsAppliedToTheOtherYearsWithFilesOnlyWhenTheUserSaysSo)
         f.writeBytes("HB2026.hbd", "damaged");
         f.ui.messages.clear();
         f.ui.confirmAnswers = {yes};
-        std::unique_ptr<ListEditor> e(holiday() ? static_cast<ListEditor*>(new HbmHoliD(f.m()))
-                                                : new HbmBirth(f.m()));
-        e->Form_Load();
-        e->show();
+        const std::unique_ptr<ListEditor> e = opened(f);
         e->Text1->setText(entry());
         e->Command1->click();
         EXPECT_FALSE(e->isVisible());
