@@ -267,7 +267,12 @@ fi
 
 # ---- 14. Printing: Ctrl+P shows the month page in Qt's preview; Ctrl+P there prints it, to a PDF in the
 # program folder without a printer. The year page the same way, chosen through the remembered choices.
+# 六曜 and the lunisolar date (Alt+R) reach every cell and the printed month page.
+xdotool windowactivate --sync "$win" key alt+r
+shot almanac-grid
+check "Alt+R remembered 六曜 in HbView.ini" eventually grep -q 1 "$share/HbView.ini"
 print_page print-preview Hibimo2024-12.pdf
+check "the printed month page shows 六曜" sh -c "pdftotext '$share/Hibimo2024-12.pdf' - | grep -q '旧11/1'"
 check "the month page is text, not an image" eventually sh -c "pdftotext '$share/Hibimo2024-12.pdf' - | grep -q '2024年12月.*令和6年'"
 printf '1,0\r\n' >"$share/HbPrint.ini"
 print_page print-preview-year Hibimo2024.pdf
