@@ -69,6 +69,7 @@ TEST(MainWindowKeys, KeysAndWheelStepAsTheButtonsDo) {
         {"wheel towards the user", {2024, 5, 15}, {wheel(-120)}, {MonthOn}},
         {"wheel away", {2024, 5, 15}, {wheel(120)}, {MonthBack}},
         {"two notches at once", {2024, 12, 15}, {wheel(-240)}, {MonthOn, MonthOn}},
+        {"two notches away at once", {2024, 1, 15}, {wheel(240)}, {MonthBack, MonthBack}},
         {"a half notch", {2024, 5, 15}, {wheel(-60)}, {}},
         {"wheel over the memo", {2024, 5, 15}, {wheel(-120, false)}, {}},
     };
@@ -102,6 +103,7 @@ TEST(MainWindowKeys, ArrowsWalkTheDaysOfTheShownMonth) {
         {"then right and down", {2024, 5, 15}, {left, right, down}, 25},
         {"up a week", {2024, 5, 15}, {up, up}, 10},
         {"no further than the 31st", {2024, 5, 30}, {up, down, down}, 32},
+        {"onto the 31st", {2024, 5, 24}, {down, down}, 33},
         {"no further back than the 1st", {2024, 5, 2}, {left, left, left}, 3},
         {"another month starts on its 1st", {2024, 5, 15}, {key(Qt::Key_PageDown), right}, 6},
         {"from a focused button", {2024, 5, 15}, {key(Qt::Key_Down, {}, button)}, 17},

@@ -124,6 +124,7 @@ TEST(MonthCells, TheNeighbouringYearFillsTheEdgesOfDecemberAndJanuary) {
         {"January after December", 2024, 12, 31, {2025, 1, 1}, "翌年の元旦", "初詣"},
         {"December before January", 2025, 1, 2, {2024, 12, 31}, "前年の大晦日大掃除", ""},
         {"no year after 9999", 9999, 12, 41, {}, "", ""},
+        {"January 9999 after December 9998", 9998, 12, 33, {9999, 1, 1}, "翌年の元旦", "初詣"},
         {"no year before 1", 1, 1, 0, {}, "", ""},
     };
     for (const auto& row : rows) {
@@ -148,6 +149,7 @@ TEST(MonthCells, TodayIsMarkedInTodaysYearOnly) {
         {"29 February in its year", {2028, 2, 29}, 2028, 2, 29},
         {"29 February, a common year shown", {2028, 2, 29}, 2029, 2, 0},
         {"29 February, a common year before", {2028, 2, 29}, 2027, 2, 0},
+        {"today among the next month's cells", {2024, 6, 1}, 2024, 5, 0},
     };
     for (const auto& row : rows) {
         CalendarState s;
