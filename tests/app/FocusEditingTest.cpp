@@ -18,30 +18,19 @@ enum class Target { Memo, Public, Private, Mark };
 
 QWidget* clickTarget(Calendar& c, Target t, int cell) {
     HbmFrm& f = c.f();
-    QWidget* box = nullptr;
-    switch (t) {
-    case Target::Memo:
+    if (t == Target::Memo) {
         c.showIn(*f.Text4, Long);
         QTest::mouseClick(f.Text4->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
         return f.Text4;
-    case Target::Public:
-        box = f.Text2[cell];
-        break;
-    case Target::Private:
-        box = f.Text3[cell];
-        break;
-    case Target::Mark:
-        box = f.Text5[cell];
-        break;
     }
-    c.showIn(*static_cast<CellBox*>(box), Long);
+    CellBox* box = c.box(Box(int(t)), cell);
+    c.showIn(*box, Long);
     QTest::mouseClick(box, Qt::LeftButton, Qt::NoModifier, QPoint(3, 3));
     return box;
 }
 
 int restTwips(Target t) {
-    const int rest[] = {MonthMemo::RestHeight, 285, 435, 210};
-    return rest[int(t)];
+    return std::array{MonthMemo::RestHeight, 285, 435, 210}[int(t)];
 }
 
 void activate(QWidget& w) {

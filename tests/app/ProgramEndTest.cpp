@@ -2,8 +2,6 @@
 // open, and the session manager's save after which the program goes on.
 #include "app/ColourCommands.h"
 #include "app/ListCommands.h"
-#include "calendar/YearFile.h"
-#include "colours/HbmColor.h"
 #include "dialogs/HbmInput.h"
 #include "tests/TestSupport.h"
 
@@ -37,10 +35,13 @@ struct DecemberLastYear : Calendar {
 
     DecemberLastYear() : Calendar(QDate(2024, 12, 15)) {
         f().Command2_Click(0);
-        ui.modalActions.push_back(typeInMemoDialog("Y2023", true));
-        doubleClick(Box::Public, Cell5Dec2023);
+        edit(Box::Public, "Y2023");
         EXPECT_EQ(reread("2023")->PubLine[December][4], "Y2023");
         keepFiles();
+    }
+    void edit(Box box, const QString& text, int cell = Cell5Dec2023) {
+        ui.modalActions.push_back(typeInMemoDialog(text, true));
+        doubleClick(box, cell);
     }
     void keepFiles() {
         file2023 = bytes("HB2023.hbd");
@@ -56,54 +57,53 @@ struct DecemberLastYear : Calendar {
             f().shutDown();
         });
     }
-    // The event loop turns once the handlers have returned.
-    static void backInTheEventLoop() { QCoreApplication::sendPostedEvents(); }
+    void endInModal() {
+        ui.modalActions.push_back([this](QWidget&) { endFromOutside(); });
+    }
 };
 
 TEST(ProgramEnd, WhileAModalWindowIsOpenNothingOfItIsStoredAndNoHandlerRunsAfterwards) {
-    struct Row {
+    using Step = std::function<void(DecemberLastYear&)>;
+    const auto typeThenEnd = [](DecemberLastYear& c, const QString& text) {
+        c.ui.modalActions.push_back([&c, text](QWidget& w) {
+            typeInMemoDialog(text, false)(w);
+            c.endFromOutside();
+        });
+    };
+    const struct {
         const char* name;
-        std::function<void(DecemberLastYear&)> openAndEnd;
-        std::function<void(DecemberLastYear&)> check;
+        Step openAndEnd, check;
     } rows[] = {
         {"memo dialog of the public line",
-         [](DecemberLastYear& c) {
-             c.ui.modalActions.push_back([&c](QWidget& w) {
-                 typeInMemoDialog("Z2023", false)(w);
-                 c.endFromOutside();
-             });
+         [&](DecemberLastYear& c) {
+             typeThenEnd(c, "Z2023");
              c.doubleClick(Box::Public, Cell5Dec2023);
          },
          [](DecemberLastYear& c) { EXPECT_EQ(c.reread("2024")->PubLine[December][9], ""); }},
         {"memo dialog of the mark",
-         [](DecemberLastYear& c) {
-             c.ui.modalActions.push_back(typeInMemoDialog("◎", true));
-             c.doubleClick(Box::Mark, Cell5Dec2023);
+         [&](DecemberLastYear& c) {
+             c.edit(Box::Mark, "◎");
              c.keepFiles();
-             c.ui.modalActions.push_back([&c](QWidget& w) {
-                 typeInMemoDialog("×", false)(w);
-                 c.endFromOutside();
-             });
+             typeThenEnd(c, "×");
              c.doubleClick(Box::Mark, Cell5Dec2023);
          },
          [](DecemberLastYear& c) {
              EXPECT_EQ(c.reread("2023")->DayItem[December][5][2], "12052 ◎");
-             EXPECT_EQ(c.reread("2024")->DayItem[December][10][2], "");
-             EXPECT_EQ(c.m().DayItem[December][10][2], "");
+             EXPECT_EQ(c.reread("2024")->DayItem[December][10][2] + c.m().DayItem[December][10][2], "");
          }},
         {"regenerate dialog (its close box would regenerate)",
          [](DecemberLastYear& c) {
              c.writeLists("**01/01元旦\r\n**12/05テスト");
-             c.ui.modalActions.push_back([&c](QWidget&) { c.endFromOutside(); });
+             c.endInModal();
              c.f().listCommands().LblHoly_Click(2);
          },
-         [](DecemberLastYear&) {}},
+         nullptr},
         {"colour editor",
          [](DecemberLastYear& c) {
-             c.ui.modalActions.push_back([&c](QWidget&) { c.endFromOutside(); });
+             c.endInModal();
              c.f().colourCommands().LblColor_Click(0);
          },
-         [](DecemberLastYear&) {}},
+         nullptr},
         {"year creation message of a step into a year without file",
          [](DecemberLastYear& c) {
              c.ui.onMessage = [&c](const ScriptedInteraction::Message& message) {
@@ -114,15 +114,15 @@ TEST(ProgramEnd, WhileAModalWindowIsOpenNothingOfItIsStoredAndNoHandlerRunsAfter
          },
          [](DecemberLastYear& c) {
              const auto year2022 = c.reread("2022");
-             EXPECT_EQ(year2022->PubLine[December][4], "") << "2023's note filed under 2022";
-             EXPECT_EQ(year2022->DayItem[December][0][0], "");
+             EXPECT_EQ(year2022->PubLine[December][4] + year2022->DayItem[December][0][0], "")
+                 << "2023's notes filed under 2022";
          }},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         DecemberLastYear c;
         row.openAndEnd(c);
-        c.backInTheEventLoop();
+        QCoreApplication::sendPostedEvents(); // the event loop turns once the handlers have returned
         EXPECT_EQ(c.shutDowns, 1);
         EXPECT_TRUE(QFile::exists(c.path("Hibimo.ini"))) << "the shut-down ran";
         EXPECT_EQ(c.ui.calls, c.callsAtTheEnd) << "nothing shown after the end";
@@ -130,7 +130,8 @@ TEST(ProgramEnd, WhileAModalWindowIsOpenNothingOfItIsStoredAndNoHandlerRunsAfter
         EXPECT_EQ(c.bytes("HB2024.hbd"), c.file2024) << "nothing of 2023 filed under 2024";
         EXPECT_EQ(c.m().LoadedYear, "2024");
         EXPECT_EQ(c.m().PubLine[December][4], "") << "the reloaded tables got nothing";
-        row.check(c);
+        if (row.check)
+            row.check(c);
     }
 }
 
@@ -140,32 +141,30 @@ TEST(ProgramEnd, TheSessionSaveLeavesTheProgramWorking) {
         SCOPED_TRACE(dialogOpen ? "save asked while the memo dialog is open"
                                 : "save asked with no window open");
         DecemberLastYear c;
+        const auto commit = [&c] { c.ui.whenNoModalOpen([&c] { c.f().commitData(); }); };
         if (dialogOpen) {
-            c.ui.modalActions.push_back([&c](QWidget& w) {
-                c.ui.whenNoModalOpen([&c] { c.f().commitData(); });
+            c.ui.modalActions.push_back([&](QWidget& w) {
+                commit();
                 typeInMemoDialog("W2023", true)(w);
             });
             c.doubleClick(Box::Public, Cell5Dec2023);
         } else {
-            c.ui.whenNoModalOpen([&c] { c.f().commitData(); });
+            commit();
         }
-        c.backInTheEventLoop();
+        QCoreApplication::sendPostedEvents();
         const QString stored = dialogOpen ? "W2023" : "Y2023";
         EXPECT_TRUE(QFile::exists(c.path("Hibimo.ini")));
         EXPECT_EQ(c.reread("2023")->PubLine[December][4], stored);
-        EXPECT_EQ(c.f().Label3->caption(), "2023");
-        EXPECT_EQ(c.m().LoadedYear, "2023");
+        EXPECT_EQ(c.f().Label3->caption() + c.m().LoadedYear, "20232023");
         EXPECT_EQ(c.m().PubLine[December][4], stored) << "the shown month and the tables agree";
         EXPECT_EQ(c.f().Text2[Cell5Dec2023]->text(), stored);
 
         // Work goes on: an edit, a step into the next year, the close.
         QFile::remove(c.path("Hibimo.ini"));
-        c.ui.modalActions.push_back(typeInMemoDialog("V", true));
-        c.doubleClick(Box::Private, Cell5Dec2023 + 1);
+        c.edit(Box::Private, "V", Cell5Dec2023 + 1);
         EXPECT_EQ(c.reread("2023")->PrivLine[December][5], "V");
         c.f().Command1_Click(1);
-        EXPECT_EQ(c.f().Label3->caption(), "2024");
-        EXPECT_EQ(c.m().LoadedYear, "2024");
+        EXPECT_EQ(c.f().Label3->caption() + c.m().LoadedYear, "20242024");
         c.m().PrivLine[0][0] = "初詣";
         c.f().close();
         EXPECT_TRUE(QFile::exists(c.path("Hibimo.ini"))) << "a later close still saves";

@@ -9,23 +9,9 @@ namespace hibimo::test {
 namespace {
 
 // Every slot a cell uses gets a colour of its own, so that a cell names the slot it took.
-enum Slot {
-    WeekdayFore = 1,
-    WeekdayBack,
-    SunFore,
-    SunBack,
-    SatFore,
-    SatBack,
-    HolidayFore,
-    TodayBack,
-    OtherBack,
-    PubFore,
-    PubBack,
-    PrivFore,
-    PrivBack,
-    MarkFore,
-    MarkBack
-};
+constexpr int WeekdayFore = 1, WeekdayBack = 2, SunFore = 3, SunBack = 4, SatFore = 5, SatBack = 6,
+              HolidayFore = 7, TodayBack = 8, OtherBack = 9, PubFore = 10, PubBack = 11, PrivFore = 12,
+              PrivBack = 13, MarkFore = 14, MarkBack = 15;
 
 ColourScheme distinctColours() {
     ColourScheme c;
@@ -42,13 +28,6 @@ void setToday(CalendarState& s, QDate today) {
     s.TodayYear = QString::number(today.year());
     s.MarkMonth = QString::asprintf("%02d", today.month());
     s.TodayDay = std::int16_t(today.day());
-}
-
-QStringList dayTexts(const MonthCells& cells) {
-    QStringList days;
-    for (const MonthCell& cell : cells)
-        days << cell.dayText;
-    return days;
 }
 
 QStringList range(int from, int to) {
@@ -70,12 +49,13 @@ TEST(MonthCells, FollowTheFirstWeekdayAndTheMonthsLength) {
         {"29-day February", 2024, 2, range(28, 31) + range(1, 29) + range(1, 9)},
     };
     for (const auto& row : rows) {
-        const MonthCells cells = monthCells(CalendarState{}, distinctColours(), row.year, row.month);
-        EXPECT_EQ(dayTexts(cells), row.days) << row.name;
-        for (const MonthCell& cell : cells) {
-            EXPECT_EQ(cell.dayText, QString::number(cell.date.day())) << row.name;
+        QStringList days;
+        for (const MonthCell& cell : monthCells(CalendarState{}, distinctColours(), row.year, row.month)) {
+            days << QString::number(cell.date.day());
+            EXPECT_EQ(cell.dayText, days.last()) << row.name;
             EXPECT_EQ(cell.inMonth, cell.date.month() == row.month) << row.name;
         }
+        EXPECT_EQ(days, row.days) << row.name;
     }
 }
 
@@ -144,6 +124,7 @@ TEST(MonthCells, TheNeighbouringYearFillsTheEdgesOfDecemberAndJanuary) {
         {"January after December", 2024, 12, 31, {2025, 1, 1}, "翌年の元旦", "初詣"},
         {"December before January", 2025, 1, 2, {2024, 12, 31}, "前年の大晦日大掃除", ""},
         {"no year after 9999", 9999, 12, 41, {}, "", ""},
+        {"January 9999 after December 9998", 9998, 12, 33, {9999, 1, 1}, "翌年の元旦", "初詣"},
         {"no year before 1", 1, 1, 0, {}, "", ""},
     };
     for (const auto& row : rows) {
@@ -168,6 +149,7 @@ TEST(MonthCells, TodayIsMarkedInTodaysYearOnly) {
         {"29 February in its year", {2028, 2, 29}, 2028, 2, 29},
         {"29 February, a common year shown", {2028, 2, 29}, 2029, 2, 0},
         {"29 February, a common year before", {2028, 2, 29}, 2027, 2, 0},
+        {"today among the next month's cells", {2024, 6, 1}, 2024, 5, 0},
     };
     for (const auto& row : rows) {
         CalendarState s;

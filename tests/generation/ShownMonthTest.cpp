@@ -22,6 +22,7 @@ TEST(ShownMonth, AMoveSavesLoadsAndMakesWhatItNamesAndNothingElse) {
         {"December makes the next year for its edge", 2024, 12, true, "", "", "2025", 2024, 12},
         {"month 13 rolls into January", 2024, 13, true, "2024", "2025", "", 2025, 1},
         {"a year back into a January", 2023, 1, true, "2024", "2023", "2022", 2023, 1},
+        {"up to year 9999", 9999, 1, true, "2024", "9999", "9998", 9999, 1},
         {"no year 10000", 10000, 1, false, "", "", "", 2024, 11},
         {"no year 0", 0, 12, false, "", "", "", 2024, 11},
     };
