@@ -38,10 +38,10 @@ TEST(PublishPlan, AListingCountsOnlyWholeAnswersAndEachResponsesOwnStatus) {
          ms(resp("HTTPS://Cloud.example.org:443/dav/family/year/%61.ics", "\"2\"")),
          {{key("a"), "\"2\""}}},
         {"href relative to the collection", ms(resp("b.ics", "W/\"3\"")), {{key("b"), "W/\"3\""}}},
-        {"no ETag", ms(resp("/dav/family/year/a.ics", "", "404 Not Found")), {{key("a"), ""}}},
-        {"response gone",
-         ms("<d:response><d:href>a.ics</d:href><d:status>HTTP/1.1 404 Not Found</d:status>"
-            "</d:response>"),
+        {"ETag not found", ms(resp("/dav/family/year/a.ics", "\"5\"", "404 Not Found")), {{key("a"), ""}}},
+        {"responses gone",
+         ms("<d:response><d:href>a.ics</d:href><d:status>HTTP/1.1 404 Not Found</d:status></d:response>"
+            "<d:response><d:href>b.ics</d:href><d:status>HTTP/1.1 410 Gone</d:status></d:response>"),
          {}},
         {"another collection's namesake",
          ms(resp("/dav/family/other/a.ics", "\"4\"")),
@@ -86,8 +86,10 @@ TEST(PublishPlan, OnlyWhatDiffersIsSentAndAWeakEtagIsNeverAPrecondition) {
     listing.etags[key("phone")] = "\"9\"";
     listing.etags[key("untagged")] = "";
     listing.etags[resourceKey(QUrl("https://cloud.example.org/dav/family/other/new.ics"))] = "\"1\"";
+    // A new stamp says nothing about the event.
+    const CalendarResource restamped{"same", "BEGIN:VEVENT\r\nDTSTAMP:2\r\nSUMMARY:x\r\n"};
     const Plan plan = planPublish(record, listing, Collection,
-                                  {ev("same", "x"), ev("edited", "new"), ev("phone", "x"), ev("weak", "new"),
+                                  {restamped, ev("edited", "new"), ev("phone", "x"), ev("weak", "new"),
                                    ev("untagged", "x"), ev("new", "x")});
     const std::vector<std::tuple<StepKind, QString, QByteArray>> expected = {
         {StepKind::Change, "edited", "\"1\""},  {StepKind::Change, "phone", "\"9\""},
@@ -141,6 +143,7 @@ TEST(PublishPlan, AResourceIsNeverTheCollectionNorOutsideIt) {
     EXPECT_EQ(resourceUrl(QUrl("https://h/c/?x=1"), "a").toString(), "https://h/c/a.ics");
     EXPECT_TRUE(resourceUrl(Collection, "../x").toString().startsWith(Collection.toString()));
     EXPECT_TRUE(sameOrigin(QUrl("https://H:443/a"), QUrl("https://h/b")));
+    EXPECT_TRUE(sameOrigin(QUrl("http://h:80/a"), QUrl("http://h/b")));
     EXPECT_FALSE(sameOrigin(QUrl("https://h/a"), QUrl("http://h/a")));
     EXPECT_FALSE(sameOrigin(QUrl("https://h/a"), QUrl("https://h:8443/a")));
     EXPECT_FALSE(sameOrigin(QUrl("https://h/a"), QUrl("https://g/a")));

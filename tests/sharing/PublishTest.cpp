@@ -72,6 +72,8 @@ TEST(Publish, AFailureSaysWhatToCheckAndTheNextPublishRetries) {
     } rows[] = {
         {"wrong password", env("HIBIMO_CALDAV_URL"), "wrong",
          "サーバーがユーザー名かパスワードを受け付けませんでした(401)。"},
+        {"no such calendar", env("HIBIMO_CALDAV_URL") + "../missing/", env("HIBIMO_CALDAV_PASSWORD"),
+         "カレンダーがサーバーに見つかりません(404)。"},
         {"server stopped", env("HIBIMO_CLOSED_PORT_URL"), env("HIBIMO_CALDAV_PASSWORD"),
          "サーバーに接続できませんでした。"},
         {"untrusted certificate", env("HIBIMO_UNTRUSTED_URL"), env("HIBIMO_CALDAV_PASSWORD"),
