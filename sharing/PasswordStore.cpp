@@ -50,11 +50,4 @@ void PasswordStore::write(const QString& collection, const QString& user, const 
     job->start();
 }
 
-void PasswordStore::remove(const QString& collection, const QString& user, Done done) {
-    auto* job = newJob<QKeychain::DeletePasswordJob>(this, keyOf(collection, user));
-    connect(job, &QKeychain::Job::finished, this,
-            [job, done](QKeychain::Job*) { done(outcomeOf(*job), {}); });
-    job->start();
-}
-
 } // namespace hibimo

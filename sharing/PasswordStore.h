@@ -19,7 +19,6 @@ class PasswordStore : public QObject {
     // The password of a user of a collection.
     void read(const QString& collection, const QString& user, Done done);
     void write(const QString& collection, const QString& user, const QString& password, Done done);
-    void remove(const QString& collection, const QString& user, Done done);
 
     // The keyring entry's name: one per collection and user.
     static QString keyOf(const QString& collection, const QString& user);

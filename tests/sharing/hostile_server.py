@@ -78,9 +78,6 @@ class Handler(http.server.BaseHTTPRequestHandler):
         broken = {
             "dropped": lambda: self.cut(multistatus([response("/cal/", "")] * 20)[:-300]),
             "malformed": lambda: self.send(207, b'<?xml version="1.0"?><d:multistatus xmlns:d="DAV:"><d:response>'),
-            "empty207": lambda: self.send(207),
-            "nonxml207": lambda: self.send(207, b"hello"),
-            "nostatus": lambda: self.send(207, multistatus(["<d:response><d:href>/cal/</d:href></d:response>"])),
             "oversized": lambda: self.endless(b"<d:response/>" * 1000, 0),
             "trickle": lambda: self.endless(b" ", 0.2),
         }
@@ -117,8 +114,8 @@ class Handler(http.server.BaseHTTPRequestHandler):
             counter[0] += 1
             if case in ("429", "429_long") and counter[0] == 1:
                 return self.send(429, headers=[("Retry-After", "1" if case == "429" else "3600")])
-            if case == "507":
-                return self.send(507)
+            if case in ("403", "507"):
+                return self.send(int(case))
             etag = {"noetag": "", "weaketag": f'W/"{counter[0]}"'}.get(case, f'"{counter[0]}"')
             store[self.path] = (etag, body)
         self.send(201, headers=[("ETag", etag)] if etag else [])
