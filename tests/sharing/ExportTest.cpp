@@ -15,8 +15,9 @@
 namespace hibimo::test {
 namespace {
 
-const ShareKinds None{false, false, false, false, false, false, false};
-const ShareKinds All{true, true, true, true, true, true, true};
+const ShareKinds None{false, false, false, false, false, false, false, false};
+// Every kind but the almanac, which has an event every day.
+const ShareKinds All{true, true, true, true, true, true, true, false};
 
 ShareKinds only(ShareKind kind) {
     ShareKinds kinds = None;
@@ -60,9 +61,14 @@ TEST(YearEvents, EachKindLeavesOnlyWhenChosen) {
     const YearTables year = sampleYear();
     EXPECT_EQ(summaries(yearEvents(year, 2024, All)), all);
     EXPECT_EQ(summaries(yearEvents(year, 2024, None)), QStringList());
-    for (int k = 0; k < ShareKindCount; ++k)
+    for (int k = 0; k < int(ShareKind::Almanac); ++k)
         EXPECT_EQ(summaries(yearEvents(year, 2024, only(ShareKind(k)))),
                   all.filter(" " + shareKindLabel(ShareKind(k)) + " "));
+    // 旧正月 on the new moon of 10 February 2024, 先勝 as every first of the first month.
+    const QStringList almanac = summaries(yearEvents(year, 2024, only(ShareKind::Almanac)));
+    EXPECT_EQ(almanac.size(), 366);
+    EXPECT_EQ(almanac.value(0), "0101 六曜・旧暦 赤口 旧11/20");
+    EXPECT_TRUE(almanac.contains("0210 六曜・旧暦 先勝 旧1/1"));
 }
 
 // The lines of a resource, unfolded, without its DTSTAMP.
@@ -245,13 +251,16 @@ QString flags(const ExportChoices& c) {
 
 TEST(ExportChoices, RememberedAndDefaults) {
     Fixture f;
-    const QString defaults = "0 1001110";
+    const QString defaults = "0 10011100";
     EXPECT_EQ(flags(readExportChoices(f.dir.path())), defaults);
     for (int k = 0; k < ShareKindCount; ++k) {
         const ExportChoices chosen{k % 2 ? ShareYears::AllWithFile : ShareYears::Loaded, only(ShareKind(k))};
         ASSERT_TRUE(writeExportChoices(f.dir.path(), chosen));
         EXPECT_EQ(flags(readExportChoices(f.dir.path())), flags(chosen));
     }
+    // A file from before the almanac keeps its choices.
+    f.writeBytes(ExportChoicesFileName, "1,0,1,1,0,0,0,1\r\n");
+    EXPECT_EQ(flags(readExportChoices(f.dir.path())), "1 01100010");
     for (const QByteArray bad : {"", "1,1", "2,1,1,1,1,1,1,1", "x"}) {
         f.writeBytes(ExportChoicesFileName, bad);
         EXPECT_EQ(flags(readExportChoices(f.dir.path())), defaults) << bad.toStdString();

@@ -184,14 +184,15 @@ TEST(CalDavSettings, RoundTripWithoutThePassword) {
     s.kinds.privateNotes = true;
     s.kinds.marks = false;
     s.atExit = true;
+    s.kinds.almanac = true;
     ASSERT_TRUE(writeCalDavSettings(f.dir.path(), s));
     EXPECT_EQ(f.bytes(CalDavSettingsFileName),
-              QByteArray("\"https://cloud.example.org/dav/\x94\x4e/\"\r\n\"family\"\r\n\"110110001\"\r\n"));
+              QByteArray("\"https://cloud.example.org/dav/\x94\x4e/\"\r\n\"family\"\r\n\"1101100011\"\r\n"));
     const CalDavSettings back = readCalDavSettings(f.dir.path());
     EXPECT_EQ(back.url, s.url);
     EXPECT_EQ(back.user, s.user);
     EXPECT_TRUE(back.kinds.privateNotes && !back.kinds.marks && back.kinds.publicNotes && back.atExit &&
-                !back.afterSave);
+                !back.afterSave && back.kinds.almanac);
 }
 
 } // namespace
