@@ -4,6 +4,7 @@
 #include "calendar/Records.h"
 #include "dialogs/HbmCalDav.h"
 #include "sharing/FolderIdentity.h"
+#include "sharing/PublishMessages.h"
 #include "sharing/YearEvents.h"
 #include "toolkit/Interaction.h"
 
@@ -19,16 +20,6 @@ namespace hibimo {
 
 namespace {
 
-QString notConfiguredMessage() {
-    return QStringLiteral("公開先のカレンダーがまだ設定されていません。") + QLatin1Char('\r') +
-           QStringLiteral("「公開設定」でカレンダーのURLとユーザー名を入力下さい。");
-}
-
-QString noKeyringMessage() {
-    return QStringLiteral("デスクトップのキーリングが応答しないため、パスワードを保存できません。") +
-           QLatin1Char('\r') + QStringLiteral("パスワードはHibimoを終了するまでの間だけ覚えておきます。");
-}
-
 QString settingsNotSavedMessage() {
     return CalDavSettingsFileName + QStringLiteral("を保存できませんでした。公開の設定は変わっていません。");
 }
@@ -40,13 +31,6 @@ QString publishedMessage(const PublishCounts& c) {
                .arg(c.changed)
                .arg(c.deleted)
                .arg(c.unchanged);
-}
-
-QString collectionChangedMessage(const QString& old) {
-    return QStringLiteral("公開先のカレンダーを変えました。") + QLatin1Char('\r') +
-           QStringLiteral("前のカレンダー %1 に公開した予定はそのまま残り、これからは変更も削除もしません。")
-               .arg(old) +
-           QLatin1Char('\r') + QStringLiteral("新しいカレンダーには次の公開で全ての予定を送ります。");
 }
 
 const QString PasswordTitle = QStringLiteral("公開のパスワード");
@@ -86,7 +70,7 @@ void PublishCommands::CmdPublishSettings_Click() {
     }
     // The old collection's record stays until the new one has been given the events.
     if (record && !record->resources().empty() && record->collection() != dialog.settings.url)
-        m.ui.message(collectionChangedMessage(record->collection()));
+        m.ui.message(publishText::collectionChanged(record->collection()));
     if (dialog.password.isEmpty())
         return;
     const QString key = PasswordStore::keyOf(dialog.settings.url, dialog.settings.user);
@@ -120,7 +104,7 @@ void PublishCommands::tellNoKeyring() {
     if (toldNoKeyring_)
         return;
     toldNoKeyring_ = true;
-    frm_.m.ui.message(noKeyringMessage());
+    frm_.m.ui.message(publishText::NoKeyring);
 }
 
 void PublishCommands::start(Trigger trigger) {
@@ -128,7 +112,7 @@ void PublishCommands::start(Trigger trigger) {
     const CalDavSettings settings = readCalDavSettings(m.folder);
     if (!settings.configured()) {
         if (trigger == Trigger::OnDemand)
-            m.ui.message(settings.problem.isEmpty() ? notConfiguredMessage() : settings.problem);
+            m.ui.message(settings.problem.isEmpty() ? publishText::NotConfigured : settings.problem);
         return;
     }
     if (trigger != Trigger::AtExit) {

@@ -2,6 +2,7 @@
 
 #include "calendar/CalendarModule.h"
 #include "calendar/Records.h"
+#include "generation/GenerationMessages.h"
 #include "toolkit/Interaction.h"
 
 namespace hibimo {
@@ -36,13 +37,7 @@ void HolyLoad(CalendarModule& m) {
         m.HolyText = std::move(*text);
         return;
     }
-    m.ui.message(
-        QStringLiteral("祝祭日などのファイルHBHolyD.datが見つからないか/読み込めませんでした。") +
-        QStringLiteral("とりあえず、元旦のみを設定して立ち上げます。立ち上がり後 "
-                       "カレンダー画面左下の[国]をクリックすると、") +
-        QStringLiteral("デフォルトの 祝祭日など 登録画面が立ち上がります。内容を確認して必要なら修正/"
-                       "追加を行い ") +
-        QStringLiteral("一旦閉じ、カレンダー画面左下の[反映]を実行下さい。"));
+    m.ui.message(generationText::HolidaysMissing);
     m.HolyText = QStringLiteral("**01/01元旦");
 }
 
@@ -51,13 +46,7 @@ void BirthLoad(CalendarModule& m) {
         m.BirthText = std::move(*text);
         return;
     }
-    m.ui.message(
-        QStringLiteral("誕生日などのファイルHBBirth.datが見つからないか/読み込めませんでした。") +
-        QStringLiteral("仮に、1/25を花子の誕生日として立ち上げます。立ち上がり後 "
-                       "カレンダー画面左下の[個]をクリックすると、") +
-        QStringLiteral("デフォルトの 誕生日など 登録画面が立ち上がります。デフォルトの内容にならって修正/"
-                       "追加を行い ") +
-        QStringLiteral("一旦閉じ、 カレンダー画面左下の[反映]を実行下さい。"));
+    m.ui.message(generationText::AnniversariesMissing);
     m.BirthText = QStringLiteral("誕生日､記念日など,*1972/01/25花子誕生日S47");
 }
 

@@ -4,6 +4,7 @@
 #include "calendar/Records.h"
 #include "calendar/TextNumber.h"
 #include "calendar/YearFile.h"
+#include "generation/GenerationMessages.h"
 #include "generation/ListFiles.h"
 #include "generation/ListRules.h"
 #include "generation/RuleForms.h"
@@ -394,16 +395,7 @@ void YearMake(CalendarModule& m, const QString& yyyy) {
     HolyLoad(m);
     BirthLoad(m);
     if (!generateYear(m.DayItem, m.HolyText, m.BirthText, numberFromText(yyyy))) {
-        m.ui.message(
-            QStringLiteral("カレンダーの作成に失敗しまた。HB") + yyyy +
-            QStringLiteral(".hbd の内容に誤りがある可能性があります。") +
-            QStringLiteral("一旦 このファイルを消去して再立ち上げを実施願います。それでもエラーが出る場合は "
-                           "祝祭日など(HBHolyD.dat) or 誕生日など(HBBirth.dat) ") +
-            QStringLiteral(
-                "の記載様式に誤りがある可能性があります。再インストールしてみて下さい。再インストールするとオ"
-                "リジナルの正しい HBHolyD.dat、HBBirth.datファイルで上書きされます。") +
-            QStringLiteral("なお、各ファイルはいずれもテキストファイルです。これらのファイルの不正部分がわか"
-                           "れ､再インストールするまでもなく､その部分を修正することも可能です｡"));
+        m.ui.message(generationText::failed(yyyy));
         m.ui.endProgram();
     }
     m.LoadedYear = yyyy.trimmed();

@@ -1,6 +1,7 @@
 #include "sharing/CalDavPublisher.h"
 
 #include "sharing/FolderIdentity.h"
+#include "sharing/PublishMessages.h"
 
 #include <QDateTime>
 #include <QEventLoop>
@@ -39,44 +40,20 @@ QString lines(std::initializer_list<QString> parts) {
     return list.join(QLatin1Char('\r'));
 }
 
-const QString CheckUrl = QStringLiteral("「公開設定」のカレンダーのURLを確認下さい。");
-const QString CheckServer = QStringLiteral("サーバーの状態と「公開設定」のカレンダーのURLを確認下さい。");
-
-struct StatusText {
-    int status;
-    const char* what;
-    const char* check;
-};
-const StatusText StatusTexts[] = {
-    {401, "サーバーがユーザー名かパスワードを受け付けませんでした(401)。",
-     "「公開設定」のユーザー名とパスワードを確認下さい。"},
-    {403, "このカレンダーへの書き込みがサーバーに許可されていません(403)。",
-     "カレンダーの共有や書き込みの権限を確認下さい。"},
-    {404, "カレンダーがサーバーに見つかりません(404)。", "「公開設定」のカレンダーのURLを確認下さい。"},
-    {409, "カレンダーがサーバーに見つかりません(409)。", "「公開設定」のカレンダーのURLを確認下さい。"},
-    {429, "サーバーが混み合っているため、公開を中断しました(429)。", "しばらくしてからもう一度公開下さい。"},
-    {507, "サーバーの保存領域が一杯のため、予定を保存できませんでした(507)。",
-     "サーバーの空き容量を確認下さい。"},
-};
-
 QString networkText(int error) {
     switch (error) {
     case QNetworkReply::SslHandshakeFailedError:
-        return lines({QStringLiteral("サーバーの証明書を確かめられないため、接続しませんでした。"),
-                      QStringLiteral("URLのサーバー名と、サーバーの証明書が有効かを確認下さい。")});
+        return publishText::UntrustedCertificate;
     case QNetworkReply::OperationCanceledError:
     case QNetworkReply::TimeoutError:
-        return lines({QStringLiteral("サーバーから時間内に応答がありませんでした。"),
-                      QStringLiteral("ネットワークの接続とサーバーの状態を確認下さい。")});
+        return publishText::NoAnswerInTime;
     case QNetworkReply::ConnectionRefusedError:
     case QNetworkReply::HostNotFoundError:
     case QNetworkReply::RemoteHostClosedError:
     case QNetworkReply::NetworkSessionFailedError:
     case QNetworkReply::TemporaryNetworkFailureError:
     case QNetworkReply::UnknownNetworkError:
-        return lines(
-            {QStringLiteral("サーバーに接続できませんでした。"),
-             QStringLiteral("ネットワークの接続、URLのサーバー名、サーバーが動いているかを確認下さい。")});
+        return publishText::NoConnection;
     default:
         return {};
     }
@@ -84,30 +61,23 @@ QString networkText(int error) {
 
 QString causeText(const Answer& a) {
     if (!a.refusedRedirect.isEmpty())
-        return lines({QStringLiteral("サーバーが別の場所 %1 へ転送しようとしたため、公開を中止しました。")
-                          .arg(a.refusedRedirect.toDisplayString()),
-                      QStringLiteral("パスワードも予定もそこへは送っていません。") + CheckUrl});
+        return publishText::redirected(a.refusedRedirect.toDisplayString());
     if (a.tooLarge)
-        return lines(
-            {QStringLiteral("サーバーからの応答が大きすぎるため、公開を中止しました。"), CheckServer});
+        return publishText::TooLarge;
     if (a.tooSlow)
         return networkText(QNetworkReply::TimeoutError);
     if (const QString text = networkText(a.networkError); !text.isEmpty())
         return text;
-    for (const StatusText& row : StatusTexts)
-        if (row.status == a.status)
-            return lines({QString::fromUtf8(row.what), QString::fromUtf8(row.check)});
+    if (const QString text = publishText::statusText(a.status); !text.isEmpty())
+        return text;
     if (a.status == 207)
-        return lines(
-            {QStringLiteral("サーバーから届いたカレンダーの一覧が壊れているため、公開を中止しました。"),
-             CheckServer});
+        return publishText::BrokenListing;
     return lines({QStringLiteral("公開に失敗しました(サーバーの応答 %1)。").arg(a.status),
                   QStringLiteral("サーバーの状態と「公開設定」を確認下さい。")});
 }
 
 QString retryText(bool recorded) {
-    return recorded ? QStringLiteral("送れた予定は記録しました。残りは次の公開で送ります。")
-                    : QStringLiteral("ファイルは何も変わっていません。次の公開でもう一度送ります。");
+    return recorded ? publishText::PartlySent : publishText::NothingChanged;
 }
 
 } // namespace

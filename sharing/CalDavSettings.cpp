@@ -2,6 +2,7 @@
 
 #include "calendar/Cp932.h"
 #include "calendar/Records.h"
+#include "sharing/PublishMessages.h"
 #include "sharing/ShareKinds.h"
 
 #include <QDir>
@@ -94,9 +95,7 @@ QString calDavUrlProblem(const QString& text) {
                           (!address.isNull() && address.isLoopback());
     if (scheme == u"http" && loopback)
         return {};
-    return QStringLiteral(
-               "暗号化されていない接続(http)ではパスワードが読み取られるおそれがあるため、公開できません。") +
-           QLatin1Char('\r') + QStringLiteral("https:// で始まるURLを入力下さい。");
+    return publishText::PlainHttp;
 }
 
 QString calDavUserProblem(const QString& user) {

@@ -27,18 +27,7 @@ inline const QString SettingsUnreadable =
     "Hibimo.ini ファイルを読み込めません。デフォルトの配色で立ち上げます。";
 inline const QString ColourFileFaulty =
     "CCFファイルが違うか 異常です。確認下さい。デフォルトの配色で立ち上げます。";
-inline const QString Unstorable =
-    "次の文字はファイルに保存できません: 𠮷😀\r別の文字に置き換えて下さい。"; // for "𠮷😀"
-inline const QString HolidaysMissing =
-    "祝祭日などのファイルHBHolyD.datが見つからないか/読み込めませんでした。"
-    "とりあえず、元旦のみを設定して立ち上げます。立ち上がり後 カレンダー画面左下の[国]をクリックすると、"
-    "デフォルトの 祝祭日など 登録画面が立ち上がります。内容を確認して必要なら修正/追加を行い 一旦閉じ、"
-    "カレンダー画面左下の[反映]を実行下さい。";
-inline const QString AnniversariesMissing =
-    "誕生日などのファイルHBBirth.datが見つからないか/読み込めませんでした。"
-    "仮に、1/25を花子の誕生日として立ち上げます。立ち上がり後 カレンダー画面左下の[個]をクリックすると、"
-    "デフォルトの 誕生日など 登録画面が立ち上がります。デフォルトの内容にならって修正/追加を行い 一旦閉じ、 "
-    "カレンダー画面左下の[反映]を実行下さい。";
+inline const QString Unstorable = unstorableCharactersMessage("𠮷😀");
 inline QString yearCreation(const QString& year) {
     return "カレンダーファイル " + year + "年分は未作成なので作成します。";
 }

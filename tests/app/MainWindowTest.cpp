@@ -1,3 +1,4 @@
+#include "generation/GenerationMessages.h"
 #include "tests/TestSupport.h"
 #include "toolkit/Colours.h"
 
@@ -116,8 +117,8 @@ TEST(MainWindowStartUp, FirstStartInAnEmptyFolder) {
     QStringList texts;
     for (const auto& message : w.startUp)
         texts << message.text;
-    EXPECT_EQ(texts,
-              (QStringList{SettingsUnreadable, yearCreation("2024"), HolidaysMissing, AnniversariesMissing}));
+    EXPECT_EQ(texts, (QStringList{SettingsUnreadable, yearCreation("2024"), generationText::HolidaysMissing,
+                                  generationText::AnniversariesMissing}));
     EXPECT_EQ(w.startUp.at(1).title, "2024年分作成");
     EXPECT_EQ(f.Text2[5]->text(), QString()); // 3 May: only 元旦 exists in the built-in list
     EXPECT_EQ(f.Label3->caption(), "2024");

@@ -2,6 +2,7 @@
 
 #include "calendar/Cp932.h"
 #include "calendar/Records.h"
+#include "generation/GenerationMessages.h"
 #include "generation/ListFiles.h"
 #include "tests/CoreSupport.h"
 
@@ -65,17 +66,7 @@ TEST(YearMake, WritesExactlyTheEntriesOfTheListsOrEndsTheProgramWithNothingWritt
         }
         f.m().LoadedYear = "2023";
         EXPECT_THROW(YearMake(f.m(), row.year), ProgramEnded);
-        ASSERT_EQ(
-            f.ui.messageTexts(),
-            QStringList{
-                "カレンダーの作成に失敗しまた。" + file +
-                " の内容に誤りがある可能性があります。一旦 "
-                "このファイルを消去して再立ち上げを実施願います。それでもエラーが出る場合は "
-                "祝祭日など(HBHolyD.dat) or 誕生日など(HBBirth.dat) "
-                "の記載様式に誤りがある可能性があります。再インストールしてみて下さい。再インストールする"
-                "とオリジナルの正しい HBHolyD.dat、HBBirth.datファイルで上書きされます。なお、各ファイル"
-                "はいずれもテキストファイルです。これらのファイルの不正部分がわかれ､再インストールするま"
-                "でもなく､その部分を修正することも可能です｡"});
+        ASSERT_EQ(f.ui.messageTexts(), QStringList{generationText::failed(row.year)});
         EXPECT_EQ(f.ui.messages[0].title, AppTitle);
         EXPECT_EQ(f.ui.calls, QStringList({"message", "end"}));
         EXPECT_EQ(f.bytes(file), QByteArray("old"));
@@ -111,7 +102,8 @@ TEST(YearMake, UnreadableListsFallBackToTheBuiltInOnesWithTheirMessages) {
     f.writeBytes(BirthFileName, "\"\x81\"\r\n"); // not code page 932; the holiday list is missing
     YearMake(f.m(), "2024");
     EXPECT_EQ(entries(f, "2024"), "01010元旦|01012#|01251花子誕生日S47'72");
-    EXPECT_EQ(f.ui.messageTexts(), QStringList({test::HolidaysMissing, test::AnniversariesMissing}));
+    EXPECT_EQ(f.ui.messageTexts(),
+              QStringList({generationText::HolidaysMissing, generationText::AnniversariesMissing}));
     EXPECT_EQ(f.ui.messages[1].title, AppTitle);
     EXPECT_FALSE(QFile::exists(f.path(HolyFileName)));
     EXPECT_EQ(f.bytes(BirthFileName), QByteArray("\"\x81\"\r\n"));

@@ -1,4 +1,5 @@
 // Publishing against a scripted server on loopback that misbehaves in one way per case.
+#include "sharing/PublishMessages.h"
 #include "tests/sharing/Services.h"
 
 #include <QDir>
@@ -55,14 +56,8 @@ std::map<QString, QByteArray> snapshot(const test::Fixture& f) {
     return files;
 }
 
-const QString NothingChanged = "ファイルは何も変わっていません。次の公開でもう一度送ります。";
-const QString BrokenListing = "サーバーから届いたカレンダーの一覧が壊れているため、公開を中止しました。\r"
-                              "サーバーの状態と「公開設定」のカレンダーのURLを確認下さい。\r" +
-                              NothingChanged;
-const QString Redirected =
-    "サーバーが別の場所 http://127.0.0.1:%1/elsewhere/ へ転送しようとしたため、公開を中止しました。\r"
-    "パスワードも予定もそこへは送っていません。「公開設定」のカレンダーのURLを確認下さい。\r" +
-    NothingChanged;
+using namespace publishText;
+const QString Redirected = redirected("http://127.0.0.1:%1/elsewhere/") + "\r" + NothingChanged;
 
 TEST(HostileServer, NothingLeavesTheOriginAndAFailureChangesNoFile) {
     const struct {
@@ -74,26 +69,14 @@ TEST(HostileServer, NothingLeavesTheOriginAndAFailureChangesNoFile) {
         {"tls_redirect301", Redirected},
         {"redirect307_put", Redirected},
         {"same_origin", {}, "/old/"},
-        {"dropped", "サーバーに接続できませんでした。\r"
-                    "ネットワークの接続、URLのサーバー名、サーバーが動いているかを確認下さい。\r" +
-                        NothingChanged},
-        {"malformed", BrokenListing},
-        {"oversized", "サーバーからの応答が大きすぎるため、公開を中止しました。\r"
-                      "サーバーの状態と「公開設定」のカレンダーのURLを確認下さい。\r" +
-                          NothingChanged},
-        {"trickle", "サーバーから時間内に応答がありませんでした。\r"
-                    "ネットワークの接続とサーバーの状態を確認下さい。\r" +
-                        NothingChanged},
+        {"dropped", NoConnection + "\r" + NothingChanged},
+        {"malformed", BrokenListing + "\r" + NothingChanged},
+        {"oversized", TooLarge + "\r" + NothingChanged},
+        {"trickle", NoAnswerInTime + "\r" + NothingChanged},
         {"429", {}},
-        {"429_long",
-         "サーバーが混み合っているため、公開を中断しました(429)。\r"
-         "しばらくしてからもう一度公開下さい。\r送れた予定は記録しました。残りは次の公開で送ります。"},
-        {"403", "このカレンダーへの書き込みがサーバーに許可されていません(403)。\r"
-                "カレンダーの共有や書き込みの権限を確認下さい。\r" +
-                    NothingChanged},
-        {"507", "サーバーの保存領域が一杯のため、予定を保存できませんでした(507)。\r"
-                "サーバーの空き容量を確認下さい。\r" +
-                    NothingChanged},
+        {"429_long", statusText(429) + "\r" + PartlySent},
+        {"403", statusText(403) + "\r" + NothingChanged},
+        {"507", statusText(507) + "\r" + NothingChanged},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.scenario);

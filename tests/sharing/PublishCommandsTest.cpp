@@ -3,6 +3,7 @@
 
 #include "calendar/YearFile.h"
 #include "dialogs/HbmCalDav.h"
+#include "sharing/PublishMessages.h"
 #include "tests/TestSupport.h"
 #include "tests/sharing/Services.h"
 
@@ -17,8 +18,7 @@ TEST(PublishCommands, SetUpOncePublishedOnDemandAndAfterEachSave) {
     secondClient(url, {"mkcalendar"});
     Calendar cal;
     cal.f().CmdPublish->click();
-    ASSERT_EQ(cal.ui.messageTexts(), QStringList{"公開先のカレンダーがまだ設定されていません。\r"
-                                                 "「公開設定」でカレンダーのURLとユーザー名を入力下さい。"});
+    ASSERT_EQ(cal.ui.messageTexts(), QStringList{publishText::NotConfigured});
     cal.ui.messages.clear();
 
     cal.ui.modalActions.push_back([&](QWidget& w) {
@@ -32,11 +32,7 @@ TEST(PublishCommands, SetUpOncePublishedOnDemandAndAfterEachSave) {
         QTest::keyClick(&dialog, Qt::Key_Return);
     });
     cal.f().CmdPublishSettings->click();
-    EXPECT_EQ(
-        cal.ui.messageTexts(),
-        QStringList{
-            "暗号化されていない接続(http)ではパスワードが読み取られるおそれがあるため、公開できません。\r"
-            "https:// で始まるURLを入力下さい。"});
+    EXPECT_EQ(cal.ui.messageTexts(), QStringList{publishText::PlainHttp});
     cal.ui.messages.clear();
 
     // The password went to the keyring; a new window of the same folder finds it there.
@@ -81,12 +77,9 @@ TEST(PublishCommands, ExplainedSettingsAndNoWindowAtClose) {
     Calendar cal;
     cal.writeBytes("HbCalDav.ini", "\"http://cloud.example.org/family/\"\r\n\"family\"\r\n\"0000000\"\r\n");
     cal.f().CmdPublish->click();
-    EXPECT_EQ(
-        cal.ui.messageTexts(),
-        QStringList{
-            "HbCalDav.ini のカレンダーのURL http://cloud.example.org/family/ は使えません。\r"
-            "暗号化されていない接続(http)ではパスワードが読み取られるおそれがあるため、公開できません。\r"
-            "https:// で始まるURLを入力下さい。"});
+    EXPECT_EQ(cal.ui.messageTexts(),
+              QStringList{"HbCalDav.ini のカレンダーのURL http://cloud.example.org/family/ は使えません。\r" +
+                          publishText::PlainHttp});
     cal.ui.messages.clear();
 
     cal.writeBytes("HbCalDav.dat", "\"https://old.example.org/family/\"\r\n\"ev MQ== digest\"\r\n");
@@ -103,14 +96,10 @@ TEST(PublishCommands, ExplainedSettingsAndNoWindowAtClose) {
     EXPECT_EQ(
         cal.ui.messageTexts(),
         QStringList({"ユーザー名の次の文字は保存できません: é\rサーバーに登録したユーザー名を確認下さい。",
-                     "公開先のカレンダーを変えました。\r前のカレンダー https://old.example.org/family/ "
-                     "に公開した予定はそのまま残り、これからは変更も削除もしません。\r"
-                     "新しいカレンダーには次の公開で全ての予定を送ります。"}));
+                     publishText::collectionChanged("https://old.example.org/family/")}));
     cal.ui.messages.clear();
 
-    const QString refused = "サーバーに接続できませんでした。\r"
-                            "ネットワークの接続、URLのサーバー名、サーバーが動いているかを確認下さい。\r"
-                            "ファイルは何も変わっていません。次の公開でもう一度送ります。";
+    const QString refused = publishText::NoConnection + "\r" + publishText::NothingChanged;
     cal.ui.promptAnswers.push_back("password");
     cal.f().CmdPublish->click();
     CalDavPublisher& publisher = cal.f().publishCommands().publisher();
@@ -149,9 +138,7 @@ TEST(PublishCommandsWithoutKeyring, ThePasswordIsAskedOnceAndKeptInMemory) {
         ASSERT_TRUE(QTest::qWaitFor([&] { return cal.ui.messages.size() == 2u + publish; }, 30000));
     }
     EXPECT_EQ(cal.ui.prompts.size(), 1u);
-    EXPECT_EQ(cal.ui.messages[0].text,
-              "デスクトップのキーリングが応答しないため、パスワードを保存できません。\r"
-              "パスワードはHibimoを終了するまでの間だけ覚えておきます。");
+    EXPECT_EQ(cal.ui.messages[0].text, publishText::NoKeyring);
     EXPECT_TRUE(cal.ui.messages[1].text.startsWith("カレンダーに公開しました。"));
     EXPECT_EQ(publisher.counts().requests, 0);
     for (const QString& name : QDir(cal.dir.path()).entryList(QDir::Files))
