@@ -20,6 +20,16 @@ inline const QString AnniversariesMissing =
                    "追加を行い ") +
     QStringLiteral("一旦閉じ、 カレンダー画面左下の[反映]を実行下さい。");
 
+inline QString yearCreation(const QString& yyyy) {
+    return QStringLiteral("カレンダーファイル ") + yyyy + QStringLiteral("年分は未作成なので") +
+           QStringLiteral("作成します。");
+}
+// The neighbour loading passes the year with its leading blank.
+inline QString neighbourCreation(const QString& yyyy) {
+    return QStringLiteral("カレンダーファイル") + yyyy + QStringLiteral("年分は未作成なので") +
+           QStringLiteral("作成いたします。");
+}
+
 // The year as the caller holds it, so a leading blank shows as it always did.
 inline QString failed(const QString& yyyy) {
     return QStringLiteral("カレンダーの作成に失敗しまた。HB") + yyyy +

@@ -4,6 +4,7 @@
 #include "calendar/Records.h"
 #include "calendar/TextNumber.h"
 #include "calendar/YearFile.h"
+#include "generation/GenerationMessages.h"
 #include "generation/YearGeneration.h"
 #include "toolkit/Interaction.h"
 
@@ -108,9 +109,7 @@ void YearLoad(CalendarModule& m, const QString& yyyy) {
     QByteArray bytes;
     switch (openYearFile(m, yyyy, bytes)) {
     case Opened::Missing:
-        m.ui.message(QStringLiteral("カレンダーファイル ") + yyyy + QStringLiteral("年分は未作成なので") +
-                         QStringLiteral("作成します。"),
-                     yyyy + QStringLiteral("年分作成"));
+        m.ui.message(generationText::yearCreation(yyyy), yyyy + QStringLiteral("年分作成"));
         m.PubLine = {};
         m.PrivLine = {};
         YearMake(m, withoutBlanks(yyyy));
@@ -141,9 +140,7 @@ void NbMonthLoad(CalendarModule& m, const QString& yyyy) {
     case Opened::Missing:
         break;
     }
-    m.ui.message(QStringLiteral("カレンダーファイル") + yyyy + QStringLiteral("年分は未作成なので") +
-                     QStringLiteral("作成いたします。"),
-                 yyyy + QStringLiteral("年分作成(12_1)"));
+    m.ui.message(generationText::neighbourCreation(yyyy), yyyy + QStringLiteral("年分作成(12_1)"));
     LoadedYearKeeper keep(m);
     m.DayItem = {};
     m.PubLine = {};

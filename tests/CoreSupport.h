@@ -2,6 +2,7 @@
 
 #include "calendar/Cp932.h"
 #include "dialogs/HbmModule.h"
+#include "generation/GenerationMessages.h"
 #include "tests/ScriptedInteraction.h"
 
 #include <QByteArray>
@@ -28,13 +29,8 @@ inline const QString SettingsUnreadable =
 inline const QString ColourFileFaulty =
     "CCFファイルが違うか 異常です。確認下さい。デフォルトの配色で立ち上げます。";
 inline const QString Unstorable = unstorableCharactersMessage("𠮷😀");
-inline QString yearCreation(const QString& year) {
-    return "カレンダーファイル " + year + "年分は未作成なので作成します。";
-}
-// The year as the neighbour loading shows it, with its leading blank.
-inline QString neighbourCreation(const QString& year) {
-    return "カレンダーファイル" + year + "年分は未作成なので作成いたします。";
-}
+using generationText::neighbourCreation;
+using generationText::yearCreation;
 
 // A module over a fresh temporary program folder with a scripted interaction and a fixed today.
 struct Fixture {
