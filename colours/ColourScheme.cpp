@@ -1,6 +1,7 @@
 #include "colours/ColourScheme.h"
 
 #include "calendar/Records.h"
+#include "colours/ColourMessages.h"
 #include "colours/ColourModule.h"
 #include "toolkit/Interaction.h"
 
@@ -51,20 +52,6 @@ const QString CrLf = QStringLiteral("\r\n");
 
 constexpr qint64 Int32Min = std::numeric_limits<std::int32_t>::min();
 constexpr qint64 Int32Max = std::numeric_limits<std::int32_t>::max();
-
-QString settingsReadFailed() {
-    return QStringLiteral("Hibimo.ini ファイルを読み込めません。デフォルトの配色で立ち上げます。");
-}
-QString settingsWriteFailed() {
-    return QStringLiteral("Hibimo.ini ファイルをSAVEできませんでした。次回はデフォルト配色で立ち上げます。");
-}
-QString colourReadFailed() {
-    return QStringLiteral("CCFファイルが違うか 異常です。確認下さい。デフォルトの配色で立ち上げます。");
-}
-QString colourWriteFailed() {
-    return QStringLiteral("ファイルが読取り専用と思われます。別ファイル名で保存下さい。"
-                          "ディスクが一杯の場合はディスクを替えて下さい。");
-}
 
 QString numberLine(const QList<qint64>& numbers) {
     QStringList fields;
@@ -135,19 +122,19 @@ void ColorDefaults(ColourModule& m) {
 void SettingsRead(ColourModule& m) {
     const auto bytes = readFileBytes(m.filePath(SettingsFileName));
     if (!bytes) {
-        m.ui.message(settingsReadFailed());
+        m.ui.message(colourText::SettingsUnreadable);
         return;
     }
     FieldReader fields(*bytes);
     const auto colourFile = fields.next();
     if (!colourFile) {
-        m.ui.message(settingsReadFailed());
+        m.ui.message(colourText::SettingsUnreadable);
         return;
     }
     m.ColorFile = *colourFile;
     for (int i = 0; i < 4; ++i) {
         if (!fields.next()) {
-            m.ui.message(settingsReadFailed());
+            m.ui.message(colourText::SettingsUnreadable);
             return;
         }
     }
@@ -160,18 +147,18 @@ void SettingsWrite(ColourModule& m) {
     const QString text = quotedRecord(m.ColorFile) + quotedRecord(m.VersionText) + quotedRecord(Dummy) +
                          quotedRecord(Dummy) + quotedRecord(Dummy);
     if (!writeTextFile(m.filePath(SettingsFileName), text))
-        m.ui.message(settingsWriteFailed());
+        m.ui.message(colourText::SettingsNotSaved);
 }
 
 void ColorSave(ColourModule& m) {
     if (m.ColorFile.isEmpty() || !writeTextFile(m.ColorFile, colourFileText(m)))
-        m.ui.message(colourWriteFailed());
+        m.ui.message(colourText::ColourFileNotSaved);
 }
 
 void ColorLoad(ColourModule& m) {
     const auto bytes = m.ColorFile.isEmpty() ? std::nullopt : readFileBytes(m.ColorFile);
     if (!bytes || !readColourFile(*bytes, m))
-        m.ui.message(colourReadFailed());
+        m.ui.message(colourText::ColourFileFaulty);
 }
 
 void keepOtherMonthApart(ColourScheme& s) {

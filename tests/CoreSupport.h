@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calendar/Cp932.h"
+#include "colours/ColourMessages.h"
 #include "dialogs/HbmModule.h"
 #include "generation/GenerationMessages.h"
 #include "tests/ScriptedInteraction.h"
@@ -24,10 +25,8 @@ inline QByteArray cp932(const QString& text) {
 }
 
 // Message texts that the tests of more than one area check.
-inline const QString SettingsUnreadable =
-    "Hibimo.ini ファイルを読み込めません。デフォルトの配色で立ち上げます。";
-inline const QString ColourFileFaulty =
-    "CCFファイルが違うか 異常です。確認下さい。デフォルトの配色で立ち上げます。";
+using colourText::ColourFileFaulty;
+using colourText::SettingsUnreadable;
 inline const QString Unstorable = unstorableCharactersMessage("𠮷😀");
 using generationText::neighbourCreation;
 using generationText::yearCreation;

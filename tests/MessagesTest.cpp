@@ -1,3 +1,4 @@
+#include "colours/ColourMessages.h"
 #include "generation/GenerationMessages.h"
 #include "sharing/PublishMessages.h"
 
@@ -7,11 +8,17 @@ using namespace hibimo;
 
 // Each message the tests check against its text, once; the other tests compare against the same names.
 TEST(Messages, EachTextVerbatim) {
+    using namespace colourText;
     using namespace generationText;
     using namespace publishText;
     const struct {
         QString id, text;
     } rows[] = {
+        {SettingsUnreadable, "Hibimo.ini ファイルを読み込めません。デフォルトの配色で立ち上げます。"},
+        {SettingsNotSaved, "Hibimo.ini ファイルをSAVEできませんでした。次回はデフォルト配色で立ち上げます。"},
+        {ColourFileFaulty, "CCFファイルが違うか 異常です。確認下さい。デフォルトの配色で立ち上げます。"},
+        {ColourFileNotSaved, "ファイルが読取り専用と思われます。別ファイル名で保存下さい。"
+                             "ディスクが一杯の場合はディスクを替えて下さい。"},
         {HolidaysMissing,
          "祝祭日などのファイルHBHolyD.datが見つからないか/読み込めませんでした。"
          "とりあえず、元旦のみを設定して立ち上げます。立ち上がり後 カレンダー画面左下の[国]をクリックすると、"

@@ -112,14 +112,13 @@ TEST(Writers, AConversionThatCannotRunIsAFailedWrite) {
              SettingsWrite(m);
              return false;
          },
-         "Hibimo.ini ファイルをSAVEできませんでした。次回はデフォルト配色で立ち上げます。"},
+         colourText::SettingsNotSaved},
         {"My.ccf",
          [](ColourModule& m) {
              ColorSave(m);
              return false;
          },
-         "ファイルが読取り専用と思われます。別ファイル名で保存下さい。ディスクが一杯の場合はディスクを替えて"
-         "下さい。"},
+         colourText::ColourFileNotSaved},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.file);
