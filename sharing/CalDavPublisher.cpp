@@ -82,7 +82,9 @@ QString networkText(int error) {
     }
 }
 
-QString causeText(const Answer& a) {
+} // namespace
+
+QString answerProblem(const Answer& a) {
     if (!a.refusedRedirect.isEmpty())
         return lines({QStringLiteral("サーバーが別の場所 %1 へ転送しようとしたため、公開を中止しました。")
                           .arg(a.refusedRedirect.toDisplayString()),
@@ -104,6 +106,8 @@ QString causeText(const Answer& a) {
     return lines({QStringLiteral("公開に失敗しました(サーバーの応答 %1)。").arg(a.status),
                   QStringLiteral("サーバーの状態と「公開設定」を確認下さい。")});
 }
+
+namespace {
 
 QString retryText(bool recorded) {
     return recorded ? QStringLiteral("送れた予定は記録しました。残りは次の公開で送ります。")
@@ -248,7 +252,7 @@ void CalDavPublisher::onReply(const Answer& answer, const Step& step) {
 void CalDavPublisher::fail(const Answer& answer) {
     failed_ = true;
     failureStatus_ = answer.status;
-    failure_ = causeText(answer);
+    failure_ = answerProblem(answer);
 }
 
 void CalDavPublisher::finish() {
