@@ -92,6 +92,13 @@ void readPropstat(QXmlStreamReader& xml, const QUrl& base, DavResource& r) {
         r.home = found.home;
 }
 
+// The server pointed (by a redirect or a property) outside the origin the password belongs to.
+QString elsewhere(const QUrl& url) {
+    return lines(QStringLiteral("サーバーが別の場所 %1 を示したため、探すのを中止しました。")
+                     .arg(url.toDisplayString()),
+                 QStringLiteral("パスワードはそこへは送っていません。サーバーのアドレスを確認下さい。"));
+}
+
 } // namespace
 
 std::optional<std::vector<DavResource>> readDavResources(QByteArrayView bytes, const QUrl& base) {
@@ -166,7 +173,7 @@ void CalDavDiscovery::ask(const QUrl& url, const QByteArray& depth) {
 
 void CalDavDiscovery::answered(const Answer& answer) {
     if (!answer.refusedRedirect.isEmpty())
-        return done(false, answerProblem(answer));
+        return done(false, elsewhere(answer.refusedRedirect));
     std::optional<std::vector<DavResource>> found;
     if (answer.status == 207 && answer.networkError == QNetworkReply::NoError && !answer.tooLarge &&
         !answer.tooSlow)
@@ -180,9 +187,7 @@ void CalDavDiscovery::answered(const Answer& answer) {
     const DavResource self = found && !found->empty() ? found->front() : DavResource();
     const QUrl step = self.home.isEmpty() ? self.principal : self.home;
     if (!step.isEmpty() && !sameOrigin(step, origin_))
-        return done(false, lines(QStringLiteral("サーバーが別の場所 %1 を示したため、探すのを中止しました。")
-                                     .arg(step.toDisplayString()),
-                                 QStringLiteral("パスワードはそこへは送っていません。")));
+        return done(false, elsewhere(step));
     if (!self.home.isEmpty()) {
         home_ = self.home;
         listing_ = true;
