@@ -41,9 +41,6 @@ class CalDavDiscovery : public QObject {
     bool busy() const { return running_; }
     const std::vector<DavResource>& calendars() const { return calendars_; }
     const QUrl& home() const { return home_; }
-    void setBounds(int silenceMs, int wholeMs, qint64 maxBytes) {
-        transport_.setBounds(silenceMs, wholeMs, maxBytes);
-    }
 
   signals:
     void finished(bool ok, const QString& message);
