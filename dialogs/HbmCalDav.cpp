@@ -2,6 +2,7 @@
 
 #include "dialogs/HbmModule.h"
 #include "dialogs/ShareKindBoxes.h"
+#include "sharing/CalDavDiscovery.h"
 #include "sharing/YearEvents.h"
 #include "toolkit/Controls.h"
 #include "toolkit/DialogKeys.h"
@@ -30,7 +31,7 @@ HbmCalDav::HbmCalDav(HbmModule& module) : m(module) {
         return e;
     };
     TxtUrl = edit(QStringLiteral("TxtUrl"), 150);
-    TxtUrl->setPlaceholderText(QStringLiteral("https://サーバー名/…/カレンダー名/"));
+    TxtUrl->setPlaceholderText(QStringLiteral("https://サーバー名/…/カレンダー名/ かサーバーのアドレス"));
     TxtUser = edit(QStringLiteral("TxtUser"), 540);
     TxtPassword = edit(QStringLiteral("TxtPassword"), 930);
     TxtPassword->setEchoMode(QLineEdit::Password);
@@ -54,6 +55,12 @@ HbmCalDav::HbmCalDav(HbmModule& module) : m(module) {
     ChkAtExit->setObjectName(QStringLiteral("ChkAtExit"));
     placeTwips(*ChkAtExit, 360, 3870, 6100, 270);
     caption(QStringLiteral("電話で変えた予定も、次の公開でカレンダーの内容に戻ります。"), 180, 4290, 6300);
+
+    ComFind = new QPushButton(QStringLiteral("カレンダーを探す(&F)"), this);
+    ComFind->setObjectName(QStringLiteral("ComFind"));
+    placeTwips(*ComFind, 180, 4680, 2400, 420);
+    connect(ComFind, &QPushButton::clicked, this, [this] { ComFind_Click(); });
+    caption(QStringLiteral("サーバーのアドレスだけでも探せます。"), 2700, 4770, 3800);
 
     const std::array<QString, 2> buttonTexts{QStringLiteral("O K"), QStringLiteral("キャンセル")};
     for (int k = 0; k < 2; ++k) {
@@ -81,18 +88,10 @@ void HbmCalDav::Form_Load(const CalDavSettings& current) {
 
 void HbmCalDav::ComCalDav_Click(int Index) {
     if (Index == 0) {
-        const QString url = normalisedCollectionUrl(TxtUrl->text());
-        if (const QString problem = calDavUrlProblem(url); !problem.isEmpty()) {
-            m.ui.message(problem);
-            TxtUrl->setFocus();
+        QString url;
+        QString user;
+        if (!checkedEntries(url, user))
             return;
-        }
-        const QString user = TxtUser->text().trimmed();
-        if (const QString problem = calDavUserProblem(user); !problem.isEmpty()) {
-            m.ui.message(problem);
-            TxtUser->setFocus();
-            return;
-        }
         settings.url = url;
         settings.user = user;
         for (int k = 0; k < ShareKindCount; ++k)
@@ -103,6 +102,87 @@ void HbmCalDav::ComCalDav_Click(int Index) {
         accepted = true;
     }
     close();
+}
+
+bool HbmCalDav::checkedEntries(QString& url, QString& user) {
+    url = normalisedCollectionUrl(TxtUrl->text());
+    if (const QString problem = calDavUrlProblem(url); !problem.isEmpty()) {
+        m.ui.message(problem);
+        TxtUrl->setFocus();
+        return false;
+    }
+    user = TxtUser->text().trimmed();
+    if (const QString problem = calDavUserProblem(user); !problem.isEmpty()) {
+        m.ui.message(problem);
+        TxtUser->setFocus();
+        return false;
+    }
+    return true;
+}
+
+namespace {
+
+const QString FindTitle = QStringLiteral("カレンダーを探す");
+const QString NewName = QStringLiteral("Hibimo");
+
+// The calendar to use: its index, calendars.size() for a new one (offered where the calendar home is
+// known), -1 when the user chose nothing.
+int chooseCalendar(Interaction& ui, const std::vector<DavResource>& calendars, bool canCreate) {
+    if (calendars.empty() && canCreate)
+        return ui.confirm(QStringLiteral("このアカウントにはカレンダーがありません。\r"
+                                         "カレンダー「%1」を作りますか?")
+                              .arg(NewName))
+                   ? 0
+                   : -1;
+    QStringList text{QStringLiteral("使うカレンダーの番号を入力下さい。")};
+    for (size_t k = 0; k < calendars.size(); ++k)
+        text << QStringLiteral("%1  %2").arg(k + 1).arg(calendars[k].name);
+    if (canCreate)
+        text << QStringLiteral("0  新しいカレンダー「%1」を作る").arg(NewName);
+    bool number = false;
+    const int chosen = ui.prompt(text.join(u'\r'), FindTitle, QStringLiteral("1")).trimmed().toInt(&number);
+    if (!number || chosen < (canCreate ? 0 : 1) || chosen > int(calendars.size()))
+        return -1;
+    return chosen == 0 ? int(calendars.size()) : chosen - 1;
+}
+
+} // namespace
+
+void HbmCalDav::ComFind_Click() {
+    QString url;
+    QString user;
+    if (!checkedEntries(url, user))
+        return;
+    if (TxtPassword->text().isEmpty())
+        TxtPassword->setText(
+            m.ui.password(QStringLiteral("%1 のパスワードを入力下さい。").arg(user), FindTitle));
+    CalDavDiscovery discovery;
+    bool ok = false;
+    QString failure;
+    connect(&discovery, &CalDavDiscovery::finished, this, [&](bool o, const QString& text) {
+        ok = o;
+        failure = text;
+    });
+    auto settled = [&] {
+        if (discovery.waitForFinished(60000) && ok)
+            return true;
+        m.ui.message(failure.isEmpty() ? QStringLiteral("サーバーから時間内に応答がありませんでした。")
+                                       : failure);
+        return false;
+    };
+    discovery.find(QUrl(url), user, TxtPassword->text());
+    if (!settled())
+        return;
+    int chosen = chooseCalendar(m.ui, discovery.calendars(), !discovery.home().isEmpty());
+    if (chosen < 0)
+        return;
+    if (chosen == int(discovery.calendars().size())) {
+        discovery.create(NewName);
+        if (!settled())
+            return;
+        chosen = 0;
+    }
+    TxtUrl->setText(normalisedCollectionUrl(discovery.calendars()[chosen].url.toString()));
 }
 
 } // namespace hibimo

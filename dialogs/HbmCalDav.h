@@ -29,6 +29,8 @@ class HbmCalDav : public Form {
     std::array<QCheckBox*, 7> ChkKind{};
     QCheckBox* ChkAfterSave = nullptr;
     QCheckBox* ChkAtExit = nullptr;
+    // Fills the URL from a calendar found from the server's address, the user and the password.
+    QPushButton* ComFind = nullptr;
     // 0 OK, 1 キャンセル.
     std::array<QPushButton*, 2> ComCalDav{};
 
@@ -39,6 +41,11 @@ class HbmCalDav : public Form {
 
     void Form_Load(const CalDavSettings& current);
     void ComCalDav_Click(int Index);
+    void ComFind_Click();
+
+  private:
+    // The URL and user typed, checked; false (and said) when they cannot be used.
+    bool checkedEntries(QString& url, QString& user);
 };
 
 } // namespace hibimo

@@ -20,6 +20,7 @@ if [ "${1:-}" = "--test" ]; then
     packages+=(desktop-file-utils) # validates the applications-menu entry
     # Publishing is tested beside a real CalDAV server, a second client and a real keyring.
     packages+=(radicale python3-caldav gnome-keyring dbus-daemon openssl)
+    packages+=(xandikos) # a second CalDAV server, for finding calendars from the server's address
 fi
 
 missing=()

@@ -59,7 +59,9 @@ QString networkText(int error) {
     }
 }
 
-QString causeText(const Answer& a) {
+} // namespace
+
+QString answerProblem(const Answer& a) {
     if (!a.refusedRedirect.isEmpty())
         return publishText::redirected(a.refusedRedirect.toDisplayString());
     if (a.tooLarge)
@@ -75,6 +77,8 @@ QString causeText(const Answer& a) {
     return lines({QStringLiteral("公開に失敗しました(サーバーの応答 %1)。").arg(a.status),
                   QStringLiteral("サーバーの状態と「公開設定」を確認下さい。")});
 }
+
+namespace {
 
 QString retryText(bool recorded) {
     return recorded ? publishText::PartlySent : publishText::NothingChanged;
@@ -218,7 +222,7 @@ void CalDavPublisher::onReply(const Answer& answer, const Step& step) {
 void CalDavPublisher::fail(const Answer& answer) {
     failed_ = true;
     failureStatus_ = answer.status;
-    failure_ = causeText(answer);
+    failure_ = answerProblem(answer);
 }
 
 void CalDavPublisher::finish() {

@@ -22,6 +22,9 @@ struct PublishCounts {
     int listings = 0;  // PROPFIND or REPORT of the collection
 };
 
+// What went wrong with a request, and what to check, in the user's words.
+QString answerProblem(const Answer& answer);
+
 // Publishes events one way to a CalDAV collection (RFC 4791) on the event loop: the collection then
 // holds exactly the given events among those this folder put there. The calendar is the source of
 // truth: an event changed on the server since is replaced. The record (HbCalDav.dat) changes only

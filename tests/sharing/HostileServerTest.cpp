@@ -1,4 +1,5 @@
 // Publishing against a scripted server on loopback that misbehaves in one way per case.
+#include "sharing/CalDavDiscovery.h"
 #include "sharing/PublishMessages.h"
 #include "tests/sharing/Services.h"
 
@@ -112,6 +113,26 @@ TEST(HostileServer, NoOrWeakEtagSendsOnlyWhatChanged) {
         EXPECT_EQ(p.run(events, "secret").requests, 1);
         EXPECT_TRUE(p.ok) << p.message.toStdString();
         EXPECT_TRUE(server.requests().last().endsWith("PUT /cal/ev1.ics yes -"));
+    }
+}
+
+// Finding the calendars asks the well-known place first, and is stopped by a redirect elsewhere.
+TEST(HostileServer, FindingCalendarsFollowsNoRedirectLeavingTheOrigin) {
+    for (const char* scenario : {"redirect301", "redirect307"}) {
+        SCOPED_TRACE(scenario);
+        HostileServer server(scenario);
+        CalDavDiscovery discovery;
+        QString message;
+        QObject::connect(&discovery, &CalDavDiscovery::finished, [&](bool ok, const QString& text) {
+            EXPECT_FALSE(ok);
+            message = text;
+        });
+        discovery.find(QUrl(server.url("/")), "family", "secret");
+        ASSERT_TRUE(discovery.waitForFinished(30000));
+        EXPECT_EQ(message.section('\r', 0, 0), "サーバーが別の場所 http://127.0.0.1:" + server.otherPort +
+                                                   "/elsewhere/ を示したため、探すのを中止しました。");
+        EXPECT_EQ(server.requests(), QStringList({server.port + " PROPFIND /.well-known/caldav no -",
+                                                  server.port + " PROPFIND /.well-known/caldav yes -"}));
     }
 }
 

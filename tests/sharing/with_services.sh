@@ -14,6 +14,12 @@ trap cleanup EXIT
 
 free_port() { /usr/bin/python3 -c 'import socket; s=socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])'; }
 printf 'family:wonderland\n' >"$work/users"
+wait_port() {
+    for _ in $(seq 100); do
+        /usr/bin/python3 -c "import socket; socket.create_connection(('127.0.0.1', $1), 0.2)" 2>/dev/null && return
+        sleep 0.1
+    done
+}
 # A Radicale on loopback; extra lines go into its [server] section.
 start_radicale() {
     local name="$1" port="$2" server_extra="${3:-}"
@@ -35,10 +41,7 @@ CONFIG
     # -C replaces Debian's system configuration, which would turn on TLS and remote_user.
     /usr/bin/python3 -m radicale -C "$work/$name.config" >"$work/$name.log" 2>&1 &
     servers+=($!)
-    for _ in $(seq 100); do
-        /usr/bin/python3 -c "import socket; socket.create_connection(('127.0.0.1', $port), 0.2)" 2>/dev/null && return
-        sleep 0.1
-    done
+    wait_port "$port"
 }
 port="$(free_port)"
 start_radicale plain "$port"
@@ -49,6 +52,13 @@ openssl req -x509 -newkey rsa:2048 -nodes -subj /CN=127.0.0.1 -days 2 -keyout "$
 start_radicale tls "$tls_port" "ssl = True
 certificate = $work/cert.pem
 key = $work/key.pem"
+
+# A second kind of server, without authentication, with its default calendar.
+xandikos_port="$(free_port)"
+xandikos --defaults -d "$work/xandikos" -l 127.0.0.1 -p "$xandikos_port" >"$work/xandikos.log" 2>&1 &
+servers+=($!)
+wait_port "$xandikos_port"
+export HIBIMO_XANDIKOS_ADDRESS="http://127.0.0.1:$xandikos_port"
 
 export HIBIMO_CALDAV_URL="http://127.0.0.1:$port/family/year/"
 export HIBIMO_CALDAV_USER=family HIBIMO_CALDAV_PASSWORD=wonderland
