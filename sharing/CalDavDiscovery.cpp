@@ -206,8 +206,11 @@ void CalDavDiscovery::answered(const Answer& answer) {
 }
 
 void CalDavDiscovery::create(const QString& name) {
-    const QUrl url = home_.resolved(QUrl(QUuid::createUuid().toString(QUuid::WithoutBraces) + u'/'));
     running_ = true;
+    if (home_.isEmpty())
+        return done(false, lines(QStringLiteral("カレンダーを作る場所がわかりません。"),
+                                 QStringLiteral("サーバーのアドレスから探し直して下さい。")));
+    const QUrl url = home_.resolved(QUrl(QUuid::createUuid().toString(QUuid::WithoutBraces) + u'/'));
     transport_.send("MKCALENDAR", url, {{"Content-Type", "application/xml; charset=utf-8"}},
                     mkcalendarBody(name), [this, url, name](const Answer& answer) {
                         if (answer.status != 201 || !answer.refusedRedirect.isEmpty())

@@ -35,10 +35,9 @@ class CalDavDiscovery : public QObject {
     explicit CalDavDiscovery(QObject* parent = nullptr);
 
     void find(const QUrl& address, const QString& user, const QString& password);
-    // Makes a calendar named `name` in the home found.
+    // Makes a calendar named `name` in the home found; fails where none was.
     void create(const QString& name);
     bool waitForFinished(int ms);
-    bool busy() const { return running_; }
     const std::vector<DavResource>& calendars() const { return calendars_; }
     const QUrl& home() const { return home_; }
 
