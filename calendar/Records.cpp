@@ -55,6 +55,31 @@ QByteArrayView trimmedRight(QByteArrayView bytes) {
     return bytes.first(end);
 }
 
+// Past a separator: a comma, or a line end with its CR LF.
+qsizetype afterSeparator(QByteArrayView bytes, qsizetype end) {
+    return end < bytes.size() && bytes[end] == ',' ? end + 1 : skipLineEnd(bytes, end);
+}
+
+// The text of the record or field that starts at `pos`: inside its quotes (`end` just past the closing
+// one), or up to the next separator without trailing blanks (`end` at the separator). Nothing when a
+// quote is never closed.
+struct Token {
+    QByteArrayView text;
+    qsizetype end;
+    bool quoted;
+};
+
+std::optional<Token> tokenAt(QByteArrayView bytes, qsizetype pos) {
+    if (bytes[pos] == '"') {
+        const qsizetype close = bytes.indexOf('"', pos + 1);
+        if (close < 0)
+            return std::nullopt;
+        return Token{bytes.sliced(pos + 1, close - pos - 1), close + 1, true};
+    }
+    const qsizetype end = findSeparator(bytes, pos);
+    return Token{trimmedRight(bytes.sliced(pos, end - pos)), end, false};
+}
+
 std::optional<QString> decodeUtf8(QByteArrayView bytes) {
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = decoder.decode(bytes);
@@ -77,20 +102,17 @@ std::optional<QString> RecordReader::next() {
     pos_ = skipBlanks(bytes_, pos_);
     if (pos_ >= bytes_.size())
         return std::nullopt;
-    QByteArrayView record;
-    if (bytes_[pos_] == '"') {
-        const qsizetype close = bytes_.indexOf('"', pos_ + 1);
-        if (close < 0) {
-            pos_ = bytes_.size();
-            return std::nullopt;
-        }
-        record = bytes_.sliced(pos_ + 1, close - pos_ - 1);
-        recordEnd_ = close + 1;
-        pos_ = skipLineEnd(bytes_, findLineEnd(bytes_, close + 1));
+    const std::optional<Token> token = tokenAt(bytes_, pos_);
+    if (!token) {
+        pos_ = bytes_.size();
+        return std::nullopt;
+    }
+    const QByteArrayView record = token->text;
+    if (token->quoted) {
+        recordEnd_ = token->end;
+        pos_ = skipLineEnd(bytes_, findLineEnd(bytes_, token->end));
     } else {
-        const qsizetype end = findSeparator(bytes_, pos_);
-        record = trimmedRight(bytes_.sliced(pos_, end - pos_));
-        pos_ = end < bytes_.size() && bytes_[end] == ',' ? end + 1 : skipLineEnd(bytes_, end);
+        pos_ = afterSeparator(bytes_, token->end);
         recordEnd_ = pos_;
     }
     // Most records of a year file are ASCII (the line records' markers and dates), which every
@@ -109,24 +131,14 @@ std::optional<QString> FieldReader::next() {
         ++pos_;
     if (pos_ >= bytes_.size())
         return std::nullopt;
-    QByteArrayView field;
-    qsizetype end;
-    if (bytes_[pos_] == '"') {
-        const qsizetype close = bytes_.indexOf('"', pos_ + 1);
-        if (close < 0) {
-            pos_ = bytes_.size();
-            return std::nullopt;
-        }
-        field = bytes_.sliced(pos_ + 1, close - pos_ - 1);
-        end = close + 1;
-    } else {
-        end = findSeparator(bytes_, pos_);
-        field = trimmedRight(bytes_.sliced(pos_, end - pos_));
+    const std::optional<Token> token = tokenAt(bytes_, pos_);
+    if (!token) {
+        pos_ = bytes_.size();
+        return std::nullopt;
     }
     // Whatever stands between a closing quote and the separator is dropped, as a line reader would.
-    end = findSeparator(bytes_, end);
-    pos_ = end < bytes_.size() && bytes_[end] == ',' ? end + 1 : skipLineEnd(bytes_, end);
-    return decodeCp932(field);
+    pos_ = afterSeparator(bytes_, findSeparator(bytes_, token->end));
+    return decodeCp932(token->text);
 }
 
 std::optional<qint64> FieldReader::nextNumber(qint64 min, qint64 max) {

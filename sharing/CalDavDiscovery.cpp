@@ -3,7 +3,6 @@
 #include "sharing/CalDavPublisher.h"
 #include "sharing/PublishPlan.h"
 
-#include <QEventLoop>
 #include <QNetworkReply>
 #include <QTimer>
 #include <QUuid>
@@ -226,13 +225,7 @@ void CalDavDiscovery::done(bool ok, const QString& message) {
 }
 
 bool CalDavDiscovery::waitForFinished(int ms) {
-    if (!running_)
-        return true;
-    QEventLoop loop;
-    connect(this, &CalDavDiscovery::finished, &loop, &QEventLoop::quit);
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
-    return !running_;
+    return waitForSignal(this, &CalDavDiscovery::finished, running_, ms);
 }
 
 } // namespace hibimo

@@ -4,7 +4,6 @@
 #include "sharing/PublishMessages.h"
 
 #include <QDateTime>
-#include <QEventLoop>
 #include <QNetworkReply>
 #include <QTimer>
 
@@ -254,13 +253,7 @@ void CalDavPublisher::cancel() {
 }
 
 bool CalDavPublisher::waitForFinished(int ms) {
-    if (!running_)
-        return true;
-    QEventLoop loop;
-    connect(this, &CalDavPublisher::finished, &loop, &QEventLoop::quit);
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
-    return !running_;
+    return waitForSignal(this, &CalDavPublisher::finished, running_, ms);
 }
 
 } // namespace hibimo

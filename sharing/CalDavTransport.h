@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QByteArray>
+#include <QEventLoop>
 #include <QNetworkAccessManager>
 #include <QObject>
+#include <QTimer>
 #include <QUrl>
 #include <functional>
 #include <utility>
@@ -24,6 +26,20 @@ struct Answer {
 };
 
 using Headers = std::vector<std::pair<QByteArray, QByteArray>>;
+
+// Runs a local event loop until `task` emits `finished` or `ms` pass, for callers that must not
+// return before the network work is over (the end of the program, a modal search). True when the task
+// is no longer running.
+template <typename Task, typename Signal>
+bool waitForSignal(Task* task, Signal finished, const bool& running, int ms) {
+    if (!running)
+        return true;
+    QEventLoop loop;
+    QObject::connect(task, finished, &loop, &QEventLoop::quit);
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+    return !running;
+}
 
 // Sends requests to one collection's server and nothing else: the credentials answer only a
 // challenge of the configured origin (scheme, host, port), and a redirect is followed only within it.

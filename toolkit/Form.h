@@ -55,7 +55,6 @@ class Form : public QWidget {
 
     // Line controls and lines drawn on the surface, both beneath the child controls.
     int addLineControl(QLineF twips);
-    LineControl& lineControl(int index) { return lineControls_.at(index); }
     void setLineControlColour(int index, int colour);
     void setSurfaceLines(std::vector<SurfaceLine> lines);
     const std::vector<SurfaceLine>& surfaceLines() const { return surfaceLines_; }
