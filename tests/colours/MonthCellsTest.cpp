@@ -107,35 +107,6 @@ TEST(MonthCells, TakeTextsAndColoursFromTheirDay) {
     }
 }
 
-TEST(MonthCells, TheNeighbouringYearFillsTheEdgesOfDecemberAndJanuary) {
-    CalendarState s;
-    s.DayItem[0][1][0] = "01010元旦";
-    s.DayItem[11][31][0] = "12310大晦日";
-    s.NbDayItem[1][0] = "01010翌年の元旦";
-    s.NbDayItem[31][0] = "12310前年の大晦日";
-    s.NbPrivLine[0] = "初詣";
-    s.NbPubLine[30] = "大掃除";
-    const struct {
-        const char* name;
-        int year, month, cell;
-        QDate date;
-        QString pub, priv;
-    } rows[] = {
-        {"January after December", 2024, 12, 31, {2025, 1, 1}, "翌年の元旦", "初詣"},
-        {"December before January", 2025, 1, 2, {2024, 12, 31}, "前年の大晦日大掃除", ""},
-        {"no year after 9999", 9999, 12, 41, {}, "", ""},
-        {"January 9999 after December 9998", 9998, 12, 33, {9999, 1, 1}, "翌年の元旦", "初詣"},
-        {"no year before 1", 1, 1, 0, {}, "", ""},
-    };
-    for (const auto& row : rows) {
-        const MonthCell cell = monthCells(s, distinctColours(), row.year, row.month)[row.cell];
-        EXPECT_EQ(cell.date, row.date) << row.name;
-        EXPECT_FALSE(cell.inMonth) << row.name;
-        EXPECT_EQ(cell.publicText, row.pub) << row.name;
-        EXPECT_EQ(cell.privateText, row.priv) << row.name;
-    }
-}
-
 TEST(MonthCells, TodayIsMarkedInTodaysYearOnly) {
     const struct {
         const char* name;

@@ -8,9 +8,7 @@
 
 #include <QFile>
 #include <QRegularExpression>
-#include <QStringDecoder>
 #include <gtest/gtest.h>
-#include <libical/ical.h>
 
 namespace hibimo::test {
 namespace {
@@ -103,55 +101,6 @@ TEST(IcsText, PropertiesAndEscaping) {
         QRegularExpression("\r\nDTSTAMP:\\d{8}T\\d{6}Z\r\n").match(QString::fromUtf8(r[0].ics)).hasMatch());
 }
 
-// Every physical line at most 75 octets before its CRLF, no bare CR or LF, and no line that ends or
-// begins inside a UTF-8 sequence.
-void expectFoldedRight(const QByteArray& ics) {
-    ASSERT_TRUE(ics.endsWith("\r\n"));
-    for (const QByteArray& line : ics.chopped(2).split('\n')) {
-        const QByteArray text = line.endsWith('\r') ? line.chopped(1) : line;
-        EXPECT_LE(text.size(), 75) << text.toStdString();
-        EXPECT_FALSE(text.contains('\r'));
-        QStringDecoder utf8(QStringDecoder::Utf8);
-        (void)QString(utf8(text));
-        EXPECT_FALSE(utf8.hasError()) << "split UTF-8: " << text.toStdString();
-    }
-    EXPECT_EQ(ics.count('\n'), ics.count("\r\n"));
-}
-
-// The whole file: one calendar, folded right, that libical reads back whole.
-TEST(IcsText, TheWholeFileIsOneCalendarReadBackWhole) {
-    const QString longTexts[] = {
-        QString(200, QChar(u'あ')),                         // three octets each
-        "x" + QString(100, QChar(u'漢')),                   // shifted by one octet
-        "xy" + QString(100, QChar(u'ー')),                  // shifted by two
-        QString(50, QChar(u'é')) + QString(60, QChar('a')), // two-octet characters
-        QString(300, QChar('a')),                           // no blank to fold at
-        "七夕, 笹飾り; \\終わり\n半角ｶﾅ～－①髙﨑" + QString(80, QChar(u'日')),
-    };
-    YearTables y = sampleYear();
-    for (int i = 0; i < 6; ++i)
-        y.PubLine[6][i] = QString(longTexts[i]).replace("\n", "\r\n");
-    y.DayItem[6][0][0] = "07000" + longTexts[0];
-    const CalendarResources r = yearResources(y, 2024, All, "fid");
-    const QByteArray ics = icsCalendar(r);
-    expectFoldedRight(ics);
-    EXPECT_EQ(ics.count("VCALENDAR\r\n"), 2); // begun and ended once
-    EXPECT_EQ(ics.count("END:VEVENT"), qsizetype(r.size()));
-
-    QStringList uidsAndSummaries;
-    icalcomponent* cal = icalparser_parse_string(ics.constData());
-    ASSERT_NE(cal, nullptr);
-    for (icalcomponent* ev = icalcomponent_get_first_component(cal, ICAL_VEVENT_COMPONENT); ev;
-         ev = icalcomponent_get_next_component(cal, ICAL_VEVENT_COMPONENT))
-        uidsAndSummaries << QString::fromUtf8(icalcomponent_get_uid(ev)) + "|" +
-                                QString::fromUtf8(icalcomponent_get_summary(ev));
-    icalcomponent_free(cal);
-    ASSERT_EQ(uidsAndSummaries.size(), qsizetype(r.size()));
-    for (int i = 0; i < 6; ++i)
-        EXPECT_TRUE(
-            uidsAndSummaries.contains(QString("hibimo-fid-2024070%1-pub|").arg(i + 1) + longTexts[i]));
-}
-
 TEST(FolderIdentity, MadeOnceKeptAndNeverReplaced) {
     Fixture a, b, c;
     QString error, unsaved;
@@ -196,49 +145,6 @@ TEST(ShareResources, TwoExportsAgreeAndFoldersDiffer) {
     EXPECT_NE(once, again); // the stamp
     EXPECT_EQ(shareResources(f.m(), ShareYears::Loaded, All, "other", &error)[0].uid,
               "hibimo-other-20240101-memo");
-}
-
-TEST(ShareResources, OtherYearsFromTheirFilesTheLoadedOneFromMemory) {
-    const struct {
-        const char* name;
-        ShareYears years;
-        QByteArray file2023; // empty: none
-        QStringList uids;
-        QString error;
-    } rows[] = {
-        {"shown year only", ShareYears::Loaded, "", {"x-20240410-pub"}, ""},
-        {"every year", ShareYears::AllWithFile, "written", {"x-20230101-pub", "x-20240410-pub"}, ""},
-        {"a damaged year stops the export",
-         ShareYears::AllWithFile,
-         "\"01010ok\"\r\n",
-         {},
-         "カレンダーファイル %1 の "
-         "2件目の記録を読めないため、書き出しを中止しました。\rファイルを確認下さい。"},
-        {"the shown year ignores other files", ShareYears::Loaded, "\"x\"", {"x-20240410-pub"}, ""},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        Fixture f;
-        f.writeBytes("HB20241.hbd", "not a year file");
-        if (row.file2023 == "written") {
-            f.m().LoadedYear = "2023";
-            f.m().PubLine[0][0] = "正月";
-            ASSERT_TRUE(PCwrite(f.m(), "2023"));
-        } else if (!row.file2023.isEmpty()) {
-            f.writeBytes("HB2023.hbd", row.file2023);
-        }
-        f.m().LoadedYear = "2024";
-        f.m().PubLine = {};
-        f.m().PubLine[3][9] = "運動会"; // not saved
-        QString error;
-        QStringList uids;
-        for (const CalendarResource& c :
-             shareResources(f.m(), row.years, only(ShareKind::PublicNote), "x", &error))
-            uids << c.uid.mid(7);
-        EXPECT_EQ(uids, row.uids);
-        EXPECT_EQ(error, row.error.isEmpty() ? QString()
-                                             : row.error.arg(QDir::toNativeSeparators(f.path("HB2023.hbd"))));
-    }
 }
 
 // Years, then one flag per kind in the order of ShareKind.

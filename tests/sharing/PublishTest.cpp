@@ -64,35 +64,5 @@ TEST(Publish, TheCollectionHoldsExactlyTheCalendarBesideOtherEvents) {
         EXPECT_FALSE(p.f.bytes(name).contains(env("HIBIMO_CALDAV_PASSWORD").toUtf8())) << name.toStdString();
 }
 
-TEST(Publish, AFailureSaysWhatToCheckAndTheNextPublishRetries) {
-    const struct {
-        const char* name;
-        QString url;
-        QString password;
-        QString cause;
-    } rows[] = {
-        {"wrong password", env("HIBIMO_CALDAV_URL"), "wrong", publishText::statusText(401)},
-        {"no such calendar", env("HIBIMO_CALDAV_URL") + "../missing/", env("HIBIMO_CALDAV_PASSWORD"),
-         publishText::statusText(404)},
-        {"server stopped", env("HIBIMO_CLOSED_PORT_URL"), env("HIBIMO_CALDAV_PASSWORD"),
-         publishText::NoConnection},
-        {"untrusted certificate", env("HIBIMO_UNTRUSTED_URL"), env("HIBIMO_CALDAV_PASSWORD"),
-         publishText::UntrustedCertificate},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        Publishing p(row.url);
-        p.f.writeBytes("HB2026.hbd", "a year");
-        p.run(someEvents(3, "retry"), row.password);
-        EXPECT_FALSE(p.ok);
-        EXPECT_EQ(p.message, row.cause + "\r" + publishText::NothingChanged);
-        EXPECT_EQ(p.f.bytes("HB2026.hbd"), QByteArray("a year"));
-        if (row.url == env("HIBIMO_CALDAV_URL")) {
-            EXPECT_EQ(p.run(someEvents(3, "retry")).created, 3);
-            EXPECT_TRUE(p.ok);
-        }
-    }
-}
-
 } // namespace
 } // namespace hibimo

@@ -88,33 +88,5 @@ TEST(ProgramEndFromOutside, EveryOpenQuestionClosesAsCancelledAndTheShutDownWait
     }
 }
 
-TEST(ProgramEndFromOutside, TheSessionSaveWaitsUntilNoModalWindowIsOpen) {
-    QTemporaryDir dir;
-    QtInteraction ui(dir.path());
-    QStringList order;
-    Watchdog watchdog;
-    auto closeMessageAfter = [&order](int ms, const QString& note, std::function<void()> before = {}) {
-        QTimer::singleShot(ms, [&order, note, before] {
-            if (before)
-                before();
-            order << note;
-            if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
-                dialog->done(0);
-        });
-    };
-    closeMessageAfter(200, "first answered", [&] { ui.whenNoModalOpen([&] { order << "saved"; }); });
-    ui.message("一つ目");
-    // A handler that asks again before it returns to the event loop: the save still waits.
-    closeMessageAfter(200, "second answered");
-    ui.message("二つ目");
-    order << "handler returned";
-    QCoreApplication::sendPostedEvents();
-    EXPECT_FALSE(watchdog.fired);
-    EXPECT_EQ(order, QStringList({"first answered", "second answered", "handler returned", "saved"}));
-
-    ui.whenNoModalOpen([&] { order << "saved at once"; });
-    EXPECT_EQ(order.last(), "saved at once");
-}
-
 } // namespace
 } // namespace hibimo
