@@ -82,37 +82,6 @@ TEST(FieldReader, AnUndecodableFieldFailsWhereItStands) {
     EXPECT_EQ(fields.nextNumber(0, 99), 3);
 }
 
-TEST(ListFile, WritesOneQuotedRecordAndReadsOnlyWhatIsThere) {
-    test::Fixture f;
-    const QString text = "**01/01元旦\r\n*01/02初夢 ～①髙";
-    ASSERT_TRUE(writeListFile(f.path("l.dat"), text));
-    EXPECT_EQ(f.bytes("l.dat"), QByteArray("\"" + cp932(text) + "\"\r\n"));
-    EXPECT_EQ(readListFile(f.path("l.dat")), text);
-
-    EXPECT_FALSE(readListFile(f.path("missing.dat")).has_value());
-    const struct {
-        QByteArray bytes;
-        std::optional<QString> text;
-        QString unread; // what follows the record, which the user must be told of
-    } rows[] = {
-        {cp932("**01/01元旦,x\r\n*01/02初夢\r\n"), "**01/01元旦", "x\r\n*01/02初夢"}, // edited by hand
-        {"", std::nullopt, {}},
-        {"\"\x81\"\r\n", std::nullopt, {}},
-        {"\"**01/01\x8c\xb3\x92\x55\"\r\n\x81", "**01/01元旦", "\ufffd"}, // junk the reader never reaches
-        {"\"**01/01元旦\r\n*05/03憲法記念日\"\r\n", "**01/01元旦\r\n*05/03憲法記念日", {}}, // UTF-8
-        {"\xef\xbb\xbf\"**01/01元旦\"\n", "**01/01元旦", {}},       // UTF-8 with a byte order mark
-        {"\"**01/01 new year\" \r\n \r\n", "**01/01 new year", {}}, // ASCII is the same either way
-        {cp932("\"**01/01元旦\r\n\"**2027/02/24追加した休日\r\n*x\r\n"), "**01/01元旦\r\n",
-         "**2027/02/24追加した休日\r\n*x"},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.bytes.toHex(' ').toStdString());
-        f.writeBytes("l.dat", row.bytes);
-        EXPECT_EQ(readListFile(f.path("l.dat")), row.text);
-        EXPECT_EQ(readListBytes(row.bytes).value_or(ListFileText()).unread, row.unread);
-    }
-}
-
 TEST(LeftoverTemporaries, OnlyTheTemporariesOfOurOwnSavesAreRemoved) {
     test::Fixture f;
     const QStringList removed = {"HB2024.hbd.OPBrRV",      "HB0999.hbd.a1B2c3", "HBHolyD.dat.zzzzzz",

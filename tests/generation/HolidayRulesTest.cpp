@@ -191,32 +191,6 @@ TEST(HolidayRules, TheDeliveredListsPassTheChecksAndGiveJapansHolidaysOfEveryYea
     EXPECT_EQ(differences, QStringList());
 }
 
-// Every solar term once, on its day (春分 and 秋分 as the holidays that bear their names), and the
-// four 土用の入り on theirs.
-TEST(HolidayRules, TheDeliveredListNamesEverySolarTermAndTheStartsOfDoyo) {
-    const QString list = deliveredList("HBHolyD.dat");
-    QList<std::pair<QString, QList<int>>> names = {{QStringLiteral("土用の入り"), {27, 117, 207, 297}}};
-    const QString terms = QStringLiteral(
-        "春分清明穀雨立夏小満芒種夏至小暑大暑立秋処暑白露秋分寒露霜降立冬小雪大雪冬至小寒大寒立春雨水啓蟄");
-    for (qsizetype i = 0; i < terms.size(); i += 2)
-        names.append({terms.mid(i, 2), {int(i / 2 * 15)}});
-    for (int year : {1970, 2033, 2099}) {
-        YearItems items;
-        ASSERT_TRUE(generateYear(items, list, NoAnniversaries, year));
-        SolarDays sun;
-        for (const auto& [name, degrees] : names) {
-            QList<QDate> expected, named;
-            for (int degree : degrees)
-                expected << sun.dayOfLongitude(year, degree);
-            std::sort(expected.begin(), expected.end());
-            for (QDate day(year, 1, 1); day.year() == year; day = day.addDays(1))
-                if (items[day.month() - 1][day.day()][0].contains(name))
-                    named << day;
-            EXPECT_EQ(named, expected) << year << " " << name.toStdString();
-        }
-    }
-}
-
 // The observatory announces the equinox days of a year in February of the year before; those of
 // 1970 to 2027 are therefore official, the dataset's later ones are its own use of the formula.
 TEST(HolidayRules, EquinoxDaysAreTheAnnouncedOnes) {

@@ -75,28 +75,6 @@ TEST(YearMake, WritesExactlyTheEntriesOfTheListsOrEndsTheProgramWithNothingWritt
     }
 }
 
-// Day 00, a fifth Tuesday on the 32nd, week 0 and week 9 would write into the memo slot or out of
-// bounds if taken literally.
-TEST(YearMake, RegeneratingKeepsMarksMemosAndLinesAndRulesWithoutADayWriteNothing) {
-    test::Fixture f;
-    f.writeLists("**01/07七草\r\n**02/00零日\r\n*02w5火第五\r\n*03w0日第零週\r\n*04w9土",
-                 "*1990/02/00零日\r\n*2000/03/03x");
-    auto& m = f.m();
-    m.DayItem[0][1][0] = "01010古い祝日";
-    m.DayItem[0][1][1] = "01011古い記念日'99";
-    m.DayItem[0][1][2] = "01012#休";
-    m.DayItem[0][5][2] = "01052#";
-    m.DayItem[0][7][2] = "01072 旅";
-    m.DayItem[1][0][0] = "02000二月";
-    m.PubLine[2][2] = "公";
-    m.PrivLine[2][2] = "私";
-    YearMake(m, "2025");
-    EXPECT_EQ(entries(f, "2025"), "01012 休|01070七草|01072#旅|02000二月|03031x'00");
-    EXPECT_EQ(m.PubLine[2][2], "公");
-    EXPECT_EQ(m.PrivLine[2][2], "私");
-    EXPECT_TRUE(f.ui.calls.isEmpty());
-}
-
 TEST(YearMake, UnreadableListsFallBackToTheBuiltInOnesWithTheirMessages) {
     test::Fixture f;
     f.writeBytes(BirthFileName, "\"\x81\"\r\n"); // not code page 932; the holiday list is missing
