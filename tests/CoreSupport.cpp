@@ -29,13 +29,9 @@ void Fixture::writeText(const QString& name, const QString& text) const {
     writeBytes(name, cp932(text));
 }
 
-void Fixture::writeList(const QString& name, const QString& text) const {
-    writeText(name, "\"" + text + "\"\r\n");
-}
-
 void Fixture::writeLists(const QString& holidays, const QString& anniversaries) const {
-    writeList("HBHolyD.dat", holidays);
-    writeList("HBBirth.dat", anniversaries);
+    writeText("HBHolyD.dat", "\"" + holidays + "\"\r\n");
+    writeText("HBBirth.dat", "\"" + anniversaries + "\"\r\n");
 }
 
 std::unique_ptr<HbmModule> Fixture::reread(const QString& year) {

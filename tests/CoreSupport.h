@@ -46,8 +46,6 @@ struct Fixture {
     // Writes raw bytes / code page 932 text into the program folder.
     void writeBytes(const QString& name, const QByteArray& data) const;
     void writeText(const QString& name, const QString& text) const;
-    // Writes a list file (one quoted record) in code page 932.
-    void writeList(const QString& name, const QString& text) const;
     // Small lists, so that generation shows no list messages.
     void writeLists(const QString& holidays = "**01/01元旦\r\n**05/03憲法記念日\r\n*05/10記念日",
                     const QString& anniversaries = "*1972/05/20花子") const;

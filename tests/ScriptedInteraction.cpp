@@ -78,7 +78,6 @@ bool ScriptedInteraction::confirm(const QString& text) {
 QString ScriptedInteraction::fileName(const char* call, const FileRequest& request) {
     if (!record(QString::fromLatin1(call)))
         return {};
-    filters << request.filter;
     fileRequests.push_back(request);
     return nextAnswer(fileAnswers);
 }

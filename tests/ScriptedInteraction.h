@@ -29,7 +29,6 @@ class ScriptedInteraction : public Interaction {
         QString prompt, title, defaultText;
     };
     std::vector<Prompt> prompts;
-    QStringList filters;
     std::vector<FileRequest> fileRequests;
     QStringList questions;
     struct ColourRequest {

@@ -20,24 +20,6 @@ struct Window : Calendar {
     int sundayDateFore() const { return foreColor(*frm->Text1[cellOf(5)]); } // 5 May 2024
 };
 
-TEST(ColourCommands, EveryClickSavesTheLoadedYearFirst) {
-    Window w;
-    for (int index : {0, 1, 2}) {
-        w.m().DayItem[4][0][0] = QStringLiteral("05000memo %1").arg(index);
-        w.m().LoadedYearChanged = true;
-        w.click(index); // the editor closed, the file dialogs cancelled
-        EXPECT_EQ(w.bytes(QStringLiteral("HB2024.hbd")), cp932(yearFileText(w.m()))) << index;
-        EXPECT_FALSE(w.m().LoadedYearChanged) << index;
-    }
-    EXPECT_EQ(w.ui.calls, (QStringList{QStringLiteral("modal:HbmColor"), QStringLiteral("message"),
-                                       QStringLiteral("save"), QStringLiteral("open")}));
-    EXPECT_EQ(w.ui.messages.at(0).text,
-              QStringLiteral("最終的に配色が決まればカレンダー画面左下の[Sav]をクリックし適当な名前\r\r"
-                             "をつけて セーブ下さい。これを実行しないと次回以降に反映されません。"));
-    EXPECT_EQ(w.ui.messages.at(0).title, QStringLiteral("Hibimo"));
-    EXPECT_EQ(values(w.m()), w.before);
-}
-
 TEST(ColourCommands, LdShowsAFaultyFileAsReadAndSavThenLdRestoresTheWholeScheme) {
     Window w;
     w.writeText("in.ccf", colourFile(Grouped, 0)); // every value different, the closing lines missing

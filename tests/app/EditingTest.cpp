@@ -106,34 +106,5 @@ TEST(EditingDoubleClick, EditsStoresSavesAndShowsKeepingTheMonthMemo) {
     }
 }
 
-TEST(EditingLongText, GrowsWhileFocusedAndReturns) {
-    struct Row {
-        const char* name;
-        Box box;
-        int chars, grownTwips, restTwips;
-    } rows[] = {
-        {"public 5", Box::Public, 5, 285, 285},     {"public 6", Box::Public, 6, 420, 285},
-        {"public 12", Box::Public, 12, 630, 285},   {"private 11", Box::Private, 11, 435, 435},
-        {"private 12", Box::Private, 12, 630, 435}, {"mark 3", Box::Mark, 3, 210, 210},
-        {"mark 4", Box::Mark, 4, 410, 210},
-    };
-    Calendar c;
-    HbmFrm& f = c.f();
-    f.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
-    const int i = c.cellOf(8);
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        CellBox* box = c.box(row.box, i);
-        c.showIn(*box, QString(row.chars, QChar(0x3042)));
-        QTest::mouseClick(box, Qt::LeftButton, Qt::NoModifier, QPoint(3, 3));
-        EXPECT_EQ(box->height(), twipsToPx(row.grownTwips));
-        EXPECT_EQ(f.children().last(), box) << "in front of its neighbours";
-        f.Text4->setFocus();
-        EXPECT_EQ(box->height(), twipsToPx(row.restTwips));
-        EXPECT_GT(f.children().indexOf(f.Text3[i]), f.children().indexOf(f.Text2[i]));
-    }
-}
-
 } // namespace
 } // namespace hibimo::test

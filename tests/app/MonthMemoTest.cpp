@@ -11,32 +11,6 @@
 namespace hibimo::test {
 namespace {
 
-TEST(MonthMemoPaste, TheBoxShowsWhatIsStored) {
-    const QString tooLong = "文字数が多すぎます。1200字まで切捨てます。", a1199(1199, QLatin1Char('a'));
-    struct Row {
-        const char* name;
-        QString pasted, kept, message; // a line break kept as CR LF
-    } rows[] = {
-        {"1200 characters", a1199 + "a", a1199 + "a", ""},
-        {"1201 characters cut with one message", a1199 + "bc", a1199 + "b", tooLong},
-        {"a line break counts twice", QString("a\n").repeated(401), QString("a\r\n").repeated(400), tooLong},
-        {"never half a line break", a1199 + "\nb", a1199, tooLong},
-        {"double quote", "\"晴\"の日", "”晴”の日", ""},
-        {"unstorable characters removed, each named once", "𠮷会😀😀議", "会議", Unstorable},
-    };
-    for (const auto& row : rows) {
-        Calendar c;
-        c.pasteMemo(row.pasted);
-        EXPECT_EQ(c.f().Text4->text(), row.kept) << row.name;
-        EXPECT_EQ(c.m().DayItem[4][0][0], "05000" + row.kept) << row.name;
-        EXPECT_TRUE(c.f().Text4->textCursor().atEnd()) << row.name;
-        EXPECT_EQ(c.ui.messageTexts(), row.message.isEmpty() ? QStringList() : QStringList{row.message})
-            << row.name;
-        for (const auto& message : c.ui.messages)
-            EXPECT_EQ(message.title, AppTitle) << row.name;
-    }
-}
-
 TEST(MonthMemoGrowth, GrowsFromOneHundredTwentyCharactersWhileFocused) {
     Calendar c;
     HbmFrm& f = c.f();

@@ -35,14 +35,6 @@ bool insideItsBox(const PageText& t) {
     return t.box.contains(t.needed.adjusted(0.5, 0.5, -0.5, -0.5));
 }
 
-TEST(PrintPage, AMonthSpansItsWeeksAndAFebruaryOfFourKeepsFive) {
-    const struct {
-        int year, month, weeks;
-    } rows[] = {{2024, 5, 5}, {2026, 2, 5}, {2027, 1, 6}, {2026, 8, 6}, {2027, 2, 5}};
-    for (const auto& r : rows)
-        EXPECT_EQ(weeksOfMonth(r.year, r.month), r.weeks) << r.year << "/" << r.month;
-}
-
 TEST(PrintPage, TheMonthPageHoldsEveryLineInFullAndPrivateNotesOnlyWhenChosen) {
     Calendar fx;
     HbmModule& m = fx.m();
@@ -100,21 +92,6 @@ TEST(PrintPage, TheYearPageNamesItsRedDaysUnderEachMonth) {
     EXPECT_FALSE(textWith(page, QStringLiteral("記念日　"))); // 5/10 is not a red day
     for (const PageText& t : page.texts)
         EXPECT_TRUE(insideItsBox(t)) << t.text.toStdString();
-}
-
-TEST(PrintChoicesFile, RoundTripsAndFallsBackToTheDefaults) {
-    Fixture fx;
-    EXPECT_EQ(readPrintChoices(fx.dir.path()).layout, PrintChoices::Layout::Month);
-    const PrintChoices year{PrintChoices::Layout::Year, true};
-    ASSERT_TRUE(writePrintChoices(fx.dir.path(), year));
-    EXPECT_EQ(fx.bytes(PrintChoicesFileName), QByteArray("1,1\r\n"));
-    const PrintChoices back = readPrintChoices(fx.dir.path());
-    EXPECT_EQ(back.layout, PrintChoices::Layout::Year);
-    EXPECT_TRUE(back.privateNotes);
-    for (const QByteArray& damaged : {QByteArray("2,0\r\n"), QByteArray("x"), QByteArray("1\r\n")}) {
-        fx.writeBytes(PrintChoicesFileName, damaged);
-        EXPECT_EQ(readPrintChoices(fx.dir.path()).layout, PrintChoices::Layout::Month) << damaged.constData();
-    }
 }
 
 TEST(PrintCommand, ThePreviewShowsThePageAndRemembersTheLayoutChosen) {

@@ -11,12 +11,6 @@
 namespace hibimo::test {
 namespace {
 
-QString withLine(int index, const char* line) {
-    QStringList lines = Grouped;
-    lines[index] = QLatin1String(line);
-    return colourFile(lines);
-}
-
 struct ColourFiles : ::testing::Test {
     Fixture fx;
     HbmModule& m = fx.m();
@@ -49,37 +43,6 @@ TEST_F(ColourFiles, DefaultSchemeIsWrittenAsDelivered) {
     ASSERT_TRUE(delivered.open(QIODevice::ReadOnly));
     EXPECT_EQ(delivered.readAll().replace("@HIBIMO_FOLDER@", fx.dir.path().toUtf8()),
               fx.bytes(QStringLiteral("Default.ccf")));
-}
-
-TEST_F(ColourFiles, ReadingAppliesWhatCameBeforeAFault) {
-    const struct {
-        const char* name;
-        QByteArray bytes;
-        std::size_t applied; // values taken from the file; the rest keep what they were
-        bool broken;
-    } rows[] = {
-        {"all in one line", cp932(colourFile({Grouped.join(',')})), 34, false},
-        {"one number a line", cp932(colourFile({Grouped.join(',').replace(',', "\r\n")})), 34, false},
-        {"closing Dummy lines missing", cp932(colourFile(Grouped, 0)), 34, true},
-        {"256 as border style in line 9", cp932(withLine(5, "256")), 31, true},
-        {"a word for a number", cp932(withLine(1, "1008,red")), 9, true},
-        {"an undecodable field", cp932(colourFile()).replace("1009", "\x85\x40"), 9, true},
-        {"colour above signed 32-bit", cp932(withLine(0, "1000,1001,2147483648")), 2, true},
-        {"only the path", "\"stored.ccf\"", 0, true},
-    };
-    for (const auto& row : rows) {
-        read(row.bytes);
-        EXPECT_EQ(fx.ui.messageTexts(), row.broken ? QStringList{ColourFileFaulty} : QStringList())
-            << row.name;
-        EXPECT_EQ(values(m), fromFile(row.applied)) << row.name;
-        EXPECT_EQ(m.ColorFile, QStringLiteral("stored.ccf")) << row.name;
-    }
-}
-
-TEST_F(ColourFiles, SettingsOfFourLinesReadNoColourFile) {
-    read(cp932(colourFile()), 4);
-    EXPECT_EQ(fx.ui.messageTexts(), QStringList{SettingsUnreadable});
-    EXPECT_EQ(values(m), defaults);
 }
 
 struct Editor : Fixture {

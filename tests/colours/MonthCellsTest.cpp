@@ -30,35 +30,6 @@ void setToday(CalendarState& s, QDate today) {
     s.TodayDay = std::int16_t(today.day());
 }
 
-QStringList range(int from, int to) {
-    QStringList s;
-    for (int d = from; d <= to; ++d)
-        s << QString::number(d);
-    return s;
-}
-
-TEST(MonthCells, FollowTheFirstWeekdayAndTheMonthsLength) {
-    const struct {
-        const char* name;
-        int year, month;
-        QStringList days;
-    } rows[] = {
-        {"1st on a Sunday (September 2024)", 2024, 9, range(1, 30) + range(1, 12)},
-        {"1st on a Saturday (June 2024)", 2024, 6, range(26, 31) + range(1, 30) + range(1, 6)},
-        {"28-day February from a Sunday", 2026, 2, range(1, 28) + range(1, 14)},
-        {"29-day February", 2024, 2, range(28, 31) + range(1, 29) + range(1, 9)},
-    };
-    for (const auto& row : rows) {
-        QStringList days;
-        for (const MonthCell& cell : monthCells(CalendarState{}, distinctColours(), row.year, row.month)) {
-            days << QString::number(cell.date.day());
-            EXPECT_EQ(cell.dayText, days.last()) << row.name;
-            EXPECT_EQ(cell.inMonth, cell.date.month() == row.month) << row.name;
-        }
-        EXPECT_EQ(days, row.days) << row.name;
-    }
-}
-
 TEST(MonthCells, TakeTextsAndColoursFromTheirDay) {
     CalendarState s;
     s.DayItem[4][31][0] = "05310祝";

@@ -45,36 +45,6 @@ INSTANTIATE_TEST_SUITE_P(Lists, Editor, testing::Bool(), [](const auto& info) {
     return std::string(info.param ? "Holidays" : "Anniversaries");
 });
 
-TEST_P(Editor, AnUnreadableFileGivesTheSampleWhichIsSavedUnchanged) {
-    const QString message =
-        file() + "(入力元ﾌｧｲﾙ)が無いか異常です。ﾌｧｲﾙを探してこのﾌﾟﾛｸﾞﾗﾑのﾌｫﾙﾀﾞに移すか、"
-                 "ｻﾝﾌﾟﾙﾃﾞｰﾀを表示しますから、これに準じてﾃﾞｰﾀを入力し、[登録/閉じる]をｸﾘｯｸ下さい。";
-    open(); // missing
-    fx.writeBytes(file(), "");
-    open();
-    fx.writeBytes(file(), "\"open quote");
-    open();
-    EXPECT_EQ(fx.ui.messageTexts(), QStringList({message, message, message}));
-    EXPECT_EQ(editor->Text1->text(), sample());
-    EXPECT_TRUE(closeWith(sample()));
-    EXPECT_EQ(fx.ui.messageTexts(),
-              QStringList{file() + "は読み込めなかったため、元のファイルを" + file() +
-                          ".bakとして残しました。\r必要なら、その内容をこの一覧に写して下さい。"});
-    EXPECT_EQ(fx.bytes(file() + ".bak"), QByteArray("\"open quote")) << "kept before the sample replaced it";
-    EXPECT_EQ(readListFile(fx.path(file())), trimListText(sample()));
-}
-
-// A list saved as UTF-8 by a text editor is the user's list, not a damaged one.
-TEST_P(Editor, AUtf8FileIsReadAndSavedBackInTheCodePage) {
-    fx.writeBytes(file(), "\"" + entry().toUtf8() + "\r\n\"");
-    open();
-    EXPECT_TRUE(fx.ui.messages.empty());
-    EXPECT_EQ(editor->Text1->text(), entry() + "\r\n");
-    EXPECT_TRUE(closeWith(editor->Text1->text()));
-    EXPECT_EQ(fx.bytes(file()), "\"" + cp932(entry()) + "\"\r\n");
-    EXPECT_FALSE(QFile::exists(fx.path(file() + ".bak")));
-}
-
 TEST_P(Editor, AFailedCheckOrSaveKeepsTheWindowOpenWithTheText) {
     open();
     const QString faulty = " \r\n" + entry() + "\r\n*13\r\n" + entry();
@@ -147,15 +117,6 @@ TEST_P(Editor, ASavedListIsAppliedToTheOtherYearsWithFilesOnlyWhenTheUserSaysSo)
         EXPECT_EQ(f.bytes("HB2026.hbd"), "damaged");
         EXPECT_FALSE(QFile::exists(f.path("HB2024.hbd")));
     }
-}
-
-TEST_P(Editor, ADoubleQuoteIsStoredAndShownAsAClosingQuote) {
-    open();
-    EXPECT_TRUE(closeWith("  " + entry() + "\"x\"\r\n"));
-    EXPECT_TRUE(fx.ui.messages.empty());
-    EXPECT_EQ(readListFile(fx.path(file())), entry() + "”x”");
-    EXPECT_EQ(fx.bytes(file()).count('"'), 2);
-    EXPECT_EQ(editor->Text1->text(), "  " + entry() + "”x”\r\n");
 }
 
 } // namespace
