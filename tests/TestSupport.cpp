@@ -25,6 +25,13 @@ Calendar::Calendar(QDate today, bool withLists, std::function<void(Calendar&)> o
     ui.calls.clear();
 }
 
+QStringList Calendar::dayNumbers() const {
+    QStringList days;
+    for (auto* box : frm->Text1)
+        days << box->text();
+    return days;
+}
+
 QStringList Calendar::shownMonth() const {
     QStringList shown = {frm->Label3->caption(), frm->Label2->caption(), frm->Text4->text()};
     for (int i = 0; i < 42; ++i)

@@ -23,6 +23,7 @@ struct Calendar : Fixture {
                       std::function<void(Calendar&)> onStartMessage = {});
     HbmFrm& f() { return *frm; }
     static int cellOf(int day) { return day + 2; }
+    QStringList dayNumbers() const;
     // What the window shows of the month: the captions, then each box's text and colours; only the
     // captions while the grid is not shown.
     QStringList shownMonth() const;

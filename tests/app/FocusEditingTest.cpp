@@ -84,5 +84,39 @@ TEST(EditingGoesOn, APopupMenuOrAnotherWindowDoesNotEndIt) {
     }
 }
 
+TEST(EditingEnds, AMonthOrYearStepEndsItBeforeTheNextMonthIsShown) {
+    const struct {
+        const char* name;
+        Target target;
+        bool monthButton;
+        int index;
+    } rows[] = {
+        {"long public line, month +1", Target::Public, true, 1},
+        {"long private line, month -1", Target::Private, true, 0},
+        {"long mark, year +1", Target::Mark, false, 1},
+        {"memo, year -1", Target::Memo, false, 0},
+        {"memo, month +1", Target::Memo, true, 1},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        Calendar c(QDate(2024, 12, 15));
+        HbmFrm& f = c.f();
+        activate(f);
+        QWidget* box = clickTarget(c, row.target, 19);
+        ASSERT_GT(box->height(), twipsToPx(restTwips(row.target)));
+        QPushButton* button = (row.monthButton ? f.Command1 : f.Command2)[row.index];
+        QTest::mouseClick(button, Qt::LeftButton);
+        EXPECT_EQ(box->height(), twipsToPx(restTwips(row.target)));
+        EXPECT_TRUE(f.Text4->isReadOnly());
+        EXPECT_FALSE(box->hasFocus());
+        if (row.target == Target::Public) {
+            EXPECT_GT(f.children().indexOf(f.Text3[19]), f.children().indexOf(f.Text2[19]));
+        }
+        // Clicked again in the new month, it grows again.
+        clickTarget(c, row.target, 19);
+        EXPECT_GT(box->height(), twipsToPx(restTwips(row.target)));
+    }
+}
+
 } // namespace
 } // namespace hibimo::test

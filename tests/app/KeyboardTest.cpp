@@ -1,7 +1,10 @@
 // The main window's keys and wheel, each checked against the button or double-click it stands for.
+#include "dialogs/HbmInput.h"
 #include "tests/TestSupport.h"
 
+#include <QDir>
 #include <QTest>
+#include <QWheelEvent>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -21,8 +24,70 @@ Input key(Qt::Key k, Qt::KeyboardModifiers mods = {}, Place at = nullptr) {
     };
 }
 // Where a key may be pressed besides the window itself.
+const Place dayBox = [](HbmFrm& f) -> QWidget* { return f.Text2[10]; };
 const Place button = [](HbmFrm& f) -> QWidget* { return f.Command2[0]; };
+const Place memo = [](HbmFrm& f) -> QWidget* { return f.Text4; };
 const Place nextMonthsDay = [](HbmFrm& f) -> QWidget* { return f.Text3[36]; };
+const Place private20 = [](HbmFrm& f) -> QWidget* { return f.Text3[20]; };
+const Place otherMonth = [](HbmFrm& f) -> QWidget* { return f.Text2[1]; };
+// The wheel turned by `delta` (120 a notch, positive away from the user) over the grid or the memo.
+Input wheel(int delta, bool overGrid = true) {
+    return [=](HbmFrm& f) {
+        const QPointF at = (overGrid ? f.Text3[17] : static_cast<QWidget*>(f.Text4))->geometry().center();
+        QWheelEvent e(at, f.mapToGlobal(at), {}, {0, delta}, Qt::NoButton, {}, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(&f, &e);
+    };
+}
+
+// What a step leaves: what is shown, the messages, and every file with its bytes.
+QStringList outcomeOf(Calendar& w) {
+    QStringList o = {w.f().Label3->caption(), w.f().Label2->caption(), w.f().Label5->caption(),
+                     w.dayNumbers().join(' '), w.f().Text2[20]->text()};
+    o += w.ui.messageTexts();
+    for (const QString& name : QDir(w.dir.path()).entryList(QDir::Files))
+        o << name + ": " + QString::fromLatin1(w.bytes(name).toHex());
+    return o;
+}
+
+TEST(MainWindowKeys, KeysAndWheelStepAsTheButtonsDo) {
+    enum Step { MonthBack, MonthOn, YearBack, YearOn };
+    const Qt::KeyboardModifiers ctrl = Qt::ControlModifier;
+    const struct {
+        const char* name;
+        QDate today;
+        std::vector<Input> input;
+        std::vector<Step> buttons; // the same as pressing these
+    } rows[] = {
+        {"Page Down", {2024, 5, 15}, {key(Qt::Key_PageDown)}, {MonthOn}},
+        {"Page Up", {2024, 5, 15}, {key(Qt::Key_PageUp)}, {MonthBack}},
+        {"Page Down in December: next year", {2024, 12, 15}, {key(Qt::Key_PageDown)}, {MonthOn}},
+        {"Ctrl+Page Down: a new year", {2024, 5, 15}, {key(Qt::Key_PageDown, ctrl)}, {YearOn}},
+        {"Page Down on a day box", {2024, 5, 15}, {key(Qt::Key_PageDown, {}, dayBox)}, {MonthOn}},
+        {"Ctrl+Page Up on a button", {2024, 5, 15}, {key(Qt::Key_PageUp, ctrl, button)}, {YearBack}},
+        {"Page Down in the memo is the memo's", {2024, 5, 15}, {key(Qt::Key_PageDown, {}, memo)}, {}},
+        {"Shift+Page Down", {2024, 5, 15}, {key(Qt::Key_PageDown, Qt::ShiftModifier)}, {}},
+        {"wheel towards the user", {2024, 5, 15}, {wheel(-120)}, {MonthOn}},
+        {"wheel away", {2024, 5, 15}, {wheel(120)}, {MonthBack}},
+        {"two notches at once", {2024, 12, 15}, {wheel(-240)}, {MonthOn, MonthOn}},
+        {"two notches away at once", {2024, 1, 15}, {wheel(240)}, {MonthBack, MonthBack}},
+        {"a half notch", {2024, 5, 15}, {wheel(-60)}, {}},
+        {"wheel over the memo", {2024, 5, 15}, {wheel(-120, false)}, {}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        Calendar byKey(row.today), byButton(row.today);
+        // 18 May in memory only: a change of year must save it.
+        byKey.m().PubLine[4][17] = byButton.m().PubLine[4][17] = "未保存";
+        const QString before = byKey.f().Label3->caption() + "/" + byKey.f().Label2->caption();
+        for (const auto& input : row.input)
+            input(byKey.f());
+        for (Step s : row.buttons)
+            (byButton.f().*(s < YearBack ? &HbmFrm::Command1_Click : &HbmFrm::Command2_Click))(s % 2);
+        EXPECT_EQ(outcomeOf(byKey), outcomeOf(byButton));
+        EXPECT_EQ(byKey.f().Label3->caption() + "/" + byKey.f().Label2->caption() != before,
+                  !row.buttons.empty());
+    }
+}
 
 // 1 May 2024 is a Wednesday: day d stands in cell d + 2; 31 May in cell 33.
 TEST(MainWindowKeys, ArrowsWalkTheDaysOfTheShownMonth) {
@@ -49,6 +114,39 @@ TEST(MainWindowKeys, ArrowsWalkTheDaysOfTheShownMonth) {
         for (const auto& k : row.keys)
             k(w.f());
         EXPECT_EQ(w.f().focusWidget(), w.f().Text2[row.cell]) << row.name;
+    }
+}
+
+TEST(MainWindowKeys, EnterAndF2OpenTheEditsOfTheDoubleClick) {
+    const struct {
+        const char* name;
+        std::vector<Input> keys;
+        Box doubleClicked;
+        int cell;
+    } rows[] = {
+        {"Enter: the public line", {key(Qt::Key_Right), key(Qt::Key_Return)}, Box::Public, 17},
+        {"F2: the mark", {key(Qt::Key_Right), key(Qt::Key_F2)}, Box::Mark, 17},
+        {"Enter on a clicked private line", {key(Qt::Key_Return, {}, private20)}, Box::Private, 20},
+        {"Enter on another month: refused", {key(Qt::Key_Return, {}, otherMonth)}, Box::Public, 1},
+    };
+    auto typeAndConfirm = [](QWidget& w) {
+        auto& d = static_cast<HbmInput&>(w);
+        d.Text1->setText("会議");
+        QTest::mouseClick(d.Command1[0], Qt::LeftButton);
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        Calendar byKey, byClick;
+        byKey.ui.modalActions.push_back(typeAndConfirm);
+        byClick.ui.modalActions.push_back(typeAndConfirm);
+        for (const auto& k : row.keys)
+            k(byKey.f());
+        byClick.doubleClick(row.doubleClicked, row.cell);
+        EXPECT_EQ(byKey.ui.calls, byClick.ui.calls);
+        EXPECT_EQ(byKey.m().MemoTitle, byClick.m().MemoTitle);
+        EXPECT_EQ(outcomeOf(byKey), outcomeOf(byClick));
+        EXPECT_EQ(byKey.box(row.doubleClicked, row.cell)->text(),
+                  byClick.box(row.doubleClicked, row.cell)->text());
     }
 }
 

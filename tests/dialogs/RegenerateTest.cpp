@@ -77,5 +77,39 @@ TEST(Regenerate, TheAnswerDecidesWhileUserTextsAlwaysStay) {
     }
 }
 
+TEST(ListCommands, AnEditorIsOneWindowOfItsOwnThatComesBackToTheFrontAndOutlivesTheMainWindow) {
+    for (int index : {0, 1}) {
+        SCOPED_TRACE(index == 0 ? "[国]" : "[個]");
+        Lists cal;
+        cal.commands().LblHoly_Click(index);
+        ListEditor* editor = cal.editor(index);
+        ASSERT_NE(editor, nullptr);
+        EXPECT_EQ(cal.reread()->DayItem[May][3][2], "05032#休")
+            << "the year is saved before the editor opens";
+        editor->Text1->setText("未保存");
+        cal.writeText(index == 0 ? "HBHolyD.dat" : "HBBirth.dat", "\"*changed on disk\"\r\n");
+        cal.commands().LblHoly_Click(index);
+        EXPECT_EQ(cal.editor(index), editor);
+        EXPECT_TRUE(editor->isVisible());
+        EXPECT_EQ(editor->Text1->text(), "未保存");
+        editor->showMinimized();
+        ASSERT_TRUE(editor->isMinimized());
+        cal.frm->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(cal.frm.get()));
+        cal.commands().LblHoly_Click(index);
+        EXPECT_FALSE(editor->isMinimized());
+        EXPECT_TRUE(QTest::qWaitForWindowActive(editor));
+        cal.frm->close();
+        EXPECT_FALSE(cal.frm->isVisible());
+        editor->close(); // "未保存" has no entry
+        EXPECT_TRUE(editor->isVisible());
+        EXPECT_TRUE(editor->testAttribute(Qt::WA_QuitOnClose));
+        editor->Text1->setText(index == 0 ? "*01/01a" : "*1972/01/01a");
+        editor->close();
+        EXPECT_FALSE(editor->isVisible());
+        EXPECT_EQ(cal.ui.messages.size(), 1u);
+    }
+}
+
 } // namespace
 } // namespace hibimo::test

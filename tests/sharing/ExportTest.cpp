@@ -23,6 +23,52 @@ ShareKinds only(ShareKind kind) {
     return kinds;
 }
 
+// Every kind once, as generation and editing leave it, beside items that are no events.
+YearTables sampleYear() {
+    YearTables y;
+    y.DayItem[0][0][0] = "01000買い物\r\n掃除";
+    y.DayItem[0][1][0] = "01010元旦";
+    y.DayItem[0][1][2] = "01012#";
+    y.DayItem[0][5][1] = "01051";  // a key without content
+    y.DayItem[0][6][2] = "01062#"; // a red flag alone
+    y.DayItem[0][8][2] = "01092#";
+    y.DayItem[0][8][0] = "01090 前日の振休";
+    y.DayItem[1][3][0] = "02030:節分\r\n・立春前夜";
+    y.DayItem[0][25][1] = "01251花子誕生日'72";
+    y.DayItem[2][5][2] = "03052 休";
+    y.PubLine[0][4] = "  \r\n ";
+    y.PubLine[1][29] = "幻"; // 30 February
+    y.PubLine[3][9] = "運動会";
+    y.PrivLine[4][19] = "歯医者";
+    return y;
+}
+
+QStringList summaries(const std::vector<DayEvent>& events) {
+    QStringList list;
+    for (const DayEvent& e : events)
+        list << e.date.toString("MMdd") + " " + shareKindLabel(e.kind) + " " + e.summary;
+    return list;
+}
+
+TEST(YearEvents, EachKindLeavesOnlyWhenChosen) {
+    const QStringList all =
+        QString("0101 月のメモ 1月のメモ|0101 祝日・休日 元旦|0106 祝日・休日 休日|"
+                "0108 祝日・休日 前日の振休|0125 記念日 花子誕生日'72|0203 行事 節分・立春前夜|"
+                "0305 印 休|0410 公開の予定 運動会|0520 非公開の予定 歯医者")
+            .split('|');
+    const YearTables year = sampleYear();
+    EXPECT_EQ(summaries(yearEvents(year, 2024, All)), all);
+    EXPECT_EQ(summaries(yearEvents(year, 2024, None)), QStringList());
+    for (int k = 0; k < int(ShareKind::Almanac); ++k)
+        EXPECT_EQ(summaries(yearEvents(year, 2024, only(ShareKind(k)))),
+                  all.filter(" " + shareKindLabel(ShareKind(k)) + " "));
+    // 旧正月 on the new moon of 10 February 2024, 先勝 as every first of the first month.
+    const QStringList almanac = summaries(yearEvents(year, 2024, only(ShareKind::Almanac)));
+    EXPECT_EQ(almanac.size(), 366);
+    EXPECT_EQ(almanac.value(0), "0101 六曜・旧暦 赤口 旧11/20");
+    EXPECT_TRUE(almanac.contains("0210 六曜・旧暦 先勝 旧1/1"));
+}
+
 // The lines of a resource, unfolded, without its DTSTAMP.
 QStringList linesOf(const QByteArray& ics) {
     QStringList lines = QString::fromUtf8(ics).replace("\r\n ", "").split("\r\n", Qt::SkipEmptyParts);
@@ -83,6 +129,49 @@ TEST(FolderIdentity, MadeOnceKeptAndNeverReplaced) {
                                QDir::toNativeSeparators(f.path(FolderIdentityFileName)) +
                                " を読めません。\rファイルを確認下さい。" + row.stopped);
         EXPECT_EQ(f.bytes(FolderIdentityFileName), row.content);
+    }
+}
+
+TEST(ShareResources, OtherYearsFromTheirFilesTheLoadedOneFromMemory) {
+    const struct {
+        const char* name;
+        ShareYears years;
+        QByteArray file2023; // empty: none
+        QStringList uids;
+        QString error;
+    } rows[] = {
+        {"shown year only", ShareYears::Loaded, "", {"x-20240410-pub"}, ""},
+        {"every year", ShareYears::AllWithFile, "written", {"x-20230101-pub", "x-20240410-pub"}, ""},
+        {"a damaged year stops the export",
+         ShareYears::AllWithFile,
+         "\"01010ok\"\r\n",
+         {},
+         "カレンダーファイル %1 の "
+         "2件目の記録を読めないため、書き出しを中止しました。\rファイルを確認下さい。"},
+        {"the shown year ignores other files", ShareYears::Loaded, "\"x\"", {"x-20240410-pub"}, ""},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        Fixture f;
+        f.writeBytes("HB20241.hbd", "not a year file");
+        if (row.file2023 == "written") {
+            f.m().LoadedYear = "2023";
+            f.m().PubLine[0][0] = "正月";
+            ASSERT_TRUE(PCwrite(f.m(), "2023"));
+        } else if (!row.file2023.isEmpty()) {
+            f.writeBytes("HB2023.hbd", row.file2023);
+        }
+        f.m().LoadedYear = "2024";
+        f.m().PubLine = {};
+        f.m().PubLine[3][9] = "運動会"; // not saved
+        QString error;
+        QStringList uids;
+        for (const CalendarResource& c :
+             shareResources(f.m(), row.years, only(ShareKind::PublicNote), "x", &error))
+            uids << c.uid.mid(7);
+        EXPECT_EQ(uids, row.uids);
+        EXPECT_EQ(error, row.error.isEmpty() ? QString()
+                                             : row.error.arg(QDir::toNativeSeparators(f.path("HB2023.hbd"))));
     }
 }
 

@@ -13,6 +13,111 @@
 namespace hibimo::test {
 namespace {
 
+TEST(PublishCommands, SetUpOncePublishedOnDemandAndAfterEachSave) {
+    const QString url = env("HIBIMO_CALDAV_URL") + "../window/";
+    secondClient(url, {"mkcalendar"});
+    Calendar cal;
+    cal.f().CmdPublish->click();
+    ASSERT_EQ(cal.ui.messageTexts(), QStringList{publishText::NotConfigured});
+    cal.ui.messages.clear();
+
+    cal.ui.modalActions.push_back([&](QWidget& w) {
+        auto& dialog = dynamic_cast<HbmCalDav&>(w);
+        dialog.TxtUrl->setText("http://cloud.example.org/family/year/");
+        QTest::keyClick(&dialog, Qt::Key_Return); // refused: the dialog stays open
+        dialog.TxtUrl->setText(url);
+        dialog.TxtUser->setText(env("HIBIMO_CALDAV_USER"));
+        dialog.TxtPassword->setText(env("HIBIMO_CALDAV_PASSWORD"));
+        dialog.ChkAfterSave->setChecked(true);
+        QTest::keyClick(&dialog, Qt::Key_Return);
+    });
+    cal.f().CmdPublishSettings->click();
+    EXPECT_EQ(cal.ui.messageTexts(), QStringList{publishText::PlainHttp});
+    cal.ui.messages.clear();
+
+    // The password went to the keyring; a new window of the same folder finds it there.
+    PasswordStore keyring;
+    QString stored;
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            keyring.read(url, env("HIBIMO_CALDAV_USER"), [&](auto, const QString& text) { stored = text; });
+            return QTest::qWaitFor([&] { return stored == env("HIBIMO_CALDAV_PASSWORD"); }, 1000);
+        },
+        10000));
+    Calendar again;
+    cal.frm.reset();
+    for (const QString& name : QDir(cal.dir.path()).entryList({"Hb*.ini", "HB*.id"}))
+        QFile::copy(cal.path(name), again.path(name));
+    again.m().PubLine[4][19] = "運動会";
+    again.f().CmdPublish->click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !again.ui.messages.empty(); }, 30000));
+    EXPECT_TRUE(again.ui.prompts.empty());
+    const PublishCounts first = again.f().publishCommands().publisher().counts();
+    EXPECT_GT(first.created, 0);
+    EXPECT_EQ(again.ui.messageTexts(),
+              QStringList{QString("カレンダーに公開しました。\r新しい予定 %1件、変更 0件、削除 0件、"
+                                  "変更なし 0件")
+                              .arg(first.created)});
+    EXPECT_EQ(secondClient(url, {"list"}).filter("\t運動会").size(), 1);
+
+    // The save publishes by itself, and only what changed.
+    again.ui.messages.clear();
+    again.m().PubLine[4][19] = "雨天順延";
+    ASSERT_TRUE(PCwrite(again.m(), again.m().LoadedYear));
+    CalDavPublisher& publisher = again.f().publishCommands().publisher();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return publisher.counts().changed == 1 && !publisher.busy(); }, 30000));
+    EXPECT_EQ(publisher.counts().requests, 1);
+    EXPECT_TRUE(again.ui.messages.empty());
+    EXPECT_EQ(secondClient(url, {"list"}).filter("\t雨天順延").size(), 1);
+}
+
+// What the window says when the settings or the record need explaining, and nothing at all while the
+// program ends: a failure then is told at the next publish.
+TEST(PublishCommands, ExplainedSettingsAndNoWindowAtClose) {
+    Calendar cal;
+    cal.writeBytes("HbCalDav.ini", "\"http://cloud.example.org/family/\"\r\n\"family\"\r\n\"0000000\"\r\n");
+    cal.f().CmdPublish->click();
+    EXPECT_EQ(cal.ui.messageTexts(),
+              QStringList{"HbCalDav.ini のカレンダーのURL http://cloud.example.org/family/ は使えません。\r" +
+                          publishText::PlainHttp});
+    cal.ui.messages.clear();
+
+    cal.writeBytes("HbCalDav.dat", "\"https://old.example.org/family/\"\r\n\"ev MQ== digest\"\r\n");
+    cal.ui.modalActions.push_back([&](QWidget& w) {
+        auto& dialog = dynamic_cast<HbmCalDav&>(w);
+        dialog.TxtUrl->setText(env("HIBIMO_CLOSED_PORT_URL"));
+        dialog.TxtUser->setText("josé");
+        QTest::keyClick(&dialog, Qt::Key_Return); // refused: the dialog stays open
+        dialog.TxtUser->setText("family");
+        QTest::keyClick(&dialog, Qt::Key_Return);
+    });
+    const QByteArray record = cal.bytes("HbCalDav.dat");
+    cal.f().CmdPublishSettings->click();
+    EXPECT_EQ(
+        cal.ui.messageTexts(),
+        QStringList({"ユーザー名の次の文字は保存できません: é\rサーバーに登録したユーザー名を確認下さい。",
+                     publishText::collectionChanged("https://old.example.org/family/")}));
+    cal.ui.messages.clear();
+
+    const QString refused = publishText::NoConnection + "\r" + publishText::NothingChanged;
+    cal.ui.promptAnswers.push_back("password");
+    cal.f().CmdPublish->click();
+    CalDavPublisher& publisher = cal.f().publishCommands().publisher();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return publisher.busy(); }, 10000));
+    cal.f().publishCommands().beforeExit(3000);
+    EXPECT_FALSE(publisher.busy());
+    EXPECT_TRUE(cal.ui.messages.empty());
+    EXPECT_EQ(cal.bytes("HbCalDav.dat"), record);
+    EXPECT_FALSE(QFile::exists(cal.path("HBShare.id")));
+    Calendar next;
+    for (const QString& name : QDir(cal.dir.path()).entryList({"HbCalDav.*"}))
+        QFile::copy(cal.path(name), next.path(name));
+    next.ui.promptAnswers.push_back("password");
+    next.f().CmdPublish->click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return next.ui.messages.size() == 2; }, 10000));
+    EXPECT_EQ(next.ui.messageTexts(), QStringList({refused, refused}));
+}
+
 TEST(PublishCommands, TheCalendarIsFoundFromTheServersAddress) {
     Calendar cal;
     QString created;
