@@ -45,6 +45,25 @@ INSTANTIATE_TEST_SUITE_P(Lists, Editor, testing::Bool(), [](const auto& info) {
     return std::string(info.param ? "Holidays" : "Anniversaries");
 });
 
+TEST_P(Editor, AnUnreadableFileGivesTheSampleWhichIsSavedUnchanged) {
+    const QString message =
+        file() + "(入力元ﾌｧｲﾙ)が無いか異常です。ﾌｧｲﾙを探してこのﾌﾟﾛｸﾞﾗﾑのﾌｫﾙﾀﾞに移すか、"
+                 "ｻﾝﾌﾟﾙﾃﾞｰﾀを表示しますから、これに準じてﾃﾞｰﾀを入力し、[登録/閉じる]をｸﾘｯｸ下さい。";
+    open(); // missing
+    fx.writeBytes(file(), "");
+    open();
+    fx.writeBytes(file(), "\"open quote");
+    open();
+    EXPECT_EQ(fx.ui.messageTexts(), QStringList({message, message, message}));
+    EXPECT_EQ(editor->Text1->text(), sample());
+    EXPECT_TRUE(closeWith(sample()));
+    EXPECT_EQ(fx.ui.messageTexts(),
+              QStringList{file() + "は読み込めなかったため、元のファイルを" + file() +
+                          ".bakとして残しました。\r必要なら、その内容をこの一覧に写して下さい。"});
+    EXPECT_EQ(fx.bytes(file() + ".bak"), QByteArray("\"open quote")) << "kept before the sample replaced it";
+    EXPECT_EQ(readListFile(fx.path(file())), trimListText(sample()));
+}
+
 TEST_P(Editor, AFailedCheckOrSaveKeepsTheWindowOpenWithTheText) {
     open();
     const QString faulty = " \r\n" + entry() + "\r\n*13\r\n" + entry();
