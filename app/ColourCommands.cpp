@@ -53,7 +53,7 @@ QString ColourCommands::askFileName(bool save) {
     HbmModule& m = frm_.m;
     for (;;) {
         const Interaction::FileRequest request(save ? SaveFilter : LoadFilter, QStringLiteral("ccf"),
-                                               proposedColourFile(m.ColorFile));
+                                               proposedColourFile(m.colours.ColorFile));
         const QString name = save ? m.ui.saveFileName(request) : m.ui.openFileName(request);
         const QString refused = unstorableInPath(name);
         if (refused.isEmpty())
@@ -91,7 +91,7 @@ void ColourCommands::editColours() {
     HbmModule& m = frm_.m;
     {
         // Made afresh for every use: the editor keeps nothing of its own between uses.
-        HbmColor editor(m);
+        HbmColor editor(m.colours, m.ui);
         editor.setOpener(&frm_);
         m.ui.showModal(editor);
     }
@@ -103,8 +103,8 @@ void ColourCommands::saveScheme() {
     const QString name = askFileName(true);
     if (name.isEmpty())
         return;
-    m.ColorFile = name;
-    ColorSave(m);
+    m.colours.ColorFile = name;
+    ColorSave(m, m.colours);
 }
 
 void ColourCommands::loadScheme() {
@@ -112,9 +112,9 @@ void ColourCommands::loadScheme() {
     const QString name = askFileName(false);
     if (name.isEmpty())
         return;
-    m.ColorFile = name;
+    m.colours.ColorFile = name;
     // A file that fails half way has still set the values read before the failure: show them too.
-    ColorLoad(m);
+    ColorLoad(m, m.colours);
     frm_.F_C_disp(m.CurYear, m.CurMonth);
 }
 

@@ -39,7 +39,7 @@ void DayCellEditing::connectSignals() {
 
 HbmInput& DayCellEditing::memoDialog() {
     if (!input_)
-        input_ = std::make_unique<HbmInput>(frm_.m);
+        input_ = std::make_unique<HbmInput>(frm_.m.memo, frm_.m.ui);
     return *input_;
 }
 
@@ -66,24 +66,24 @@ void DayCellEditing::lineEdit(Line line, int i) {
     const int month = date.month() - 1;
     const int day = date.day() - 1;
     YearLines& table = line == Line::Public ? m.PubLine : m.PrivLine;
-    m.MemoText = table[month][day];
+    m.memo.MemoText = table[month][day];
     if (line == Line::Public) {
-        m.MemoGuide1 = QStringLiteral("公的or準公的行事予定をメモします。下の枠に入力下さい。");
-        m.MemoGuide2 = QStringLiteral(
+        m.memo.MemoGuide1 = QStringLiteral("公的or準公的行事予定をメモします。下の枠に入力下さい。");
+        m.memo.MemoGuide2 = QStringLiteral(
             "国の祝祭日など毎年 日の決まっているものは 画面左下の[国]をクリックして入力下さい。");
-        m.MemoTitle = dayTitle(i) + QStringLiteral("--今年のみの祝祭日的行事");
+        m.memo.MemoTitle = dayTitle(i) + QStringLiteral("--今年のみの祝祭日的行事");
     } else {
-        m.MemoGuide1 = QStringLiteral("私的な行事予定などをメモします。下の枠に入力下さい。");
-        m.MemoGuide2 = QStringLiteral(
+        m.memo.MemoGuide1 = QStringLiteral("私的な行事予定などをメモします。下の枠に入力下さい。");
+        m.memo.MemoGuide2 = QStringLiteral(
             "誕生日などの毎年 日の決まっている個人記念日などは画面左下の[個]をクリックして入力下さい。");
-        m.MemoTitle = dayTitle(i) + QStringLiteral("--今年のみの個人的予定/行事");
+        m.memo.MemoTitle = dayTitle(i) + QStringLiteral("--今年のみの個人的予定/行事");
     }
     // Ended from outside while the dialog was open: as if cancelled, and nothing more is stored.
     if (!m.ui.showModal(memoDialog()))
         return;
     // Closing the dialog has reloaded the year from its file (the main window's activation), so the
     // text goes into the fresh tables.
-    table[month][day] = withoutDoubleQuotes(m.MemoText);
+    table[month][day] = withoutDoubleQuotes(m.memo.MemoText);
     m.shown.save();
     frm_.F_C_disp(m.CurYear, m.CurMonth);
 }
@@ -104,14 +104,14 @@ void DayCellEditing::Text5_DblClick(int Index) {
     HbmModule& m = frm_.m;
     if (refusedAsOtherMonth(Index))
         return;
-    m.MemoText = frm_.Text5[Index]->text();
-    m.MemoGuide1 = QStringLiteral("行事､休業日､出張予定などを1～2字で入力下さい。");
-    m.MemoGuide2 = QStringLiteral("文字ではなく●◆▲などの記号を使ってもよいでしょう。");
-    m.MemoTitle = dayTitle(Index) + QStringLiteral("--日毎メモ:この日の個人的予定");
+    m.memo.MemoText = frm_.Text5[Index]->text();
+    m.memo.MemoGuide1 = QStringLiteral("行事､休業日､出張予定などを1～2字で入力下さい。");
+    m.memo.MemoGuide2 = QStringLiteral("文字ではなく●◆▲などの記号を使ってもよいでしょう。");
+    m.memo.MemoTitle = dayTitle(Index) + QStringLiteral("--日毎メモ:この日の個人的予定");
     if (!m.ui.showModal(memoDialog()))
         return;
     m.DispDone = false;
-    frm_.Text5[Index]->setText(withoutDoubleQuotes(m.MemoText));
+    frm_.Text5[Index]->setText(withoutDoubleQuotes(m.memo.MemoText));
     frm_.TxtBox2Array(5, Index);
     m.shown.save();
     m.DispDone = true;

@@ -255,8 +255,8 @@ void HbmFrm::Form_Load() {
     readToday(m);
     Label3->setCaption(m.TodayYear);
     Label2->setCaption(m.TodayMonth);
-    ColorDefaults(m);
-    SettingsRead(m);
+    ColorDefaults(m.colours);
+    SettingsRead(m, m.colours);
 }
 
 void HbmFrm::Form_Activate() {
@@ -264,7 +264,7 @@ void HbmFrm::Form_Activate() {
     // and reload today's year over what the shut-down left.
     if (unloaded_)
         return;
-    m.VersionText = Label6[1]->caption();
+    m.colours.VersionText = Label6[1]->caption();
     Text4->setReadOnly(true);
     // The month memo is written back on every keystroke but saved only with the year: the reload
     // saves it first.
@@ -284,7 +284,7 @@ void HbmFrm::shutDown() {
     m.shown.save();
     readToday(m);
     m.shown.reload();
-    SettingsWrite(m);
+    SettingsWrite(m, m.colours);
     // Everything is on disk by now: a publish can only be late, never lose a thing.
     publishCommands_->beforeExit();
 }
@@ -293,7 +293,7 @@ void HbmFrm::commitData() {
     if (unloaded_)
         return;
     m.shown.save();
-    SettingsWrite(m);
+    SettingsWrite(m, m.colours);
 }
 
 // ---- Month navigation
@@ -328,7 +328,7 @@ void HbmFrm::F_C_disp(int H_iY, int H_iM) {
     const auto [year, month] = normalisedMonth(H_iY, H_iM);
     applyChromeColours();
     Text4->setText(m.DayItem[month - 1][0][0].mid(5));
-    showCells(monthCells(m, m, year, month, showAlmanac));
+    showCells(monthCells(m, m.colours, year, month, showAlmanac));
     const QString monthText = QString::number(month);
     Label3->setCaption(fourDigits(year));
     showEra(year);
@@ -342,46 +342,46 @@ void HbmFrm::F_C_disp(int H_iY, int H_iM) {
 // ---- Cell styling
 
 void HbmFrm::applyChromeColours() {
-    setBackColor(*this, m.ColScreenBack);
-    setForeColor(*Label6[2], m.ColGuideFore);
-    setForeColor(*Label6[3], m.ColGuideFore);
+    setBackColor(*this, m.colours.ColScreenBack);
+    setForeColor(*Label6[2], m.colours.ColGuideFore);
+    setForeColor(*Label6[3], m.colours.ColGuideFore);
     for (int k = 1; k <= 12; ++k)
-        setLineControlColour(Line[k], m.ColGuideFore);
+        setLineControlColour(Line[k], m.colours.ColGuideFore);
     for (Frame* frame : {Frame1, Frame2}) {
-        setBackColor(*frame, m.ColScreenBack);
-        setForeColor(*frame, m.ColGuideFore);
+        setBackColor(*frame, m.colours.ColScreenBack);
+        setForeColor(*frame, m.colours.ColGuideFore);
     }
-    setBackColor(*Label2, m.ColMonthBack);
-    setForeColor(*Label2, m.ColMonthFore);
-    Label2->setBorderStyle(m.YmBorderStyle);
-    setBackColor(*Label3, m.ColYearBack);
-    setForeColor(*Label3, m.ColYearFore);
-    Label3->setBorderStyle(m.YmBorderStyle);
-    setBackColor(*Text4, m.ColMemoBack);
-    setForeColor(*Text4, m.ColMemoFore);
-    setBackColor(*Label1[0], m.ColSunHeadBack);
-    setForeColor(*Label1[0], m.ColSunHeadFore);
+    setBackColor(*Label2, m.colours.ColMonthBack);
+    setForeColor(*Label2, m.colours.ColMonthFore);
+    Label2->setBorderStyle(m.colours.YmBorderStyle);
+    setBackColor(*Label3, m.colours.ColYearBack);
+    setForeColor(*Label3, m.colours.ColYearFore);
+    Label3->setBorderStyle(m.colours.YmBorderStyle);
+    setBackColor(*Text4, m.colours.ColMemoBack);
+    setForeColor(*Text4, m.colours.ColMemoFore);
+    setBackColor(*Label1[0], m.colours.ColSunHeadBack);
+    setForeColor(*Label1[0], m.colours.ColSunHeadFore);
     for (int k = 1; k <= 5; ++k) {
-        setBackColor(*Label1[k], m.ColWeekdayHeadBack);
-        setForeColor(*Label1[k], m.ColWeekdayHeadFore);
+        setBackColor(*Label1[k], m.colours.ColWeekdayHeadBack);
+        setForeColor(*Label1[k], m.colours.ColWeekdayHeadFore);
     }
-    setBackColor(*Label1[6], m.ColSatHeadBack);
-    setForeColor(*Label1[6], m.ColSatHeadFore);
+    setBackColor(*Label1[6], m.colours.ColSatHeadBack);
+    setForeColor(*Label1[6], m.colours.ColSatHeadFore);
     for (QWidget* w : {static_cast<QWidget*>(Command1[0]), static_cast<QWidget*>(Command1[1]),
                        static_cast<QWidget*>(Command2[0]), static_cast<QWidget*>(Command2[1]),
                        static_cast<QWidget*>(CmdExport), static_cast<QWidget*>(CmdPublish),
                        static_cast<QWidget*>(CmdPublishSettings), static_cast<QWidget*>(CmdPrint)})
-        setBackColor(*w, m.ColCommandBack);
+        setBackColor(*w, m.colours.ColCommandBack);
     for (int k = 0; k < 3; ++k) {
-        setBackColor(*LblColor[k], m.ColCommandBack);
-        setBackColor(*LblHoly[k], m.ColCommandBack);
-        setForeColor(*LblColor[k], m.ColGuideFore);
-        setForeColor(*LblHoly[k], m.ColGuideFore);
+        setBackColor(*LblColor[k], m.colours.ColCommandBack);
+        setBackColor(*LblHoly[k], m.colours.ColCommandBack);
+        setForeColor(*LblColor[k], m.colours.ColGuideFore);
+        setForeColor(*LblHoly[k], m.colours.ColGuideFore);
     }
-    setForeColor(*lblPrintForm, m.ColGuideFore);
-    setBackColor(*ChkAlmanac, m.ColScreenBack);
-    setForeColor(*LblEra, m.ColGuideFore);
-    setForeColor(*ChkAlmanac, m.ColGuideFore);
+    setForeColor(*lblPrintForm, m.colours.ColGuideFore);
+    setBackColor(*ChkAlmanac, m.colours.ColScreenBack);
+    setForeColor(*LblEra, m.colours.ColGuideFore);
+    setForeColor(*ChkAlmanac, m.colours.ColGuideFore);
 }
 
 namespace {
@@ -439,7 +439,8 @@ void HbmFrm::showCells(const MonthCells& cells) {
 
 void HbmFrm::drawFrameLines() {
     // Setting the lines repaints the whole window: only a change of their colours or width does it.
-    const std::array<int, 3> drawn = {m.ColScreenBack, m.ColFrameLine, m.FrameLineWidth};
+    const std::array<int, 3> drawn = {m.colours.ColScreenBack, m.colours.ColFrameLine,
+                                      m.colours.FrameLineWidth};
     if (drawn == framesDrawn_)
         return;
     framesDrawn_ = drawn;
@@ -454,9 +455,9 @@ void HbmFrm::drawFrameLines() {
     };
     // The erase pass covers whatever a thicker earlier display drew; the surface keeps only the
     // latest display's lines, so a repaint shows exactly those.
-    pass(m.ColScreenBack, 30);
-    if (m.FrameLineWidth >= 1)
-        pass(m.ColFrameLine, m.FrameLineWidth);
+    pass(m.colours.ColScreenBack, 30);
+    if (m.colours.FrameLineWidth >= 1)
+        pass(m.colours.ColFrameLine, m.colours.FrameLineWidth);
     setSurfaceLines(std::move(lines));
 }
 

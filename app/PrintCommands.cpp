@@ -45,11 +45,11 @@ bool isRedDay(const HbmModule& m, int m0, int d) {
 
 QColor numberColour(const HbmModule& m, const QDate& date, bool red) {
     if (red)
-        return inkOnPaper(m.ColHolidayDateFore);
+        return inkOnPaper(m.colours.ColHolidayDateFore);
     const int weekday = date.dayOfWeek() % 7;
-    return inkOnPaper(weekday == 0   ? m.ColSunDateFore
-                      : weekday == 6 ? m.ColSatDateFore
-                                     : m.ColWeekdayDateFore);
+    return inkOnPaper(weekday == 0   ? m.colours.ColSunDateFore
+                      : weekday == 6 ? m.colours.ColSatDateFore
+                                     : m.colours.ColWeekdayDateFore);
 }
 
 PageDay pageDay(const HbmModule& m, const QDate& date, bool inMonth, const PrintChoices& choices,
@@ -89,9 +89,9 @@ MonthPageData monthDays(const HbmModule& m, int year, int month, const PrintChoi
         const QDate date = start.addDays(k);
         page.days.push_back(pageDay(m, date, date.month() == month, choices, sources));
     }
-    page.otherMonthFill = inkOnPaper(m.ColOtherMonthBack);
-    page.sundayColour = inkOnPaper(m.ColSunDateFore);
-    page.saturdayColour = inkOnPaper(m.ColSatDateFore);
+    page.otherMonthFill = inkOnPaper(m.colours.ColOtherMonthBack);
+    page.sundayColour = inkOnPaper(m.colours.ColSunDateFore);
+    page.saturdayColour = inkOnPaper(m.colours.ColSatDateFore);
     return page;
 }
 

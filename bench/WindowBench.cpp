@@ -31,11 +31,11 @@ void prepareFolder(const QString& folder) {
                     QDir(folder).filePath(QLatin1String(list)));
     QuietInteraction ui;
     HbmModule m(folder, ui);
-    ColorDefaults(m);
-    m.ColorFile = m.filePath(QStringLiteral("Default.ccf"));
-    ColorSave(m);
-    m.VersionText = QStringLiteral("ver 10392");
-    SettingsWrite(m);
+    ColorDefaults(m.colours);
+    m.colours.ColorFile = m.filePath(QStringLiteral("Default.ccf"));
+    ColorSave(m, m.colours);
+    m.colours.VersionText = QStringLiteral("ver 10392");
+    SettingsWrite(m, m.colours);
     for (int year = 2020; year <= 2031; ++year) {
         m.LoadedYear = QString::number(year);
         YearLoad(m, m.LoadedYear);

@@ -1,8 +1,8 @@
 #include "colours/ColourScheme.h"
 
+#include "calendar/CalendarModule.h"
 #include "calendar/Records.h"
 #include "colours/ColourMessages.h"
-#include "colours/ColourModule.h"
 #include "toolkit/Interaction.h"
 
 #include <QStringList>
@@ -110,8 +110,7 @@ bool readColourFile(QByteArrayView bytes, ColourScheme& s) {
 
 } // namespace
 
-void ColorDefaults(ColourModule& m) {
-    ColourScheme& s = m;
+void ColorDefaults(ColourScheme& s) {
     for (const ColourSlot& colour : FileColours)
         s.*colour.slot = colour.defaultValue;
     s.YmBorderStyle = 0;
@@ -119,46 +118,46 @@ void ColorDefaults(ColourModule& m) {
     s.FrameLineWidth = DefaultFrameLineWidth;
 }
 
-void SettingsRead(ColourModule& m) {
-    const auto bytes = readFileBytes(m.filePath(SettingsFileName));
+void SettingsRead(const CalendarModule& place, ColourScheme& s) {
+    const auto bytes = readFileBytes(place.filePath(SettingsFileName));
     if (!bytes) {
-        m.ui.message(colourText::SettingsUnreadable);
+        place.ui.message(colourText::SettingsUnreadable);
         return;
     }
     FieldReader fields(*bytes);
     const auto colourFile = fields.next();
     if (!colourFile) {
-        m.ui.message(colourText::SettingsUnreadable);
+        place.ui.message(colourText::SettingsUnreadable);
         return;
     }
-    m.ColorFile = *colourFile;
+    s.ColorFile = *colourFile;
     for (int i = 0; i < 4; ++i) {
         if (!fields.next()) {
-            m.ui.message(colourText::SettingsUnreadable);
+            place.ui.message(colourText::SettingsUnreadable);
             return;
         }
     }
-    ColorLoad(m);
+    ColorLoad(place, s);
 }
 
-void SettingsWrite(ColourModule& m) {
-    if (m.ColorFile.isEmpty())
-        m.ColorFile = m.filePath(DefaultColourFileName);
-    const QString text = quotedRecord(m.ColorFile) + quotedRecord(m.VersionText) + quotedRecord(Dummy) +
+void SettingsWrite(const CalendarModule& place, ColourScheme& s) {
+    if (s.ColorFile.isEmpty())
+        s.ColorFile = place.filePath(DefaultColourFileName);
+    const QString text = quotedRecord(s.ColorFile) + quotedRecord(s.VersionText) + quotedRecord(Dummy) +
                          quotedRecord(Dummy) + quotedRecord(Dummy);
-    if (!writeTextFile(m.filePath(SettingsFileName), text))
-        m.ui.message(colourText::SettingsNotSaved);
+    if (!writeTextFile(place.filePath(SettingsFileName), text))
+        place.ui.message(colourText::SettingsNotSaved);
 }
 
-void ColorSave(ColourModule& m) {
-    if (m.ColorFile.isEmpty() || !writeTextFile(m.ColorFile, colourFileText(m)))
-        m.ui.message(colourText::ColourFileNotSaved);
+void ColorSave(const CalendarModule& place, const ColourScheme& s) {
+    if (s.ColorFile.isEmpty() || !writeTextFile(s.ColorFile, colourFileText(s)))
+        place.ui.message(colourText::ColourFileNotSaved);
 }
 
-void ColorLoad(ColourModule& m) {
-    const auto bytes = m.ColorFile.isEmpty() ? std::nullopt : readFileBytes(m.ColorFile);
-    if (!bytes || !readColourFile(*bytes, m))
-        m.ui.message(colourText::ColourFileFaulty);
+void ColorLoad(const CalendarModule& place, ColourScheme& s) {
+    const auto bytes = s.ColorFile.isEmpty() ? std::nullopt : readFileBytes(s.ColorFile);
+    if (!bytes || !readColourFile(*bytes, s))
+        place.ui.message(colourText::ColourFileFaulty);
 }
 
 void keepOtherMonthApart(ColourScheme& s) {

@@ -4,18 +4,20 @@
 
 namespace hibimo {
 
-struct ColourModule;
+struct CalendarModule;
 
 // Every colour slot and setting to its default.
-void ColorDefaults(ColourModule& m);
+void ColorDefaults(ColourScheme& s);
+// The files live in the program's folder and failures are told to its user, both of which `place`
+// holds.
 // Reads Hibimo.ini into ColorFile and loads that colour file; a failure shows its message.
-void SettingsRead(ColourModule& m);
+void SettingsRead(const CalendarModule& place, ColourScheme& s);
 // Writes Hibimo.ini (ColorFile, or Default.ccf in the program's folder when empty).
-void SettingsWrite(ColourModule& m);
+void SettingsWrite(const CalendarModule& place, ColourScheme& s);
 // Writes the scheme to ColorFile.
-void ColorSave(ColourModule& m);
+void ColorSave(const CalendarModule& place, const ColourScheme& s);
 // Reads the scheme from ColorFile; values read before a failure stay applied.
-void ColorLoad(ColourModule& m);
+void ColorLoad(const CalendarModule& place, ColourScheme& s);
 
 // The days of the neighbouring months must stand out from the window: an other-month colour equal to
 // the window's background moves one less (from 0 one more).

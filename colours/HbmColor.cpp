@@ -1,6 +1,5 @@
 #include "colours/HbmColor.h"
 
-#include "colours/ColourModule.h"
 #include "colours/ColourScheme.h"
 #include "toolkit/Colours.h"
 #include "toolkit/DialogKeys.h"
@@ -143,7 +142,7 @@ double valOf(const QString& text) {
     return std::strtod(s.left(end).toLatin1().constData(), nullptr);
 }
 
-HbmColor::HbmColor(ColourModule& module) : m(module) {
+HbmColor::HbmColor(ColourScheme& scheme, Interaction& interaction) : m(scheme), ui(interaction) {
     setObjectName(QStringLiteral("HbmColor"));
     setWindowTitle(QStringLiteral("HbmColor"));
     setClientSizeTwips(5775, 7500);
@@ -231,13 +230,13 @@ void HbmColor::Form_Activate() {
 }
 
 void HbmColor::Form_DblClick() {
-    m.ui.printWindow(*this);
+    ui.printWindow(*this);
 }
 
 void HbmColor::Command1_Click(int Index) {
     if (Index == ThicknessRow) {
-        const QString answer = m.ui.prompt(thicknessPrompt(TwipsPerPixel), QStringLiteral("日付枠囲み線太さ"),
-                                           QString::number(m.FrameLineWidth));
+        const QString answer = ui.prompt(thicknessPrompt(TwipsPerPixel), QStringLiteral("日付枠囲み線太さ"),
+                                         QString::number(m.FrameLineWidth));
         m.FrameLineWidth = thicknessFromAnswer(answer);
         drawPreview();
         return;
@@ -245,7 +244,7 @@ void HbmColor::Command1_Click(int Index) {
     const auto slot = textSlot(Index);
     if (!slot)
         return;
-    const auto colour = m.ui.chooseColour(m.*slot, chooserTitle(RowNames[Index].text));
+    const auto colour = ui.chooseColour(m.*slot, chooserTitle(RowNames[Index].text));
     if (!colour)
         return;
     m.*slot = *colour;
@@ -256,7 +255,7 @@ void HbmColor::Command2_Click(int Index) {
     if (Index < 0 || Index >= Rows)
         return;
     const int current = Index == ThicknessRow ? m.ColFrameLine : m.*backSlot(Index);
-    const auto colour = m.ui.chooseColour(current, chooserTitle(RowNames[Index].back));
+    const auto colour = ui.chooseColour(current, chooserTitle(RowNames[Index].back));
     if (!colour)
         return;
     if (Index == ThicknessRow) {

@@ -11,7 +11,7 @@
 
 namespace hibimo {
 
-struct ColourModule;
+class Interaction;
 
 // The modal colour editor: one row per element of the main window with a text-colour button, a
 // background button and a sample, and a last row for the frame lines around the date cells. Every
@@ -19,9 +19,10 @@ struct ColourModule;
 class HbmColor : public Form {
     Q_OBJECT
   public:
-    explicit HbmColor(ColourModule& module);
+    HbmColor(ColourScheme& scheme, Interaction& interaction);
 
-    ColourModule& m;
+    ColourScheme& m;
+    Interaction& ui;
 
     static constexpr int Rows = 18; // 0..16 colour rows, 17 the frame line
     static constexpr int ThicknessRow = 17;

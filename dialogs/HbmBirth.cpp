@@ -4,7 +4,7 @@
 
 namespace hibimo {
 
-HbmBirth::HbmBirth(HbmModule& module)
+HbmBirth::HbmBirth(CalendarModule& module)
     : ListEditor(module, {QStringLiteral("HBBirth.dat"), checkAnniversaryList, anniversaryCheckMessage,
                           anniversarySampleList}) {
     setObjectName(QStringLiteral("HbmBirth"));

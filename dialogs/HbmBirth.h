@@ -10,7 +10,7 @@ namespace hibimo {
 class HbmBirth : public ListEditor {
     Q_OBJECT
   public:
-    explicit HbmBirth(HbmModule& module);
+    explicit HbmBirth(CalendarModule& module);
 
     Label* Label1 = nullptr;        // title
     std::array<Label*, 2> Label2{}; // guidance

@@ -1,6 +1,6 @@
 #include "dialogs/HbmCalDav.h"
 
-#include "dialogs/HbmModule.h"
+#include "calendar/CalendarModule.h"
 #include "dialogs/ShareKindBoxes.h"
 #include "sharing/CalDavDiscovery.h"
 #include "sharing/YearEvents.h"
@@ -13,7 +13,7 @@
 
 namespace hibimo {
 
-HbmCalDav::HbmCalDav(HbmModule& module) : m(module) {
+HbmCalDav::HbmCalDav(CalendarModule& module) : m(module) {
     setObjectName(QStringLiteral("HbmCalDav"));
     setWindowTitle(QStringLiteral("公開設定 (CalDAV)"));
     setClientSizeTwips(6600, 6150);

@@ -10,7 +10,7 @@
 
 namespace hibimo {
 
-struct HbmModule;
+struct CalendarModule;
 
 // The modal settings of publishing: the calendar collection, the user, the password (for the keyring,
 // never a file), the kinds published and when. OK checks the URL first and stays open on a bad one;
@@ -18,9 +18,9 @@ struct HbmModule;
 class HbmCalDav : public Form {
     Q_OBJECT
   public:
-    explicit HbmCalDav(HbmModule& module);
+    explicit HbmCalDav(CalendarModule& module);
 
-    HbmModule& m;
+    CalendarModule& m;
 
     QLineEdit* TxtUrl = nullptr;
     QLineEdit* TxtUser = nullptr;

@@ -1,6 +1,6 @@
 #include "dialogs/HbmExport.h"
 
-#include "dialogs/HbmModule.h"
+#include "calendar/CalendarModule.h"
 #include "dialogs/ShareKindBoxes.h"
 #include "toolkit/Controls.h"
 #include "toolkit/DialogKeys.h"
@@ -11,7 +11,7 @@
 
 namespace hibimo {
 
-HbmExport::HbmExport(HbmModule& module) : m(module) {
+HbmExport::HbmExport(CalendarModule& module) : m(module) {
     setObjectName(QStringLiteral("HbmExport"));
     setWindowTitle(QStringLiteral("予定の書き出し (iCalendar)"));
     setClientSizeTwips(4950, 4650);

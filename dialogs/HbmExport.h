@@ -10,7 +10,7 @@
 
 namespace hibimo {
 
-struct HbmModule;
+struct CalendarModule;
 
 // The modal choice of what an export writes: the years and the kinds of items. Opens on the
 // remembered choices; OK leaves the new ones in `choices` and `accepted` set, Escape and the close
@@ -18,9 +18,9 @@ struct HbmModule;
 class HbmExport : public Form {
     Q_OBJECT
   public:
-    explicit HbmExport(HbmModule& module);
+    explicit HbmExport(CalendarModule& module);
 
-    HbmModule& m;
+    CalendarModule& m;
 
     // 0 the shown year, 1 every year with a year file.
     std::array<QRadioButton*, 2> OptYears{};

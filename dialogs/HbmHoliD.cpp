@@ -4,7 +4,7 @@
 
 namespace hibimo {
 
-HbmHoliD::HbmHoliD(HbmModule& module)
+HbmHoliD::HbmHoliD(CalendarModule& module)
     : ListEditor(module,
                  {QStringLiteral("HBHolyD.dat"), checkHolidayList, holidayCheckMessage, holidaySampleList}) {
     setObjectName(QStringLiteral("HbmHoliD"));

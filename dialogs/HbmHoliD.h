@@ -10,7 +10,7 @@ namespace hibimo {
 class HbmHoliD : public ListEditor {
     Q_OBJECT
   public:
-    explicit HbmHoliD(HbmModule& module);
+    explicit HbmHoliD(CalendarModule& module);
 
     Label* Label2 = nullptr;        // title
     std::array<Label*, 8> Label3{}; // guidance

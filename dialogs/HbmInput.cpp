@@ -9,7 +9,7 @@
 
 namespace hibimo {
 
-HbmInput::HbmInput(HbmModule& module) : m(module) {
+HbmInput::HbmInput(MemoVariables& variables, Interaction& interaction) : memo(variables), ui(interaction) {
     setObjectName(QStringLiteral("HbmInput"));
     setWindowTitle(QStringLiteral("Hbmメモ入力"));
     setClientSizeTwips(5760, 3045);
@@ -65,11 +65,11 @@ void HbmInput::showEvent(QShowEvent* event) {
 }
 
 void HbmInput::Form_Load() {
-    Label1->setCaption(m.MemoGuide1);
-    Label2->setCaption(m.MemoGuide2);
-    Label3->setCaption(m.MemoTitle);
+    Label1->setCaption(memo.MemoGuide1);
+    Label2->setCaption(memo.MemoGuide2);
+    Label3->setCaption(memo.MemoTitle);
     Label3->adjustSize();
-    OrigText = m.MemoText;
+    OrigText = memo.MemoText;
 }
 
 void HbmInput::Form_Activate() {
@@ -80,7 +80,7 @@ void HbmInput::Form_Activate() {
 void HbmInput::Form_Unload(int& Cancel) {
     (void)Cancel;
     if (!OkPressed)
-        m.MemoText = OrigText;
+        memo.MemoText = OrigText;
 }
 
 void HbmInput::Command1_Click(int Index) {
@@ -91,12 +91,12 @@ void HbmInput::Command1_Click(int Index) {
         // storing something other than what is shown.
         const QString unstorable = unencodableCp932(text);
         if (!unstorable.isEmpty()) {
-            m.ui.message(unstorableCharactersMessage(unstorable));
+            ui.message(unstorableCharactersMessage(unstorable));
             Text1->setFocus(Qt::OtherFocusReason);
             return;
         }
         OkPressed = true;
-        m.MemoText = text;
+        memo.MemoText = text;
         close();
         break;
     }

@@ -9,16 +9,18 @@
 
 namespace hibimo {
 
-struct HbmModule;
+struct MemoVariables;
+class Interaction;
 
 // The modal memo dialog: one line of text for a day, handed in and back through MemoText. Only
 // "O K" hands back the edited text; every other way of closing gives back the text it was opened with.
 class HbmInput : public Form {
     Q_OBJECT
   public:
-    explicit HbmInput(HbmModule& module);
+    HbmInput(MemoVariables& variables, Interaction& interaction);
 
-    HbmModule& m;
+    MemoVariables& memo;
+    Interaction& ui;
 
     Label* Label1 = nullptr;
     Label* Label2 = nullptr;

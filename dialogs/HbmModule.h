@@ -1,6 +1,7 @@
 #pragma once
 
-#include "colours/ColourModule.h"
+#include "calendar/CalendarModule.h"
+#include "colours/ColourSlots.h"
 #include "generation/ShownMonth.h"
 
 #include <cstdint>
@@ -15,13 +16,16 @@ struct MemoVariables {
     QString MemoTitle;
 };
 
-// The program's whole state: created once in main() (or per test) and passed by reference. Each
-// subsystem's operations take the part they work on (CalendarModule, ColourModule); the windows
-// take the whole.
-struct HbmModule : ColourModule, MemoVariables {
+// The program's whole state: created once in main() (or per test) and passed by reference. It is the
+// calendar's module (the program's folder, its user and clock, the loaded year), which every window
+// and operation works on, holding the parts that only some of them use. Each operation takes the
+// part it works on: the colour files and the colour editor the scheme, the memo dialog its variables.
+struct HbmModule : CalendarModule {
     HbmModule(QString programFolder, Interaction& interaction)
-        : ColourModule(std::move(programFolder), interaction) {}
+        : CalendarModule(std::move(programFolder), interaction) {}
 
+    ColourScheme colours;
+    MemoVariables memo;
     // The shown month and the loaded year: every move goes through it.
     ShownMonth shown{*this};
     // Outcome of the regenerate dialog: 0 update, 2 cancel.

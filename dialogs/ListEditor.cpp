@@ -1,8 +1,8 @@
 #include "dialogs/ListEditor.h"
 
+#include "calendar/CalendarModule.h"
 #include "calendar/Cp932.h"
 #include "calendar/Records.h"
-#include "dialogs/HbmModule.h"
 #include "generation/ListFiles.h"
 #include "generation/YearGeneration.h"
 #include "toolkit/Colours.h"
@@ -53,7 +53,7 @@ QString notAppliedMessage(const QStringList& years) {
 
 } // namespace
 
-ListEditor::ListEditor(HbmModule& module, ListEditorKind kind) : m(module), kind_(std::move(kind)) {
+ListEditor::ListEditor(CalendarModule& module, ListEditorKind kind) : m(module), kind_(std::move(kind)) {
     setFont(msFont(MsGothic, 9));
 }
 

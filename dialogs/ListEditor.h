@@ -10,7 +10,7 @@
 
 namespace hibimo {
 
-struct HbmModule;
+struct CalendarModule;
 
 // What tells the two list editors apart besides their layout: the file, its check and its sample.
 struct ListEditorKind {
@@ -25,7 +25,7 @@ struct ListEditorKind {
 class ListEditor : public Form {
     Q_OBJECT
   public:
-    HbmModule& m;
+    CalendarModule& m;
 
     MemoBox* Text1 = nullptr;
     QPushButton* Command1 = nullptr; // "登録→閉じる"
@@ -43,7 +43,7 @@ class ListEditor : public Form {
     void Command2_Click();
 
   protected:
-    ListEditor(HbmModule& module, ListEditorKind kind);
+    ListEditor(CalendarModule& module, ListEditorKind kind);
     // Creates the box and the buttons at their places (twips), connected to their handlers.
     void buildCommon(QRect text, QRect command1, QRect command2);
     // One guidance label of the right-hand column, at its designed place (twips).

@@ -1,7 +1,7 @@
 // Feeds arbitrary bytes to the settings and colour file readers. A colour file that loads must
 // survive a save and a second load with every value unchanged.
+#include "calendar/CalendarModule.h"
 #include "calendar/Records.h"
-#include "colours/ColourModule.h"
 #include "colours/ColourScheme.h"
 #include "fuzz/ScratchFolder.h"
 #include "toolkit/NullInteraction.h"
@@ -45,31 +45,32 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (!dir.isValid())
         std::abort();
     RecordingInteraction ui;
-    ColourModule m(dir.path(), ui);
+    CalendarModule m(dir.path(), ui);
+    ColourScheme scheme;
     const QString colourPath = dir.filePath(QStringLiteral("input.ccf"));
     const QString settingsPath = m.filePath(QStringLiteral("Hibimo.ini"));
     writeBytes(colourPath, data, size);
     writeBytes(settingsPath, data, size);
 
-    ColorDefaults(m);
+    ColorDefaults(scheme);
     if (safeToFollow(settingsPath, colourPath))
-        SettingsRead(m);
+        SettingsRead(m, scheme);
 
-    ColorDefaults(m);
+    ColorDefaults(scheme);
     ui.messages.clear();
-    m.ColorFile = colourPath;
-    ColorLoad(m);
+    scheme.ColorFile = colourPath;
+    ColorLoad(m, scheme);
     if (!ui.messages.isEmpty())
         return 0;
 
     // The path stored in the file is the file it was saved to, so both saves write the same bytes.
-    m.ColorFile = dir.filePath(QStringLiteral("saved.ccf"));
-    ColorSave(m);
-    const auto saved = readFileBytes(m.ColorFile);
-    ColorDefaults(m);
-    ColorLoad(m);
-    ColorSave(m);
-    if (!ui.messages.isEmpty() || !saved || readFileBytes(m.ColorFile) != saved)
+    scheme.ColorFile = dir.filePath(QStringLiteral("saved.ccf"));
+    ColorSave(m, scheme);
+    const auto saved = readFileBytes(scheme.ColorFile);
+    ColorDefaults(scheme);
+    ColorLoad(m, scheme);
+    ColorSave(m, scheme);
+    if (!ui.messages.isEmpty() || !saved || readFileBytes(scheme.ColorFile) != saved)
         std::abort();
     return 0;
 }

@@ -29,21 +29,21 @@ TEST(ColourCommands, LdShowsAFaultyFileAsReadAndSavThenLdRestoresTheWholeScheme)
     EXPECT_EQ(w.ui.messageTexts(), QStringList{ColourFileFaulty});
     EXPECT_EQ(backColor(*w.frm), 1000) << "what was read is shown at once";
     w.ui.messages.clear();
-    w.m().ColCommandBack = INT_MIN;
-    w.m().ColGuideFore = INT_MAX;
-    w.m().YmBorderStyle = 255;
-    w.m().FrameLineWidth = -5;
-    w.m().VersionText = "ver \"x\""; // a double quote must not end the field
+    w.m().colours.ColCommandBack = INT_MIN;
+    w.m().colours.ColGuideFore = INT_MAX;
+    w.m().colours.YmBorderStyle = 255;
+    w.m().colours.FrameLineWidth = -5;
+    w.m().colours.VersionText = "ver \"x\""; // a double quote must not end the field
     const auto saved = values(w.m());
     w.click(1);
-    ColorDefaults(w.m());
-    w.m().ColorFile.clear();
+    ColorDefaults(w.m().colours);
+    w.m().colours.ColorFile.clear();
     w.frm->F_C_disp(w.m().CurYear, w.m().CurMonth);
     ASSERT_NE(w.sundayDateFore(), 1005);
     w.click(2);
     EXPECT_TRUE(w.ui.messages.empty());
     EXPECT_EQ(values(w.m()), saved);
-    EXPECT_EQ(w.m().ColorFile, mine);
+    EXPECT_EQ(w.m().colours.ColorFile, mine);
     EXPECT_EQ(w.sundayDateFore(), 1005);
     EXPECT_EQ(backColor(*w.frm), 1000);
 }
@@ -70,7 +70,7 @@ TEST(ColourCommands, PathsTheFilesCannotHoldAreRefusedAndAskedAgain) {
         EXPECT_EQ(w.ui.calls, (QStringList{ask, "message", ask}));
         EXPECT_FALSE(QFile::exists(w.path(row.file)));
         // Ld takes the stored path from the file it loads.
-        EXPECT_EQ(w.m().ColorFile, row.save ? w.path("ok.ccf") : "stored.ccf");
+        EXPECT_EQ(w.m().colours.ColorFile, row.save ? w.path("ok.ccf") : "stored.ccf");
     }
 }
 
@@ -92,7 +92,7 @@ TEST(ColourCommands, EachFileDialogAsksForItsOwnKindOfFile) {
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         Window w;
-        w.m().ColorFile = row.colorFile;
+        w.m().colours.ColorFile = row.colorFile;
         if (row.command >= 0)
             w.click(row.command);
         else {

@@ -143,7 +143,7 @@ TEST(MainWindowKeys, EnterAndF2OpenTheEditsOfTheDoubleClick) {
             k(byKey.f());
         byClick.doubleClick(row.doubleClicked, row.cell);
         EXPECT_EQ(byKey.ui.calls, byClick.ui.calls);
-        EXPECT_EQ(byKey.m().MemoTitle, byClick.m().MemoTitle);
+        EXPECT_EQ(byKey.m().memo.MemoTitle, byClick.m().memo.MemoTitle);
         EXPECT_EQ(outcomeOf(byKey), outcomeOf(byClick));
         EXPECT_EQ(byKey.box(row.doubleClicked, row.cell)->text(),
                   byClick.box(row.doubleClicked, row.cell)->text());

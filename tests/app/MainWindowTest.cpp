@@ -23,7 +23,7 @@ TEST(MainWindowGrid, ShowsTheMonthsCellsAfterEveryStep) {
     m.PubLine[11][0] = "大掃除";
     for (int index : {0, 1, 1, 1, 0, 0}) { // October .. January and back
         f.Command1_Click(index);
-        const MonthCells cells = monthCells(m, m, m.CurYear, m.CurMonth);
+        const MonthCells cells = monthCells(m, m.colours, m.CurYear, m.CurMonth);
         EXPECT_TRUE(f.cells() == cells) << m.CurMonth;
         QCoreApplication::processEvents();
         const QImage screen = QGuiApplication::primaryScreen()->grabWindow(f.winId()).toImage();
@@ -47,7 +47,7 @@ TEST(MainWindowGrid, ShowsTheMonthsCellsAfterEveryStep) {
 TEST(MainWindowGrid, FrameLinesFollowTheirWidth) {
     Calendar w(QDate(2024, 6, 15));
     for (const auto& [width, drawn] : {std::pair{5, QList<int>{30, 5}}, {0, QList<int>{30}}}) {
-        w.m().FrameLineWidth = width;
+        w.m().colours.FrameLineWidth = width;
         w.f().F_C_disp(2024, 6);
         QList<int> seen;
         for (const auto& line : w.f().surfaceLines())
@@ -56,7 +56,7 @@ TEST(MainWindowGrid, FrameLinesFollowTheirWidth) {
         EXPECT_EQ(seen, drawn) << "the erase pass, then the lines of width " << width;
     }
     for (const auto& line : w.f().surfaceLines())
-        EXPECT_EQ(line.colour, w.m().ColScreenBack);
+        EXPECT_EQ(line.colour, w.m().colours.ColScreenBack);
 }
 
 // Behind a message that a year is being made stands one whole month: the one before the step, or the

@@ -72,8 +72,8 @@ TEST(PrintPage, TheMonthPageHoldsEveryLineInFullAndPrivateNotesOnlyWhenChosen) {
 TEST(PrintPage, ARedDayIsInkedInTheHolidayColourAndAPaleSchemeColourTurnsBlack) {
     Calendar fx;
     HbmModule& m = fx.m();
-    m.ColHolidayDateFore = 0x0000FF;
-    m.ColWeekdayDateFore = 0xFFFFFF;
+    m.colours.ColHolidayDateFore = 0x0000FF;
+    m.colours.ColWeekdayDateFore = 0xFFFFFF;
     const MonthPageData data = monthPageOf(m, 2024, 5, {}, {});
     EXPECT_EQ(data.days[Calendar::cellOf(3)].numberColour, QColor(Qt::red));   // 3 May
     EXPECT_EQ(data.days[Calendar::cellOf(7)].numberColour, QColor(Qt::black)); // a Tuesday

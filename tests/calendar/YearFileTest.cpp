@@ -96,26 +96,25 @@ TEST(Writers, AConversionThatCannotRunIsAFailedWrite) {
     test::Fixture f;
     f.writeLists();
     YearLoad(f.m(), "2024");
-    f.m().ColorFile = f.path("My.ccf");
+    f.m().colours.ColorFile = f.path("My.ccf");
     const struct {
         const char* file;
-        std::function<bool(ColourModule&)> write;
+        std::function<bool(HbmModule&)> write;
         QString message;
     } rows[] = {
-        {"HB2024.hbd", [](ColourModule& m) { return PCwrite(m, "2024"); },
-         "カレンダーデータファイル作成失敗！"},
+        {"HB2024.hbd", [](HbmModule& m) { return PCwrite(m, "2024"); }, "カレンダーデータファイル作成失敗！"},
         {"HBHolyD.dat",
-         [](ColourModule& m) { return writeListFile(m.filePath("HBHolyD.dat"), "**01/01元日"); },
+         [](HbmModule& m) { return writeListFile(m.filePath("HBHolyD.dat"), "**01/01元日"); },
          {}},
         {"Hibimo.ini",
-         [](ColourModule& m) {
-             SettingsWrite(m);
+         [](HbmModule& m) {
+             SettingsWrite(m, m.colours);
              return false;
          },
          colourText::SettingsNotSaved},
         {"My.ccf",
-         [](ColourModule& m) {
-             ColorSave(m);
+         [](HbmModule& m) {
+             ColorSave(m, m.colours);
              return false;
          },
          colourText::ColourFileNotSaved},

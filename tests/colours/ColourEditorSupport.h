@@ -2,8 +2,8 @@
 
 #include "calendar/Cp932.h"
 #include "calendar/Records.h"
-#include "colours/ColourModule.h"
 #include "colours/ColourScheme.h"
+#include "dialogs/HbmModule.h"
 
 #include <QStringList>
 #include <QTemporaryDir>
@@ -14,12 +14,13 @@
 namespace hibimo::test {
 
 // The whole scheme as a colour file stores it: the numbers of lines 4 to 10, from a copy saved aside.
-inline std::vector<qint64> values(ColourModule& m) {
+inline std::vector<qint64> values(HbmModule& m) {
     const QTemporaryDir aside;
-    const QString colourFile = std::exchange(m.ColorFile, aside.filePath(QStringLiteral("aside.ccf")));
-    ColorSave(m);
-    const QString text = decodeCp932(readFileBytes(m.ColorFile).value_or("")).value_or("");
-    m.ColorFile = colourFile;
+    const QString colourFile =
+        std::exchange(m.colours.ColorFile, aside.filePath(QStringLiteral("aside.ccf")));
+    ColorSave(m, m.colours);
+    const QString text = decodeCp932(readFileBytes(m.colours.ColorFile).value_or("")).value_or("");
+    m.colours.ColorFile = colourFile;
     std::vector<qint64> numbers;
     for (const QString& line : text.split(QStringLiteral("\r\n")).mid(3, 7))
         for (const QString& n : line.split(QLatin1Char(',')))

@@ -14,7 +14,7 @@ namespace {
 struct ColourFiles : ::testing::Test {
     Fixture fx;
     HbmModule& m = fx.m();
-    const std::vector<qint64> defaults = (ColorDefaults(m), values(m));
+    const std::vector<qint64> defaults = (ColorDefaults(m.colours), values(m));
     // The defaults with the first n values of the file.
     std::vector<qint64> fromFile(std::size_t n) const {
         std::vector<qint64> v = defaults;
@@ -24,21 +24,21 @@ struct ColourFiles : ::testing::Test {
     }
     // Starts as the program does: the settings file of the given number of lines names the colour file.
     void read(const QByteArray& colours, int settingsLines = 5) {
-        ColorDefaults(m);
+        ColorDefaults(m.colours);
         fx.ui.messages.clear();
         fx.writeBytes(QStringLiteral("in.ccf"), colours);
         fx.writeText(QStringLiteral("Hibimo.ini"),
                      QStringLiteral("\"%1\"\r\n").arg(fx.path(QStringLiteral("in.ccf"))) +
                          QStringLiteral("\"v\"\r\n").repeated(settingsLines - 1));
-        SettingsRead(m);
+        SettingsRead(m, m.colours);
     }
 };
 
 // The scheme installed beside the program is the default scheme as written, made for the folder it lands in.
 TEST_F(ColourFiles, DefaultSchemeIsWrittenAsDelivered) {
-    m.VersionText = QStringLiteral("ver 10392");
-    m.ColorFile = fx.path(QStringLiteral("Default.ccf"));
-    ColorSave(m);
+    m.colours.VersionText = QStringLiteral("ver 10392");
+    m.colours.ColorFile = fx.path(QStringLiteral("Default.ccf"));
+    ColorSave(m, m.colours);
     QFile delivered(QStringLiteral(HIBIMO_SOURCE_DIR "/data/Default.ccf"));
     ASSERT_TRUE(delivered.open(QIODevice::ReadOnly));
     EXPECT_EQ(delivered.readAll().replace("@HIBIMO_FOLDER@", fx.dir.path().toUtf8()),
@@ -46,9 +46,9 @@ TEST_F(ColourFiles, DefaultSchemeIsWrittenAsDelivered) {
 }
 
 struct Editor : Fixture {
-    HbmColor editor{m()};
+    HbmColor editor{m().colours, ui};
     Editor() {
-        ColorDefaults(m());
+        ColorDefaults(m().colours);
         editor.show();
         editor.activateIfPending();
     }
@@ -58,7 +58,7 @@ struct Editor : Fixture {
         int n = 0;
         for (int y = 0; y < img.height(); ++y)
             for (int x = 0; x < img.width(); ++x)
-                n += img.pixelColor(x, y) == colourFromBgr(module->ColFrameLine);
+                n += img.pixelColor(x, y) == colourFromBgr(module->colours.ColFrameLine);
         return n;
     }
 };
@@ -72,7 +72,7 @@ TEST(ColourEditor, EveryColourButtonStoresItsChoiceInTheFileAndItsSample) {
         {"Command2_17", "色の選択 - 日付枠囲み線"}};
     Editor e;
     // A row without a text colour of its own shows its cells' weekday date colour.
-    EXPECT_EQ(foreColor(*e.editor.Text1[16]), e.m().ColWeekdayDateFore);
+    EXPECT_EQ(foreColor(*e.editor.Text1[16]), e.m().colours.ColWeekdayDateFore);
     QStringList disabled; // and the thickness button, which opens no chooser
     int colour = 0;
     for (int row = 0; row < HbmColor::Rows; ++row)
@@ -107,7 +107,7 @@ TEST(ColourEditor, EveryColourButtonStoresItsChoiceInTheFileAndItsSample) {
 
 TEST(ColourEditor, ThicknessPromptReadsANumberAndThePreviewFollows) {
     Editor e;
-    e.m().FrameLineWidth = 7;
+    e.m().colours.FrameLineWidth = 7;
     e.editor.Command1[17]->click();
     ASSERT_EQ(e.ui.prompts.size(), 1u);
     EXPECT_EQ(e.ui.prompts[0].title, QStringLiteral("日付枠囲み線太さ"));
@@ -125,14 +125,14 @@ TEST(ColourEditor, ThicknessPromptReadsANumberAndThePreviewFollows) {
     for (const auto& r : rows) {
         e.ui.promptAnswers.push_back(QString::fromUtf8(r.answer));
         e.editor.Command1[17]->click();
-        EXPECT_EQ(e.m().FrameLineWidth, r.width) << '"' << r.answer << '"';
+        EXPECT_EQ(e.m().colours.FrameLineWidth, r.width) << '"' << r.answer << '"';
         EXPECT_EQ(e.linePixels(), std::max(r.width, 0) * e.editor.Picture1->width()) << r.answer;
     }
     // Choosing the line colour where there is no line draws one of width 1.
     e.ui.colourAnswers.push_back(0xFF0000);
     e.editor.Command2[17]->click();
-    EXPECT_EQ(e.m().FrameLineWidth, 1);
-    EXPECT_EQ(e.m().ColFrameLine, 0xFF0000);
+    EXPECT_EQ(e.m().colours.FrameLineWidth, 1);
+    EXPECT_EQ(e.m().colours.ColFrameLine, 0xFF0000);
     EXPECT_EQ(e.linePixels(), e.editor.Picture1->width());
 }
 
@@ -148,12 +148,12 @@ TEST(ColourEditor, OtherMonthStaysApartFromTheScreenColour) {
     };
     for (const auto& r : rows) {
         Editor e;
-        e.m().ColScreenBack = r.screen;
-        e.m().ColOtherMonthBack = r.other;
+        e.m().colours.ColScreenBack = r.screen;
+        e.m().colours.ColOtherMonthBack = r.other;
         e.ui.colourAnswers.push_back(r.chosen);
         e.editor.Command2[r.button]->click();
-        EXPECT_EQ(e.m().ColScreenBack, r.screenAfter) << r.what;
-        EXPECT_EQ(e.m().ColOtherMonthBack, r.otherAfter) << r.what;
+        EXPECT_EQ(e.m().colours.ColScreenBack, r.screenAfter) << r.what;
+        EXPECT_EQ(e.m().colours.ColOtherMonthBack, r.otherAfter) << r.what;
     }
 }
 

@@ -35,7 +35,7 @@ TEST(DialogKeys, EnterPressesTheNaturalButtonEscapeIsTheCloseBox) {
         std::unique_ptr<Form> dialog;
         QPushButton* focused = nullptr;
         if (row.colourEditor) {
-            auto editor = std::make_unique<HbmColor>(f.m());
+            auto editor = std::make_unique<HbmColor>(f.m().colours, f.ui);
             focused = row.focusedButton < 0 ? nullptr : editor->Command1[row.focusedButton];
             dialog = std::move(editor);
         } else {

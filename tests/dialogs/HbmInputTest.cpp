@@ -46,9 +46,9 @@ TEST(HbmInputOutcome, HandsBackTheConfirmedTextOnly) {
     };
     test::Fixture fx;
     HbmModule& m = fx.m();
-    HbmInput d(m); // one dialog for every row, as the main window keeps one
+    HbmInput d(m.memo, fx.ui); // one dialog for every row, as the main window keeps one
     for (const auto& row : rows) {
-        m.MemoText = row.opened;
+        m.memo.MemoText = row.opened;
         fx.ui.messages.clear();
         fx.ui.modalActions.push_back([&](QWidget&) {
             play(d, row.steps);
@@ -56,7 +56,7 @@ TEST(HbmInputOutcome, HandsBackTheConfirmedTextOnly) {
             EXPECT_EQ(d.Text1->text(), row.shown) << row.name;
         });
         m.ui.showModal(d);
-        EXPECT_EQ(m.MemoText, row.handedBack) << row.name;
+        EXPECT_EQ(m.memo.MemoText, row.handedBack) << row.name;
         EXPECT_EQ(fx.ui.messageTexts(), row.message.isEmpty() ? QStringList() : QStringList{row.message})
             << row.name;
     }

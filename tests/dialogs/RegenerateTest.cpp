@@ -28,7 +28,7 @@ struct Lists : Calendar {
                           : commands().anniversaryEditor();
     }
     bool redDate(int day) const {
-        return foreColor(*frm->Text1[Lists::cellOf(day)]) == module->ColHolidayDateFore;
+        return foreColor(*frm->Text1[Lists::cellOf(day)]) == module->colours.ColHolidayDateFore;
     }
 };
 
