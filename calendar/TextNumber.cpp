@@ -1,7 +1,10 @@
 #include "calendar/TextNumber.h"
 
+#include <QByteArray>
 #include <QString>
+#include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 namespace hibimo {
 
@@ -13,24 +16,49 @@ bool isAsciiDigit(QChar c) {
 }
 } // namespace
 
-int numberFromText(QStringView text) {
+double numberValue(QStringView text, NumberReading reading) {
+    const bool typed = reading == NumberReading::Typed;
+    auto isBlank = [typed](QChar c) {
+        return c == QLatin1Char(' ') || c == QLatin1Char('\t') || (typed && c == QLatin1Char('\n'));
+    };
+    // Only the ASCII of the number is kept, so the C locale reading below is exact.
+    QByteArray number;
     qsizetype i = 0;
-    while (i < text.size() && (text[i] == QLatin1Char(' ') || text[i] == QLatin1Char('\t')))
+    auto at = [&](auto accepts) {
+        while (i < text.size() && typed && isBlank(text[i]))
+            ++i;
+        if (i >= text.size() || !accepts(text[i]))
+            return false;
+        number += char(text[i++].unicode());
+        return true;
+    };
+    auto digits = [&] {
+        int count = 0;
+        while (at(isAsciiDigit))
+            ++count;
+        return count;
+    };
+    while (i < text.size() && isBlank(text[i]))
         ++i;
-    double sign = 1;
-    if (i < text.size() && (text[i] == QLatin1Char('-') || text[i] == QLatin1Char('+'))) {
-        sign = text[i] == QLatin1Char('-') ? -1 : 1;
-        ++i;
+    at([](QChar c) { return c == QLatin1Char('-') || c == QLatin1Char('+'); });
+    int count = digits();
+    if (at([](QChar c) { return c == QLatin1Char('.'); }))
+        count += digits();
+    // A sign or a point alone is no number.
+    if (count == 0)
+        return 0;
+    const qsizetype mantissa = number.size();
+    if (typed && at([](QChar c) { return c == QLatin1Char('E') || c == QLatin1Char('e'); })) {
+        at([](QChar c) { return c == QLatin1Char('-') || c == QLatin1Char('+'); });
+        if (digits() == 0)
+            number.truncate(mantissa);
     }
-    double value = 0;
-    for (; i < text.size() && isAsciiDigit(text[i]); ++i)
-        value = std::min(value * 10 + (text[i].unicode() - '0'), NumberLimit);
-    if (i < text.size() && text[i] == QLatin1Char('.')) {
-        double scale = 0.1;
-        for (++i; i < text.size() && isAsciiDigit(text[i]); ++i, scale /= 10)
-            value += (text[i].unicode() - '0') * scale;
-    }
-    return static_cast<int>(std::nearbyint(sign * value));
+    return std::strtod(number.constData(), nullptr);
+}
+
+int numberFromText(QStringView text) {
+    const double value = numberValue(text, NumberReading::Leading);
+    return static_cast<int>(std::nearbyint(std::clamp(value, -NumberLimit, NumberLimit)));
 }
 
 std::optional<int> asciiDigits(QStringView text) {

@@ -5,10 +5,20 @@
 
 namespace hibimo {
 
-// The leading number of a text, as every month, day and count of the files is read: leading
-// blanks skipped, an optional sign, digits with an optional decimal fraction, the rest ignored
-// ("1/" reads as 1, "" and "x" as 0). The value is rounded to an integer, half to even; values far
-// outside any index range are clamped so that callers only need a range check.
+// The two ways the program reads a number from a text: an optional sign, ASCII digits and an
+// optional decimal fraction, the rest ignored; nothing that makes a number reads as 0.
+enum class NumberReading {
+    // The files: blanks and tabs before the number skipped ("1/" reads as 1).
+    Leading,
+    // A typed answer: blanks, tabs and line breaks skipped wherever they stand (" 1 2" is 12), and an
+    // exponent read ("1e1" is 10).
+    Typed,
+};
+double numberValue(QStringView text, NumberReading reading);
+
+// The leading number, as every month, day and count of the files is read. The value is rounded to
+// an integer, half to even; values far outside any index range are clamped so that callers only
+// need a range check.
 int numberFromText(QStringView text);
 
 // The value of a text made only of ASCII digits ("0527" is 527); nothing for an empty text or any

@@ -1,5 +1,6 @@
 #include "colours/HbmColor.h"
 
+#include "calendar/TextNumber.h"
 #include "colours/ColourScheme.h"
 #include "toolkit/Colours.h"
 #include "toolkit/DialogKeys.h"
@@ -9,7 +10,6 @@
 
 #include <climits>
 #include <cmath>
-#include <cstdlib>
 
 namespace hibimo {
 
@@ -96,51 +96,7 @@ QString chooserTitle(const char* name) {
 constexpr int ThicknessTop = 7050;
 constexpr int MaxFrameLineWidth = 20;
 
-bool isSkipped(QChar c) {
-    return c == QLatin1Char(' ') || c == QLatin1Char('\t') || c == QLatin1Char('\n');
-}
-
 } // namespace
-
-double valOf(const QString& text) {
-    QString s;
-    for (QChar c : text)
-        if (!isSkipped(c))
-            s += c;
-    qsizetype i = 0;
-    auto digitAt = [&s](qsizetype k) {
-        return k < s.size() && s[k] >= QLatin1Char('0') && s[k] <= QLatin1Char('9');
-    };
-    if (i < s.size() && (s[i] == QLatin1Char('+') || s[i] == QLatin1Char('-')))
-        ++i;
-    const qsizetype mantissaStart = i;
-    while (digitAt(i))
-        ++i;
-    if (i < s.size() && s[i] == QLatin1Char('.')) {
-        ++i;
-        while (digitAt(i))
-            ++i;
-    }
-    // A sign or a point alone is no number.
-    bool anyDigit = false;
-    for (qsizetype k = mantissaStart; k < i; ++k)
-        anyDigit = anyDigit || s[k] != QLatin1Char('.');
-    if (!anyDigit)
-        return 0;
-    qsizetype end = i;
-    if (i < s.size() && (s[i] == QLatin1Char('E') || s[i] == QLatin1Char('e'))) {
-        qsizetype k = i + 1;
-        if (k < s.size() && (s[k] == QLatin1Char('+') || s[k] == QLatin1Char('-')))
-            ++k;
-        if (digitAt(k)) {
-            while (digitAt(k))
-                ++k;
-            end = k;
-        }
-    }
-    // Only ASCII is left in s[0..end), so the C locale reading below is exact.
-    return std::strtod(s.left(end).toLatin1().constData(), nullptr);
-}
 
 HbmColor::HbmColor(ColourScheme& scheme, Interaction& interaction) : m(scheme), ui(interaction) {
     setObjectName(QStringLiteral("HbmColor"));
@@ -282,7 +238,7 @@ QString HbmColor::thicknessPrompt(int twipsPerPixel) {
 }
 
 int HbmColor::thicknessFromAnswer(const QString& answer) {
-    const double width = std::floor(valOf(answer));
+    const double width = std::floor(numberValue(answer, NumberReading::Typed));
     if (width > MaxFrameLineWidth)
         return MaxFrameLineWidth;
     // Widths below 1 draw nothing and are kept as typed, within what the slot can hold.

@@ -52,9 +52,4 @@ class HbmColor : public Form {
     void drawPreview();
 };
 
-// The leading number of a text as the old BASIC Val reads it: blanks, tabs and line feeds are skipped
-// wherever they stand, then an optional sign, digits with an optional point and an optional exponent;
-// 0 when the text does not start with a number.
-double valOf(const QString& text);
-
 } // namespace hibimo
