@@ -12,32 +12,42 @@
 
 namespace hibimo {
 
+const std::array<ColourSlot, 31> SchemeSlots{{
+    {&ColourScheme::ColScreenBack, 12632256, 0, false, "画面下地"},
+    {&ColourScheme::ColGuideFore, 8421504, 0, true, "画面余白ガイド"},
+    {&ColourScheme::ColCommandBack, 12632256, 1, false, "コマンド 背景"},
+    {&ColourScheme::ColOtherMonthBack, 12303291, 16, false, "前後月 日枠 背景"},
+    {&ColourScheme::ColSunDateBack, 16777215, 5, false, "日付 日曜 背景"},
+    {&ColourScheme::ColSunDateFore, 255, 5, true, "日付 日曜"},
+    {&ColourScheme::ColWeekdayDateBack, 16777215, 7, false, "日付 月～金 背景"},
+    {&ColourScheme::ColWeekdayDateFore, 5570560, 7, true, "日付 月～金"},
+    {&ColourScheme::ColSatDateBack, 16777215, 6, false, "日付 土曜 背景"},
+    {&ColourScheme::ColSatDateFore, 12583104, 6, true, "日付 土曜"},
+    {&ColourScheme::ColHolidayDateBack, 16777215, 8, false, ""},
+    {&ColourScheme::ColHolidayDateFore, 255, 8, true, "日付 祝祭日"},
+    {&ColourScheme::ColTodayBack, 65535, 9, false, "本日日付 背景"},
+    {&ColourScheme::ColPubLineFore, 8388608, 11, true, "祝祭日記載枠"},
+    {&ColourScheme::ColPubLineBack, 16777184, 11, false, "祝祭日記載枠 背景"},
+    {&ColourScheme::ColPrivLineFore, 8388608, 12, true, "誕生日記載枠"},
+    {&ColourScheme::ColPrivLineBack, 16777152, 12, false, "誕生日記載枠 背景"},
+    {&ColourScheme::ColMarkFore, 255, 10, true, "日付右メモ枠"},
+    {&ColourScheme::ColMarkBack, 14548991, 10, false, "日付右メモ枠 背景"},
+    {&ColourScheme::ColMemoFore, 0, 13, true, "月メモ記載枠"},
+    {&ColourScheme::ColMemoBack, 16777215, 13, false, "月メモ記載枠 背景"},
+    {&ColourScheme::ColYearFore, 5570560, 14, true, "年 記載枠"},
+    {&ColourScheme::ColYearBack, 16777215, 14, false, "年 記載枠 背景"},
+    {&ColourScheme::ColMonthFore, 5570560, 15, true, "月 記載枠"},
+    {&ColourScheme::ColMonthBack, 16777215, 15, false, "月 記載枠 背景"},
+    {&ColourScheme::ColWeekdayHeadFore, 0, 4, true, "曜日 MON～FRI"},
+    {&ColourScheme::ColWeekdayHeadBack, 16777215, 4, false, "曜日 MON～FRI 背景"},
+    {&ColourScheme::ColSunHeadFore, 255, 2, true, "曜日 SUN"},
+    {&ColourScheme::ColSunHeadBack, 16777215, 2, false, "曜日 SUN 背景"},
+    {&ColourScheme::ColSatHeadFore, 12583104, 3, true, "曜日 SAT"},
+    {&ColourScheme::ColSatHeadBack, 16777215, 3, false, "曜日 SAT 背景"},
+}};
+
 namespace {
 
-struct ColourSlot {
-    int ColourScheme::*slot;
-    int defaultValue;
-};
-
-// The colours in the order of a colour file, lines 4 to 8.
-const std::array<ColourSlot, 31> FileColours{{
-    {&ColourScheme::ColScreenBack, 12632256},      {&ColourScheme::ColGuideFore, 8421504},
-    {&ColourScheme::ColCommandBack, 12632256},     {&ColourScheme::ColOtherMonthBack, 12303291},
-    {&ColourScheme::ColSunDateBack, 16777215},     {&ColourScheme::ColSunDateFore, 255},
-    {&ColourScheme::ColWeekdayDateBack, 16777215}, {&ColourScheme::ColWeekdayDateFore, 5570560},
-    {&ColourScheme::ColSatDateBack, 16777215},     {&ColourScheme::ColSatDateFore, 12583104},
-    {&ColourScheme::ColHolidayDateBack, 16777215}, {&ColourScheme::ColHolidayDateFore, 255},
-    {&ColourScheme::ColTodayBack, 65535},          {&ColourScheme::ColPubLineFore, 8388608},
-    {&ColourScheme::ColPubLineBack, 16777184},     {&ColourScheme::ColPrivLineFore, 8388608},
-    {&ColourScheme::ColPrivLineBack, 16777152},    {&ColourScheme::ColMarkFore, 255},
-    {&ColourScheme::ColMarkBack, 14548991},        {&ColourScheme::ColMemoFore, 0},
-    {&ColourScheme::ColMemoBack, 16777215},        {&ColourScheme::ColYearFore, 5570560},
-    {&ColourScheme::ColYearBack, 16777215},        {&ColourScheme::ColMonthFore, 5570560},
-    {&ColourScheme::ColMonthBack, 16777215},       {&ColourScheme::ColWeekdayHeadFore, 0},
-    {&ColourScheme::ColWeekdayHeadBack, 16777215}, {&ColourScheme::ColSunHeadFore, 255},
-    {&ColourScheme::ColSunHeadBack, 16777215},     {&ColourScheme::ColSatHeadFore, 12583104},
-    {&ColourScheme::ColSatHeadBack, 16777215},
-}};
 // How many of those colours each of the lines 4 to 8 holds.
 constexpr std::array<int, 5> ColoursPerLine{8, 5, 5, 7, 6};
 
@@ -66,7 +76,7 @@ QString colourFileText(const ColourScheme& s) {
     for (int count : ColoursPerLine) {
         QList<qint64> line;
         for (int i = 0; i < count; ++i)
-            line << s.*FileColours[next++].slot;
+            line << s.*SchemeSlots[next++].slot;
         text += numberLine(line);
     }
     text += numberLine({s.YmBorderStyle});
@@ -85,7 +95,7 @@ bool readColourFile(QByteArrayView bytes, ColourScheme& s) {
     s.ColorFile = *path;
     if (!fields.next() || !fields.next())
         return false;
-    for (const ColourSlot& colour : FileColours) {
+    for (const ColourSlot& colour : SchemeSlots) {
         const auto value = fields.nextNumber(Int32Min, Int32Max);
         if (!value)
             return false;
@@ -111,7 +121,7 @@ bool readColourFile(QByteArrayView bytes, ColourScheme& s) {
 } // namespace
 
 void ColorDefaults(ColourScheme& s) {
-    for (const ColourSlot& colour : FileColours)
+    for (const ColourSlot& colour : SchemeSlots)
         s.*colour.slot = colour.defaultValue;
     s.YmBorderStyle = 0;
     s.ColFrameLine = DefaultFrameLine;

@@ -2,9 +2,23 @@
 
 #include "colours/ColourSlots.h"
 
+#include <array>
+
 namespace hibimo {
 
 struct CalendarModule;
+
+// A colour of the scheme, with its default and the button of the colour editor that sets it.
+struct ColourSlot {
+    int ColourScheme::*slot;
+    int defaultValue;
+    int editorRow;
+    bool textColour; // the row's left button; otherwise its right one, the background
+    // As the colour chooser's title names it; empty: the editor shows the colour but cannot change it.
+    const char* chooserName;
+};
+// Every colour slot once, in the order of a colour file (its lines 4 to 8).
+extern const std::array<ColourSlot, 31> SchemeSlots;
 
 // Every colour slot and setting to its default.
 void ColorDefaults(ColourScheme& s);

@@ -15,78 +15,34 @@ namespace hibimo {
 
 namespace {
 
+// A row's place, its buttons' captions and its sample; the colours it sets come from SchemeSlots.
 struct RowSpec {
     int top;
     const char* textCaption;
-    int ColourScheme::*textSlot; // nullptr: the sample's text colour is fixed
-    bool textEnabled;
     const char* backCaption;
-    int ColourScheme::*backSlot;
-    bool backEnabled;
     const char* sample;
     bool bold;
 };
 
 // Indexed by row; the window shows row 16 above 14 and 13 below 15 (see the tops).
 const std::array<RowSpec, HbmColor::Rows - 1> RowSpecs = {{
-    {375, "画面余白ガイド", &ColourScheme::ColGuideFore, true, "画面下地", &ColourScheme::ColScreenBack, true,
-     "　長文の---", false},
-    {720, "黒に固定", nullptr, false, "コマンド", &ColourScheme::ColCommandBack, true, "　反映", false},
-    {1170, "曜日の文字 SUN", &ColourScheme::ColSunHeadFore, true, "左の背景", &ColourScheme::ColSunHeadBack,
-     true, "　SUN", false},
-    {1515, "曜日の文字 SAT", &ColourScheme::ColSatHeadFore, true, "左の背景", &ColourScheme::ColSatHeadBack,
-     true, "　SAT", false},
-    {1860, "曜日文字 MON～FRI", &ColourScheme::ColWeekdayHeadFore, true, "左の背景",
-     &ColourScheme::ColWeekdayHeadBack, true, "　MON--FRI", false},
-    {2310, "日付文字 日曜", &ColourScheme::ColSunDateFore, true, "左の背景", &ColourScheme::ColSunDateBack,
-     true, "　15", true},
-    {2655, "日付文字 土曜", &ColourScheme::ColSatDateFore, true, "左の背景", &ColourScheme::ColSatDateBack,
-     true, "　21", true},
-    {3000, "日付文字 月～金", &ColourScheme::ColWeekdayDateFore, true, "左の背景",
-     &ColourScheme::ColWeekdayDateBack, true, "　16--20", true},
-    {3330, "日付文字 祝祭日", &ColourScheme::ColHolidayDateFore, true, "不変",
-     &ColourScheme::ColHolidayDateBack, false, "　23", true},
-    {3675, "不変", nullptr, false, "本日日付背景", &ColourScheme::ColTodayBack, true, "　20", true},
-    {4125, "日付右メモ枠", &ColourScheme::ColMarkFore, true, "左の背景", &ColourScheme::ColMarkBack, true,
-     "　◆休", false},
-    {4470, "祝祭日記載枠", &ColourScheme::ColPubLineFore, true, "左の背景", &ColourScheme::ColPubLineBack,
-     true, "天皇誕生日", false},
-    {4815, "誕生日記載枠", &ColourScheme::ColPrivLineFore, true, "左の背景", &ColourScheme::ColPrivLineBack,
-     true, "花子誕生'01", false},
-    {6300, "月メモ記載枠", &ColourScheme::ColMemoFore, true, "左の背景", &ColourScheme::ColMemoBack, true,
-     "撫子播種(下旬)", false},
-    {5610, "年 記載枠", &ColourScheme::ColYearFore, true, "左の背景", &ColourScheme::ColYearBack, true,
-     "　2002", false},
-    {5955, "月 記載枠", &ColourScheme::ColMonthFore, true, "左の背景", &ColourScheme::ColMonthBack, true,
-     "　12", true},
-    {5160, "不変", nullptr, false, "前後月 日枠", &ColourScheme::ColOtherMonthBack, true, "　31", true},
-}};
-
-// What each row colours, as the colour chooser's title names it: the element whose text colour the
-// left button sets, and the element whose background the right button sets.
-struct RowName {
-    const char* text;
-    const char* back;
-};
-const std::array<RowName, HbmColor::Rows> RowNames = {{
-    {"画面余白ガイド", "画面下地"},
-    {"", "コマンド 背景"},
-    {"曜日 SUN", "曜日 SUN 背景"},
-    {"曜日 SAT", "曜日 SAT 背景"},
-    {"曜日 MON～FRI", "曜日 MON～FRI 背景"},
-    {"日付 日曜", "日付 日曜 背景"},
-    {"日付 土曜", "日付 土曜 背景"},
-    {"日付 月～金", "日付 月～金 背景"},
-    {"日付 祝祭日", ""},
-    {"", "本日日付 背景"},
-    {"日付右メモ枠", "日付右メモ枠 背景"},
-    {"祝祭日記載枠", "祝祭日記載枠 背景"},
-    {"誕生日記載枠", "誕生日記載枠 背景"},
-    {"月メモ記載枠", "月メモ記載枠 背景"},
-    {"年 記載枠", "年 記載枠 背景"},
-    {"月 記載枠", "月 記載枠 背景"},
-    {"", "前後月 日枠 背景"},
-    {"", "日付枠囲み線"},
+    {375, "画面余白ガイド", "画面下地", "　長文の---", false},
+    {720, "黒に固定", "コマンド", "　反映", false},
+    {1170, "曜日の文字 SUN", "左の背景", "　SUN", false},
+    {1515, "曜日の文字 SAT", "左の背景", "　SAT", false},
+    {1860, "曜日文字 MON～FRI", "左の背景", "　MON--FRI", false},
+    {2310, "日付文字 日曜", "左の背景", "　15", true},
+    {2655, "日付文字 土曜", "左の背景", "　21", true},
+    {3000, "日付文字 月～金", "左の背景", "　16--20", true},
+    {3330, "日付文字 祝祭日", "不変", "　23", true},
+    {3675, "不変", "本日日付背景", "　20", true},
+    {4125, "日付右メモ枠", "左の背景", "　◆休", false},
+    {4470, "祝祭日記載枠", "左の背景", "天皇誕生日", false},
+    {4815, "誕生日記載枠", "左の背景", "花子誕生'01", false},
+    {6300, "月メモ記載枠", "左の背景", "撫子播種(下旬)", false},
+    {5610, "年 記載枠", "左の背景", "　2002", false},
+    {5955, "月 記載枠", "左の背景", "　12", true},
+    {5160, "不変", "前後月 日枠", "　31", true},
 }};
 
 QString chooserTitle(const char* name) {
@@ -123,12 +79,12 @@ HbmColor::HbmColor(ColourScheme& scheme, Interaction& interaction) : m(scheme), 
         const int top = frameRow ? ThicknessTop : RowSpecs[i].top;
         Command1[i] = button(QStringLiteral("Command1"), i,
                              frameRow ? QStringLiteral("太さ") : QString::fromUtf8(RowSpecs[i].textCaption),
-                             frameRow || RowSpecs[i].textEnabled);
+                             frameRow || textSlot(i));
         placeTwips(*Command1[i], 180, top, 1700, 330);
         connect(Command1[i], &QPushButton::clicked, this, [this, i] { Command1_Click(i); });
         Command2[i] = button(QStringLiteral("Command2"), i,
                              frameRow ? QStringLiteral("色") : QString::fromUtf8(RowSpecs[i].backCaption),
-                             frameRow || RowSpecs[i].backEnabled);
+                             frameRow || *slotOf(i, false)->chooserName);
         placeTwips(*Command2[i], 1995, top, 1395, 330);
         connect(Command2[i], &QPushButton::clicked, this, [this, i] { Command2_Click(i); });
         if (frameRow)
@@ -154,12 +110,20 @@ HbmColor::HbmColor(ColourScheme& scheme, Interaction& interaction) : m(scheme), 
     installDialogKeys(*this, Command3);
 }
 
+const ColourSlot* HbmColor::slotOf(int row, bool textColour) {
+    for (const ColourSlot& s : SchemeSlots)
+        if (s.editorRow == row && s.textColour == textColour)
+            return &s;
+    return nullptr;
+}
+
 int ColourScheme::*HbmColor::textSlot(int row) {
-    return row >= 0 && row < Rows - 1 ? RowSpecs[row].textSlot : nullptr;
+    const ColourSlot* s = slotOf(row, true);
+    return s ? s->slot : nullptr;
 }
 
 int ColourScheme::*HbmColor::backSlot(int row) {
-    return row >= 0 && row < Rows - 1 ? RowSpecs[row].backSlot : nullptr;
+    return slotOf(row, false)->slot;
 }
 
 void HbmColor::paintSample(int row) {
@@ -200,7 +164,7 @@ void HbmColor::Command1_Click(int Index) {
     const auto slot = textSlot(Index);
     if (!slot)
         return;
-    const auto colour = ui.chooseColour(m.*slot, chooserTitle(RowNames[Index].text));
+    const auto colour = ui.chooseColour(m.*slot, chooserTitle(slotOf(Index, true)->chooserName));
     if (!colour)
         return;
     m.*slot = *colour;
@@ -210,11 +174,13 @@ void HbmColor::Command1_Click(int Index) {
 void HbmColor::Command2_Click(int Index) {
     if (Index < 0 || Index >= Rows)
         return;
-    const int current = Index == ThicknessRow ? m.ColFrameLine : m.*backSlot(Index);
-    const auto colour = ui.chooseColour(current, chooserTitle(RowNames[Index].back));
+    const bool frameRow = Index == ThicknessRow;
+    const int current = frameRow ? m.ColFrameLine : m.*backSlot(Index);
+    const auto colour =
+        ui.chooseColour(current, chooserTitle(frameRow ? "日付枠囲み線" : slotOf(Index, false)->chooserName));
     if (!colour)
         return;
-    if (Index == ThicknessRow) {
+    if (frameRow) {
         m.ColFrameLine = *colour;
         if (m.FrameLineWidth < 1)
             m.FrameLineWidth = 1;

@@ -12,6 +12,7 @@
 namespace hibimo {
 
 class Interaction;
+struct ColourSlot;
 
 // The modal colour editor: one row per element of the main window with a text-colour button, a
 // background button and a sample, and a last row for the frame lines around the date cells. Every
@@ -41,7 +42,9 @@ class HbmColor : public Form {
     void Command3_Click();
 
   private:
-    // The slot a row's text or background button sets; nullptr where the button is fixed.
+    // The slot a row's text or background button sets. Only a text slot may be missing, where the
+    // sample's text colour is fixed.
+    static const ColourSlot* slotOf(int row, bool textColour);
     static int ColourScheme::*textSlot(int row);
     static int ColourScheme::*backSlot(int row);
     // The thickness prompt for a screen of the given twips per pixel.
