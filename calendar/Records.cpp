@@ -7,7 +7,6 @@
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QStringDecoder>
-#include <algorithm>
 
 namespace hibimo {
 
@@ -94,11 +93,22 @@ std::optional<QString> decodeCodePage(QByteArrayView bytes) {
 
 } // namespace
 
+bool isAscii(QByteArrayView bytes) {
+    return QtPrivate::isAscii(QLatin1StringView(bytes.data(), bytes.size()));
+}
+
 Decoder RecordReader::defaultDecoder() {
     return decodeCodePage;
 }
 
 std::optional<QString> RecordReader::next() {
+    const std::optional<QByteArrayView> record = nextBytes();
+    if (!record)
+        return std::nullopt;
+    return decode(*record);
+}
+
+std::optional<QByteArrayView> RecordReader::nextBytes() {
     pos_ = skipBlanks(bytes_, pos_);
     if (pos_ >= bytes_.size())
         return std::nullopt;
@@ -107,7 +117,6 @@ std::optional<QString> RecordReader::next() {
         pos_ = bytes_.size();
         return std::nullopt;
     }
-    const QByteArrayView record = token->text;
     if (token->quoted) {
         recordEnd_ = token->end;
         pos_ = skipLineEnd(bytes_, findLineEnd(bytes_, token->end));
@@ -115,9 +124,13 @@ std::optional<QString> RecordReader::next() {
         pos_ = afterSeparator(bytes_, token->end);
         recordEnd_ = pos_;
     }
+    return token->text;
+}
+
+std::optional<QString> RecordReader::decode(QByteArrayView record) const {
     // Most records of a year file are ASCII (the line records' markers and dates), which every
     // decoder of ours reads as it is: they need no converter.
-    if (std::all_of(record.begin(), record.end(), [](char c) { return (c & 0x80) == 0; }))
+    if (isAscii(record))
         return QString::fromLatin1(record);
     return decode_(record);
 }
@@ -201,8 +214,7 @@ void removeLeftoverTemporaries(const QString& folder) {
 }
 
 Decoder listFileDecoder(QByteArrayView bytes) {
-    const bool ascii = std::all_of(bytes.begin(), bytes.end(), [](char c) { return (c & 0x80) == 0; });
-    if (!ascii && decodeUtf8(bytes))
+    if (!isAscii(bytes) && decodeUtf8(bytes))
         return decodeUtf8;
     return decodeCodePage;
 }
