@@ -60,6 +60,8 @@ QString numberLine(const QList<qint64>& numbers) {
     return fields.join(QLatin1Char(',')) + CrLf;
 }
 
+} // namespace
+
 QString colourFileText(const ColourScheme& s) {
     QString text = quotedRecord(s.ColorFile) + quotedRecord(s.VersionText) + quotedRecord(Dummy);
     std::size_t next = 0;
@@ -108,10 +110,7 @@ bool readColourFile(QByteArrayView bytes, ColourScheme& s) {
     return true;
 }
 
-} // namespace
-
-void ColorDefaults(ColourModule& m) {
-    ColourScheme& s = m;
+void ColorDefaults(ColourScheme& s) {
     for (const ColourSlot& colour : FileColours)
         s.*colour.slot = colour.defaultValue;
     s.YmBorderStyle = 0;
@@ -125,20 +124,24 @@ void SettingsRead(ColourModule& m) {
         m.ui.message(colourText::SettingsUnreadable);
         return;
     }
-    FieldReader fields(*bytes);
-    const auto colourFile = fields.next();
-    if (!colourFile) {
+    if (!readSettings(*bytes, m)) {
         m.ui.message(colourText::SettingsUnreadable);
         return;
     }
-    m.ColorFile = *colourFile;
-    for (int i = 0; i < 4; ++i) {
-        if (!fields.next()) {
-            m.ui.message(colourText::SettingsUnreadable);
-            return;
-        }
-    }
     ColorLoad(m);
+}
+
+bool readSettings(QByteArrayView bytes, ColourScheme& s) {
+    FieldReader fields(bytes);
+    const auto colourFile = fields.next();
+    if (!colourFile)
+        return false;
+    s.ColorFile = *colourFile;
+    for (int i = 0; i < 4; ++i) {
+        if (!fields.next())
+            return false;
+    }
+    return true;
 }
 
 void SettingsWrite(ColourModule& m) {
