@@ -149,7 +149,7 @@ int readYearTables(QByteArrayView bytes, YearItems& dayItem, YearLines& pubLine,
         const std::optional<EntryPosition> p = entryPosition(*record);
         if (!p)
             return reader.count();
-        dayItem[p->month - 1][p->day][p->kind] = *record;
+        dayItem[p->month - 1][p->day][p->kind] = std::move(*record);
     }
     if (!record)
         return reader.count();
