@@ -13,6 +13,13 @@ namespace hibimo {
 namespace {
 const QString SyncField = QStringLiteral("*sync");
 
+// A base64 field, decoded in the buffer of its own Latin-1 conversion.
+QByteArray fromBase64(QStringView field) {
+    if (auto result = QByteArray::fromBase64Encoding(field.toLatin1()))
+        return std::move(result.decoded);
+    return {};
+}
+
 // Text as quotedRecord stores it, appended.
 void appendStorable(QString& text, const QString& piece) {
     if (piece.contains(QLatin1Char('"')))
@@ -51,10 +58,9 @@ std::optional<PublishRecord> PublishRecord::fromBytes(QByteArrayView bytes) {
                 break;
         }
         if (count == 2 && fields[0] == SyncField)
-            record.syncToken_ = QByteArray::fromBase64(fields[1].toLatin1());
+            record.syncToken_ = fromBase64(fields[1]);
         else if (count == 3)
-            record.resources_[fields[0].toString()] = {QByteArray::fromBase64(fields[1].toLatin1()),
-                                                       fields[2].toLatin1()};
+            record.resources_[fields[0].toString()] = {fromBase64(fields[1]), fields[2].toLatin1()};
     }
     return record;
 }
