@@ -216,7 +216,8 @@ void removeLeftoverTemporaries(const QString& folder) {
 }
 
 Decoder listFileDecoder(QByteArrayView bytes) {
-    if (!isAscii(bytes) && decodeUtf8(bytes))
+    // Qt's validity check says what decodeUtf8 would without building the text.
+    if (!isAscii(bytes) && bytes.isValidUtf8())
         return decodeUtf8;
     return decodeCodePage;
 }
