@@ -3,12 +3,12 @@
 # A long run by hand: HIBIMO_FUZZ_RUNS=10000000 ./scripts/fuzz.sh gives every reader ten million
 # inputs instead. fuzz_share_files hands each input to one of its four readers, so it runs four times
 # as many. The readers work on bytes in memory and nothing touches a file. Under the sanitizers on
-# two cores, 30 s from the seeds, they ran (inputs a second): colour files 69,500, listing 25,200,
-# lists 19,200, share files 19,400, year file 8,100 (its every accepted input is a round trip of some
-# 750 records, read twice and written twice). Lists and share files stay just under 20,000 and the
-# year file well under it. Ten million inputs take some 3 minutes (colour files) to 9 minutes
-# (lists) a target, the year file about 20 and the share files' forty million about 35; a long run
-# grows its inputs and slows down.
+# two cores, 30 s from the seeds, two runs gave (inputs a second): colour files 59,800-60,600,
+# listing 23,600-23,700, lists 20,100-22,400, share files 20,500-20,700, year file 6,800-7,700. The
+# year file stays well under 20,000: each input it accepts is a round trip of some 750 records, read
+# twice and written twice. Ten million inputs take some 3 minutes (colour files) to 8 minutes (lists)
+# a target, the year file about 25 and the share files' forty million about 35; a long run grows
+# its inputs and slows down.
 # Seeds come from fuzz/corpus/<name without fuzz_>/; what a run finds goes to a scratch corpus
 # under the build folder, so the repository stays clean. Exits non-zero when a target fails.
 set -euo pipefail
