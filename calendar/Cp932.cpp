@@ -1,5 +1,7 @@
 #include "calendar/Cp932.h"
 
+#include <QStringEncoder>
+#include <algorithm>
 #include <cerrno>
 #include <iconv.h>
 #include <utility>
@@ -24,6 +26,9 @@ class Converter {
   public:
     Converter(const char* to, const char* from)
         : cd_(converterMissing ? reinterpret_cast<iconv_t>(-1) : iconv_open(to, from)) {}
+    // Opened whatever the simulation says, for a converter kept across calls that checks it at each use.
+    struct Lasting {};
+    Converter(const char* to, const char* from, Lasting) : cd_(iconv_open(to, from)) {}
     ~Converter() {
         if (valid())
             iconv_close(cd_);
@@ -67,44 +72,74 @@ qsizetype characterLength(const QString& text, qsizetype i) {
 // Converts text to code page 932; every character iconv refuses is passed to onRefused with its
 // index and replaced by "?". Nothing when the converter cannot be opened.
 template <typename OnRefused> std::optional<QByteArray> encode(const QString& text, OnRefused onRefused) {
-    Converter conv(CodePage, Unicode);
-    if (!conv.valid())
+    // A year file is encoded whole on every save (some 12 KB, nearly all of it ASCII): one converter
+    // serves every call, reset before each use, and the code page's ASCII half is copied, not
+    // converted. The text is looked at in blocks; iconv sees only the runs of blocks that hold other
+    // characters. A run ends where an ASCII block begins, so it never splits a surrogate pair and the
+    // refusals fall on the same characters as over the whole text.
+    static const Converter conv(CodePage, Unicode, Converter::Lasting{});
+    if (!conv.valid() || converterMissing)
         return std::nullopt;
+    iconv(conv.handle(), nullptr, nullptr, nullptr, nullptr);
     QByteArray out;
     if (text.isEmpty())
         return out;
+    constexpr qsizetype Block = 32;
+    const QStringView units(text);
+    const auto asciiBlock = [&](qsizetype at) {
+        const QStringView block = units.sliced(at, std::min(Block, units.size() - at));
+        return std::all_of(block.begin(), block.end(), [](QChar c) { return c.unicode() < 0x80; });
+    };
+    QStringEncoder ascii(QStringEncoder::Latin1, QStringEncoder::Flag::Stateless);
+    // A code unit never takes more than two bytes, so the buffer only grows in the unforeseen case.
     out.resize(text.size() * 2 + 16);
-    auto* in = const_cast<char*>(reinterpret_cast<const char*>(text.utf16()));
-    size_t inLeft = static_cast<size_t>(text.size()) * 2;
-    const char* const inStart = in;
     char* dst = out.data();
     size_t outLeft = static_cast<size_t>(out.size());
-    while (inLeft > 0) {
-        if (iconv(conv.handle(), &in, &inLeft, &dst, &outLeft) != static_cast<size_t>(-1))
-            break;
-        if (errno == E2BIG) {
-            const qsizetype written = dst - out.data();
-            out.resize(out.size() * 2);
-            dst = out.data() + written;
-            outLeft = static_cast<size_t>(out.size() - written);
-            continue;
+    const auto reserve = [&](qsizetype more) {
+        const qsizetype written = dst - out.data();
+        out.resize(out.size() + more);
+        dst = out.data() + written;
+        outLeft = static_cast<size_t>(out.size() - written);
+    };
+    const char* const inStart = reinterpret_cast<const char*>(units.utf16());
+    qsizetype runStart = 0;
+    while (runStart < units.size()) {
+        qsizetype runEnd = runStart;
+        while (runEnd < units.size() && asciiBlock(runEnd))
+            runEnd = std::min(runEnd + Block, units.size());
+        if (runEnd > runStart) {
+            const auto length = static_cast<size_t>(runEnd - runStart);
+            if (outLeft < length)
+                reserve(runEnd - runStart);
+            dst = ascii.appendToBuffer(dst, units.sliced(runStart, runEnd - runStart));
+            outLeft -= length;
+            runStart = runEnd;
         }
-        // EILSEQ, or EINVAL for a lone high surrogate at the end: one character that cannot be carried.
-        const qsizetype index = (in - inStart) / 2;
-        const qsizetype length = characterLength(text, index);
-        const std::optional<char> extra = extraByte(text.at(index));
-        if (!extra)
-            onRefused(index, length);
-        if (outLeft < 1) {
-            const qsizetype written = dst - out.data();
-            out.resize(out.size() + 16);
-            dst = out.data() + written;
-            outLeft = static_cast<size_t>(out.size() - written);
+        while (runEnd < units.size() && !asciiBlock(runEnd))
+            runEnd = std::min(runEnd + Block, units.size());
+        auto* in = const_cast<char*>(inStart + runStart * 2);
+        size_t inLeft = static_cast<size_t>(runEnd - runStart) * 2;
+        while (inLeft > 0) {
+            if (iconv(conv.handle(), &in, &inLeft, &dst, &outLeft) != static_cast<size_t>(-1))
+                break;
+            if (errno == E2BIG) {
+                reserve(out.size());
+                continue;
+            }
+            // EILSEQ, or EINVAL for a lone high surrogate at the end: one character that cannot be carried.
+            const qsizetype index = (in - inStart) / 2;
+            const qsizetype length = characterLength(text, index);
+            const std::optional<char> extra = extraByte(text.at(index));
+            if (!extra)
+                onRefused(index, length);
+            if (outLeft < 1)
+                reserve(16);
+            *dst++ = extra.value_or('?');
+            --outLeft;
+            in += length * 2;
+            inLeft -= static_cast<size_t>(length) * 2;
         }
-        *dst++ = extra.value_or('?');
-        --outLeft;
-        in += length * 2;
-        inLeft -= static_cast<size_t>(length) * 2;
+        runStart = runEnd;
     }
     out.resize(dst - out.data());
     return out;

@@ -20,44 +20,46 @@ bool isLineEnd(char c) {
     return c == '\r' || c == '\n';
 }
 
+// The scans below index data() rather than the view: the fuzzers' sanitizer build calls operator[]
+// out of line, once for every byte of every record.
 qsizetype skipBlanks(QByteArrayView bytes, qsizetype pos) {
-    while (pos < bytes.size() && isBlank(bytes[pos]))
+    while (pos < bytes.size() && isBlank(bytes.data()[pos]))
         ++pos;
     return pos;
 }
 
 // Position after the line end that starts at pos (CR LF, CR or LF).
 qsizetype skipLineEnd(QByteArrayView bytes, qsizetype pos) {
-    if (pos < bytes.size() && bytes[pos] == '\r')
+    if (pos < bytes.size() && bytes.data()[pos] == '\r')
         ++pos;
-    if (pos < bytes.size() && bytes[pos] == '\n')
+    if (pos < bytes.size() && bytes.data()[pos] == '\n')
         ++pos;
     return pos;
 }
 
 qsizetype findLineEnd(QByteArrayView bytes, qsizetype pos) {
-    while (pos < bytes.size() && !isLineEnd(bytes[pos]))
+    while (pos < bytes.size() && !isLineEnd(bytes.data()[pos]))
         ++pos;
     return pos;
 }
 
 // End of an unquoted record or field: the next comma or line end.
 qsizetype findSeparator(QByteArrayView bytes, qsizetype pos) {
-    while (pos < bytes.size() && bytes[pos] != ',' && !isLineEnd(bytes[pos]))
+    while (pos < bytes.size() && bytes.data()[pos] != ',' && !isLineEnd(bytes.data()[pos]))
         ++pos;
     return pos;
 }
 
 QByteArrayView trimmedRight(QByteArrayView bytes) {
     qsizetype end = bytes.size();
-    while (end > 0 && isBlank(bytes[end - 1]))
+    while (end > 0 && isBlank(bytes.data()[end - 1]))
         --end;
     return bytes.first(end);
 }
 
 // Past a separator: a comma, or a line end with its CR LF.
 qsizetype afterSeparator(QByteArrayView bytes, qsizetype end) {
-    return end < bytes.size() && bytes[end] == ',' ? end + 1 : skipLineEnd(bytes, end);
+    return end < bytes.size() && bytes.data()[end] == ',' ? end + 1 : skipLineEnd(bytes, end);
 }
 
 // The text of the record or field that starts at `pos`: inside its quotes (`end` just past the closing
@@ -70,7 +72,7 @@ struct Token {
 };
 
 std::optional<Token> tokenAt(QByteArrayView bytes, qsizetype pos) {
-    if (bytes[pos] == '"') {
+    if (bytes.data()[pos] == '"') {
         const qsizetype close = bytes.indexOf('"', pos + 1);
         if (close < 0)
             return std::nullopt;
@@ -94,11 +96,23 @@ std::optional<QString> decodeCodePage(QByteArrayView bytes) {
 
 } // namespace
 
+bool isAscii(QByteArrayView bytes) {
+    return std::all_of(bytes.begin(), bytes.end(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
 Decoder RecordReader::defaultDecoder() {
     return decodeCodePage;
 }
 
 std::optional<QString> RecordReader::next() {
+    const std::optional<QByteArrayView> record = nextBytes();
+    if (!record)
+        return std::nullopt;
+    return decode(*record);
+}
+
+std::optional<QByteArrayView> RecordReader::nextBytes() {
     pos_ = skipBlanks(bytes_, pos_);
     if (pos_ >= bytes_.size())
         return std::nullopt;
@@ -107,7 +121,6 @@ std::optional<QString> RecordReader::next() {
         pos_ = bytes_.size();
         return std::nullopt;
     }
-    const QByteArrayView record = token->text;
     if (token->quoted) {
         recordEnd_ = token->end;
         pos_ = skipLineEnd(bytes_, findLineEnd(bytes_, token->end));
@@ -115,9 +128,13 @@ std::optional<QString> RecordReader::next() {
         pos_ = afterSeparator(bytes_, token->end);
         recordEnd_ = pos_;
     }
+    return token->text;
+}
+
+std::optional<QString> RecordReader::decode(QByteArrayView record) const {
     // Most records of a year file are ASCII (the line records' markers and dates), which every
     // decoder of ours reads as it is: they need no converter.
-    if (std::all_of(record.begin(), record.end(), [](char c) { return (c & 0x80) == 0; }))
+    if (isAscii(record))
         return QString::fromLatin1(record);
     return decode_(record);
 }
@@ -201,8 +218,8 @@ void removeLeftoverTemporaries(const QString& folder) {
 }
 
 Decoder listFileDecoder(QByteArrayView bytes) {
-    const bool ascii = std::all_of(bytes.begin(), bytes.end(), [](char c) { return (c & 0x80) == 0; });
-    if (!ascii && decodeUtf8(bytes))
+    // Qt's validity check says what decodeUtf8 would without building the text.
+    if (!isAscii(bytes) && bytes.isValidUtf8())
         return decodeUtf8;
     return decodeCodePage;
 }

@@ -6,12 +6,17 @@
 #include "calendar/TextNumber.h"
 #include "toolkit/Interaction.h"
 
+#include <algorithm>
+#include <array>
+
 namespace hibimo {
 
 namespace {
 const QString EndMarker = QStringLiteral("TTTTT");
 const QString PubMarker = QStringLiteral("T2PubL");
 const QString PrivMarker = QStringLiteral("T3Priv");
+// A line record's key: its marker and "mmdd".
+constexpr qsizetype LineKeyLength = 10;
 
 // Counts records as they are read, so that a failure names the record at fault.
 class CountingReader {
@@ -20,6 +25,22 @@ class CountingReader {
     std::optional<QString> next() {
         ++count_;
         return reader_.next();
+    }
+    // A line record's text, from character 11 on. A year has 744 of them, most of them their key
+    // alone: past an ASCII key the rest decodes on its own (no character of the code page begins with
+    // an ASCII byte), so the key is never made into text only to be cut off.
+    std::optional<QString> nextLine() {
+        ++count_;
+        const std::optional<QByteArrayView> record = reader_.nextBytes();
+        if (!record)
+            return std::nullopt;
+        const qsizetype keyEnd = std::min<qsizetype>(LineKeyLength, record->size());
+        if (isAscii(record->first(keyEnd)))
+            return reader_.decode(record->sliced(keyEnd));
+        std::optional<QString> text = reader_.decode(*record);
+        if (text)
+            text->remove(0, LineKeyLength);
+        return text;
     }
     int count() const { return count_; }
 
@@ -45,12 +66,6 @@ std::optional<EntryPosition> entryPosition(QStringView record) {
 
 bool isEntry(const QString& record) {
     return !record.startsWith(QLatin1Char('T'));
-}
-
-// Text of a line record: from character 11 on, cut in place (a year has 744 of them).
-QString lineText(QString record) {
-    record.remove(0, 10);
-    return record;
 }
 
 } // namespace
@@ -96,16 +111,23 @@ QString yearFileText(const YearItems& dayItem, const YearLines& pubLine, const Y
                 if (entry.size() > 5)
                     appendRecord(text, {}, entry);
     appendRecord(text, {}, EndMarker);
-    QString pub = PubMarker + QStringLiteral("mmdd");
-    QString priv = PrivMarker + QStringLiteral("mmdd");
-    for (int mi = 0; mi < 12; ++mi)
+    // The keys are filled in place: 744 of them would otherwise be as many small strings.
+    std::array<char16_t, LineKeyLength> pub{};
+    std::array<char16_t, LineKeyLength> priv{};
+    std::copy(PubMarker.utf16(), PubMarker.utf16() + PubMarker.size(), pub.begin());
+    std::copy(PrivMarker.utf16(), PrivMarker.utf16() + PrivMarker.size(), priv.begin());
+    const auto setDigits = [&](qsizetype at, int number) {
+        pub[at] = priv[at] = static_cast<char16_t>(u'0' + number / 10);
+        pub[at + 1] = priv[at + 1] = static_cast<char16_t>(u'0' + number % 10);
+    };
+    for (int mi = 0; mi < 12; ++mi) {
+        setDigits(6, mi + 1);
         for (int d = 0; d < 31; ++d) {
-            const QString mmdd = twoDigits(mi + 1) + twoDigits(d + 1);
-            pub.replace(6, 4, mmdd);
-            priv.replace(6, 4, mmdd);
-            appendRecord(text, pub, pubLine[mi][d]);
-            appendRecord(text, priv, privLine[mi][d]);
+            setDigits(8, d + 1);
+            appendRecord(text, QStringView(pub.data(), pub.size()), pubLine[mi][d]);
+            appendRecord(text, QStringView(priv.data(), priv.size()), privLine[mi][d]);
         }
+    }
     return text;
 }
 
@@ -127,20 +149,20 @@ int readYearTables(QByteArrayView bytes, YearItems& dayItem, YearLines& pubLine,
         const std::optional<EntryPosition> p = entryPosition(*record);
         if (!p)
             return reader.count();
-        dayItem[p->month - 1][p->day][p->kind] = *record;
+        dayItem[p->month - 1][p->day][p->kind] = std::move(*record);
     }
     if (!record)
         return reader.count();
     for (int mi = 0; mi < 12; ++mi)
         for (int d = 0; d < 31; ++d) {
-            const std::optional<QString> pub = reader.next();
+            std::optional<QString> pub = reader.nextLine();
             if (!pub)
                 return reader.count();
-            const std::optional<QString> priv = reader.next();
+            std::optional<QString> priv = reader.nextLine();
             if (!priv)
                 return reader.count();
-            pubLine[mi][d] = lineText(std::move(*pub));
-            privLine[mi][d] = lineText(std::move(*priv));
+            pubLine[mi][d] = std::move(*pub);
+            privLine[mi][d] = std::move(*priv);
         }
     return 0;
 }

@@ -70,6 +70,8 @@ QString numberLine(const QList<qint64>& numbers) {
     return fields.join(QLatin1Char(',')) + CrLf;
 }
 
+} // namespace
+
 QString colourFileText(const ColourScheme& s) {
     QString text = quotedRecord(s.ColorFile) + quotedRecord(s.VersionText) + quotedRecord(Dummy);
     std::size_t next = 0;
@@ -118,8 +120,6 @@ bool readColourFile(QByteArrayView bytes, ColourScheme& s) {
     return true;
 }
 
-} // namespace
-
 void ColorDefaults(ColourScheme& s) {
     for (const ColourSlot& colour : SchemeSlots)
         s.*colour.slot = colour.defaultValue;
@@ -134,20 +134,24 @@ void SettingsRead(const CalendarModule& place, ColourScheme& s) {
         place.ui.message(colourText::SettingsUnreadable);
         return;
     }
-    FieldReader fields(*bytes);
-    const auto colourFile = fields.next();
-    if (!colourFile) {
+    if (!readSettings(*bytes, s)) {
         place.ui.message(colourText::SettingsUnreadable);
         return;
     }
+    ColorLoad(place, s);
+}
+
+bool readSettings(QByteArrayView bytes, ColourScheme& s) {
+    FieldReader fields(bytes);
+    const auto colourFile = fields.next();
+    if (!colourFile)
+        return false;
     s.ColorFile = *colourFile;
     for (int i = 0; i < 4; ++i) {
-        if (!fields.next()) {
-            place.ui.message(colourText::SettingsUnreadable);
-            return;
-        }
+        if (!fields.next())
+            return false;
     }
-    ColorLoad(place, s);
+    return true;
 }
 
 void SettingsWrite(const CalendarModule& place, ColourScheme& s) {

@@ -2,6 +2,8 @@
 
 #include "colours/ColourSlots.h"
 
+#include <QByteArrayView>
+#include <QString>
 #include <array>
 
 namespace hibimo {
@@ -32,6 +34,15 @@ void SettingsWrite(const CalendarModule& place, ColourScheme& s);
 void ColorSave(const CalendarModule& place, const ColourScheme& s);
 // Reads the scheme from ColorFile; values read before a failure stay applied.
 void ColorLoad(const CalendarModule& place, ColourScheme& s);
+
+// What the functions above do between the file and the scheme, on bytes in memory. The settings'
+// colour file into ColorFile; false when the settings are unreadable (a name read before the fault
+// stays in ColorFile).
+bool readSettings(QByteArrayView bytes, ColourScheme& s);
+// A colour file into the scheme; false when it is faulty (values read before the fault stay).
+bool readColourFile(QByteArrayView bytes, ColourScheme& s);
+// The scheme as a colour file's text.
+QString colourFileText(const ColourScheme& s);
 
 // The days of the neighbouring months must stand out from the window: an other-month colour equal to
 // the window's background moves one less (from 0 one more).

@@ -1,17 +1,8 @@
-// Feeds arbitrary bytes to the settings and colour file readers. A colour file that loads must
-// survive a save and a second load with every value unchanged.
-#include "calendar/CalendarModule.h"
-#include "calendar/Records.h"
+// Feeds arbitrary bytes, in memory, to the settings and colour file readers. A colour file that loads
+// must survive a save and a second load with every value unchanged.
+#include "calendar/Cp932.h"
 #include "colours/ColourScheme.h"
-#include "fuzz/ScratchFolder.h"
-#include "toolkit/NullInteraction.h"
 
-#include <QByteArray>
-#include <QFile>
-#include <QFileInfo>
-#include <QStringList>
-#include <QTemporaryDir>
-#include <array>
 #include <cstdint>
 #include <cstdlib>
 
@@ -19,58 +10,34 @@ namespace {
 
 using namespace hibimo;
 
-using RecordingInteraction = NullInteraction;
-
-void writeBytes(const QString& path, const uint8_t* data, size_t size) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        std::abort();
-    file.write(reinterpret_cast<const char*>(data), static_cast<qint64>(size));
-}
-
-// The settings file names a colour file that is then read: only let it name a file of our own
-// folder or one that does not exist, so that an input never reads a device or a stranger's file.
-bool safeToFollow(const QString& settingsPath, const QString& colourPath) {
-    const auto bytes = readFileBytes(settingsPath);
-    if (!bytes)
-        return true;
-    const auto named = FieldReader(*bytes).next();
-    return !named || named->isEmpty() || *named == colourPath || !QFileInfo::exists(*named);
+// What ColorSave writes: nothing when it would fail.
+std::optional<QByteArray> savedBytes(const ColourScheme& s) {
+    if (s.ColorFile.isEmpty())
+        return std::nullopt;
+    return encodeCp932(colourFileText(s));
 }
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static QTemporaryDir dir(fuzz::scratchFolderTemplate());
-    if (!dir.isValid())
-        std::abort();
-    RecordingInteraction ui;
-    CalendarModule m(dir.path(), ui);
-    ColourScheme scheme;
-    const QString colourPath = dir.filePath(QStringLiteral("input.ccf"));
-    const QString settingsPath = m.filePath(QStringLiteral("Hibimo.ini"));
-    writeBytes(colourPath, data, size);
-    writeBytes(settingsPath, data, size);
+    const QByteArrayView bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    ColourScheme s;
 
-    ColorDefaults(scheme);
-    if (safeToFollow(settingsPath, colourPath))
-        SettingsRead(m, scheme);
+    ColorDefaults(s);
+    if (readSettings(bytes, s))
+        readColourFile(bytes, s);
 
-    ColorDefaults(scheme);
-    ui.messages.clear();
-    scheme.ColorFile = colourPath;
-    ColorLoad(m, scheme);
-    if (!ui.messages.isEmpty())
+    ColorDefaults(s);
+    if (!readColourFile(bytes, s))
         return 0;
 
     // The path stored in the file is the file it was saved to, so both saves write the same bytes.
-    scheme.ColorFile = dir.filePath(QStringLiteral("saved.ccf"));
-    ColorSave(m, scheme);
-    const auto saved = readFileBytes(scheme.ColorFile);
-    ColorDefaults(scheme);
-    ColorLoad(m, scheme);
-    ColorSave(m, scheme);
-    if (!ui.messages.isEmpty() || !saved || readFileBytes(scheme.ColorFile) != saved)
+    s.ColorFile = QStringLiteral("/hibimo/saved.ccf");
+    const std::optional<QByteArray> saved = savedBytes(s);
+    if (!saved)
+        std::abort();
+    ColorDefaults(s);
+    if (!readColourFile(*saved, s) || savedBytes(s) != saved)
         std::abort();
     return 0;
 }

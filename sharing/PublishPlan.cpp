@@ -1,6 +1,8 @@
 #include "sharing/PublishPlan.h"
 
 #include <QDateTime>
+#include <QStringBuilder>
+#include <QStringTokenizer>
 #include <QXmlStreamReader>
 #include <set>
 
@@ -14,7 +16,13 @@ int defaultPort(const QUrl& url) {
 
 // "HTTP/1.1 404 Not Found" -> 404; 0 when unreadable.
 int statusLineCode(const QString& line) {
-    return line.simplified().section(QLatin1Char(' '), 1, 1).toInt();
+    // The second of the simplified line's space-separated fields, as a view.
+    const QString simplified = line.simplified();
+    qsizetype field = 0;
+    for (QStringView part : QStringTokenizer(QStringView(simplified), u' '))
+        if (field++ == 1)
+            return part.toInt();
+    return 0;
 }
 
 struct Response {
@@ -63,8 +71,9 @@ bool readResponse(QXmlStreamReader& xml, Response& r) {
 QString resourceKey(const QUrl& url) {
     const QUrl u = url.adjusted(QUrl::NormalizePathSegments | QUrl::StripTrailingSlash | QUrl::RemoveQuery |
                                 QUrl::RemoveFragment | QUrl::RemoveUserInfo);
-    return u.scheme().toLower() + QStringLiteral("://") + u.host().toLower() + QLatin1Char(':') +
-           QString::number(defaultPort(u)) + QUrl::fromPercentEncoding(u.path(QUrl::FullyEncoded).toUtf8());
+    // Built in one allocation (QStringBuilder): a listing keys every resource it names.
+    return u.scheme().toLower() % u"://" % u.host().toLower() % u':' % QString::number(defaultPort(u)) %
+           QUrl::fromPercentEncoding(u.path(QUrl::FullyEncoded).toUtf8());
 }
 
 QUrl resourceUrl(const QUrl& collection, const QString& uid) {
@@ -79,17 +88,14 @@ bool sameOrigin(const QUrl& a, const QUrl& b) {
            a.host().compare(b.host(), Qt::CaseInsensitive) == 0 && defaultPort(a) == defaultPort(b);
 }
 
-std::optional<Listing> readMultistatus(QByteArrayView bytes, const QUrl& collection, bool syncReport) {
+std::optional<Multistatus> readMultistatusReply(QByteArrayView bytes, const QUrl& collection) {
     QXmlStreamReader xml(QByteArray::fromRawData(bytes.data(), bytes.size()));
     if (!xml.readNextStartElement() || xml.name() != u"multistatus" || xml.namespaceUri() != u"DAV:")
         return std::nullopt;
-    Listing listing;
-    listing.complete = !syncReport;
-    const QString self = resourceKey(collection);
-    bool sawSelf = false;
+    Multistatus reply;
     while (xml.readNextStartElement()) {
         if (xml.namespaceUri() == u"DAV:" && xml.name() == u"sync-token") {
-            listing.syncToken = xml.readElementText().toUtf8();
+            reply.parts.push_back({{}, xml.readElementText().toUtf8(), {}, 0, 0});
             continue;
         }
         if (xml.namespaceUri() != u"DAV:" || xml.name() != u"response") {
@@ -99,21 +105,46 @@ std::optional<Listing> readMultistatus(QByteArrayView bytes, const QUrl& collect
         Response r;
         if (!readResponse(xml, r))
             return std::nullopt;
-        const QString key = resourceKey(collection.resolved(QUrl(r.href)));
-        sawSelf = sawSelf || key == self;
-        if (key == self) {
-            if (!syncReport)
-                listing.syncToken = r.syncToken;
+        reply.parts.push_back({resourceKey(collection.resolved(QUrl(r.href))), std::move(r.syncToken), r.etag,
+                               r.status, r.propstat});
+    }
+    if (xml.hasError())
+        return std::nullopt;
+    return reply;
+}
+
+std::optional<Listing> listingOf(const Multistatus& reply, const QUrl& collection, bool syncReport) {
+    Listing listing;
+    listing.complete = !syncReport;
+    const QString self = resourceKey(collection);
+    bool sawSelf = false;
+    for (const Multistatus::Part& part : reply.parts) {
+        if (part.key.isEmpty()) {
+            listing.syncToken = part.syncToken;
             continue;
         }
-        if (r.status == 404 || r.status == 410)
-            listing.gone.insert(key);
+        sawSelf = sawSelf || part.key == self;
+        if (part.key == self) {
+            if (!syncReport)
+                listing.syncToken = part.syncToken;
+            continue;
+        }
+        if (part.status == 404 || part.status == 410)
+            listing.gone.insert(part.key);
         else
-            listing.etags[key] = (r.propstat >= 200 && r.propstat < 300) ? r.etag : QByteArray();
+            listing.etags[part.key] =
+                (part.propstat >= 200 && part.propstat < 300) ? part.etag : QByteArray();
     }
-    if (xml.hasError() || (!syncReport && !sawSelf))
+    if (!syncReport && !sawSelf)
         return std::nullopt;
     return listing;
+}
+
+std::optional<Listing> readMultistatus(QByteArrayView bytes, const QUrl& collection, bool syncReport) {
+    const std::optional<Multistatus> reply = readMultistatusReply(bytes, collection);
+    if (!reply)
+        return std::nullopt;
+    return listingOf(*reply, collection, syncReport);
 }
 
 bool isWeakEtag(const QByteArray& etag) {

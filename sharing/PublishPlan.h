@@ -36,6 +36,24 @@ struct Listing {
 // the collection itself.
 std::optional<Listing> readMultistatus(QByteArrayView xml, const QUrl& collection, bool syncReport = false);
 
+// readMultistatus in its two halves, so that one reply can be read once and taken either way. What
+// the multistatus says, in its order: the collection's sync tokens and each response by resourceKey.
+struct Multistatus {
+    struct Part {
+        QString key; // empty for a sync token of the multistatus itself
+        QByteArray syncToken;
+        QByteArray etag;
+        int status;   // the response's own status, 0 when it has only propstats
+        int propstat; // the status of the propstat holding the ETag, or the first one
+    };
+    std::vector<Part> parts;
+};
+// Nothing when the text is not a whole multistatus or a response lacks its status.
+std::optional<Multistatus> readMultistatusReply(QByteArrayView xml, const QUrl& collection);
+// The listing a reply gives as a PROPFIND's or a sync report's answer; nothing when a PROPFIND's lacks
+// the collection itself.
+std::optional<Listing> listingOf(const Multistatus& reply, const QUrl& collection, bool syncReport);
+
 bool isWeakEtag(const QByteArray& etag);
 
 enum class StepKind {

@@ -5,13 +5,29 @@
 
 #include <QCryptographicHash>
 #include <QDir>
-#include <QStringList>
+#include <QStringTokenizer>
+#include <array>
 
 namespace hibimo {
 
 namespace {
 const QString SyncField = QStringLiteral("*sync");
+
+// A base64 field, decoded in the buffer of its own Latin-1 conversion.
+QByteArray fromBase64(QStringView field) {
+    if (auto result = QByteArray::fromBase64Encoding(field.toLatin1()))
+        return std::move(result.decoded);
+    return {};
 }
+
+// Text as quotedRecord stores it, appended.
+void appendStorable(QString& text, const QString& piece) {
+    if (piece.contains(QLatin1Char('"')))
+        text += withoutDoubleQuotes(piece);
+    else
+        text += piece;
+}
+} // namespace
 
 QByteArray eventDigest(const QByteArray& ics) {
     QCryptographicHash hash(QCryptographicHash::Sha256);
@@ -31,12 +47,20 @@ std::optional<PublishRecord> PublishRecord::fromBytes(QByteArrayView bytes) {
         return std::nullopt;
     PublishRecord record(*collection);
     while (const std::optional<QString> line = reader.next()) {
-        const QStringList fields = line->split(QLatin1Char(' '));
-        if (fields.size() == 2 && fields[0] == SyncField)
-            record.syncToken_ = QByteArray::fromBase64(fields[1].toLatin1());
-        else if (fields.size() == 3)
-            record.resources_[fields[0]] = {QByteArray::fromBase64(fields[1].toLatin1()),
-                                            fields[2].toLatin1()};
+        // The fields between single spaces, empty ones included, as views into the line: a record
+        // is read back after every publishing, and has hundreds of lines.
+        std::array<QStringView, 3> fields;
+        qsizetype count = 0;
+        for (QStringView field : QStringTokenizer(QStringView(*line), u' ')) {
+            if (count < qsizetype(fields.size()))
+                fields[count] = field;
+            if (++count > qsizetype(fields.size()))
+                break;
+        }
+        if (count == 2 && fields[0] == SyncField)
+            record.syncToken_ = fromBase64(fields[1]);
+        else if (count == 3)
+            record.resources_[fields[0].toString()] = {fromBase64(fields[1]), fields[2].toLatin1()};
     }
     return record;
 }
@@ -50,9 +74,18 @@ QByteArray PublishRecord::bytes() const {
     QString text = quotedRecord(collection_);
     if (!syncToken_.isEmpty())
         text += quotedRecord(SyncField + QLatin1Char(' ') + QString::fromLatin1(syncToken_.toBase64()));
-    for (const auto& [uid, published] : resources_)
-        text += quotedRecord(uid + QLatin1Char(' ') + QString::fromLatin1(published.etag.toBase64()) +
-                             QLatin1Char(' ') + QString::fromLatin1(published.digest));
+    // A record of hundreds of resources is written after every publishing: each is appended in
+    // place, not built as strings of its own first. Base64 holds no double quote.
+    for (const auto& [uid, published] : resources_) {
+        const QByteArray etag = published.etag.toBase64();
+        text += QLatin1Char('"');
+        appendStorable(text, uid);
+        text += QLatin1Char(' ');
+        text += QLatin1StringView(etag.constData(), etag.size());
+        text += QLatin1Char(' ');
+        appendStorable(text, QString::fromLatin1(published.digest));
+        text += QLatin1String("\"\r\n");
+    }
     return encodeCp932(text).value_or(QByteArray());
 }
 
