@@ -152,7 +152,7 @@ std::optional<QString> decodeCp932(QByteArrayView bytes) {
         return QString();
     // Files are decoded record by record, some 800 records a year: one converter serves them all
     // (opening one costs more than decoding a record), reset before each use.
-    static const Converter conv(Unicode, CodePage);
+    static const Converter conv(Unicode, CodePage, Converter::Lasting{});
     if (!conv.valid() || converterMissing)
         return std::nullopt;
     iconv(conv.handle(), nullptr, nullptr, nullptr, nullptr);
