@@ -91,16 +91,11 @@ template <typename OnRefused> std::optional<QByteArray> encode(const QString& te
         return std::all_of(block.begin(), block.end(), [](QChar c) { return c.unicode() < 0x80; });
     };
     QStringEncoder ascii(QStringEncoder::Latin1, QStringEncoder::Flag::Stateless);
-    // A code unit never takes more than two bytes, so the buffer only grows in the unforeseen case.
+    // A code unit never takes more than two bytes; running out of room would be a fault of this
+    // function, told as a failed conversion rather than written past the buffer.
     out.resize(text.size() * 2 + 16);
     char* dst = out.data();
     size_t outLeft = static_cast<size_t>(out.size());
-    const auto reserve = [&](qsizetype more) {
-        const qsizetype written = dst - out.data();
-        out.resize(out.size() + more);
-        dst = out.data() + written;
-        outLeft = static_cast<size_t>(out.size() - written);
-    };
     const char* const inStart = reinterpret_cast<const char*>(units.utf16());
     qsizetype runStart = 0;
     while (runStart < units.size()) {
@@ -110,7 +105,7 @@ template <typename OnRefused> std::optional<QByteArray> encode(const QString& te
         if (runEnd > runStart) {
             const auto length = static_cast<size_t>(runEnd - runStart);
             if (outLeft < length)
-                reserve(runEnd - runStart);
+                return std::nullopt;
             dst = ascii.appendToBuffer(dst, units.sliced(runStart, runEnd - runStart));
             outLeft -= length;
             runStart = runEnd;
@@ -122,10 +117,8 @@ template <typename OnRefused> std::optional<QByteArray> encode(const QString& te
         while (inLeft > 0) {
             if (iconv(conv.handle(), &in, &inLeft, &dst, &outLeft) != static_cast<size_t>(-1))
                 break;
-            if (errno == E2BIG) {
-                reserve(out.size());
-                continue;
-            }
+            if (errno == E2BIG)
+                return std::nullopt;
             // EILSEQ, or EINVAL for a lone high surrogate at the end: one character that cannot be carried.
             const qsizetype index = (in - inStart) / 2;
             const qsizetype length = characterLength(text, index);
@@ -133,7 +126,7 @@ template <typename OnRefused> std::optional<QByteArray> encode(const QString& te
             if (!extra)
                 onRefused(index, length);
             if (outLeft < 1)
-                reserve(16);
+                return std::nullopt;
             *dst++ = extra.value_or('?');
             --outLeft;
             in += length * 2;
