@@ -1,7 +1,7 @@
 #include "calendar/TextNumber.h"
 
-#include <QByteArray>
 #include <QString>
+#include <QVarLengthArray>
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -21,15 +21,16 @@ double numberValue(QStringView text, NumberReading reading) {
     auto isBlank = [typed](QChar c) {
         return c == QLatin1Char(' ') || c == QLatin1Char('\t') || (typed && c == QLatin1Char('\n'));
     };
-    // Only the ASCII of the number is kept, so the C locale reading below is exact.
-    QByteArray number;
+    // Only the ASCII of the number is kept, so the C locale reading below is exact. Numbers are read
+    // by the thousand when a year is generated: short ones stay off the heap.
+    QVarLengthArray<char, 32> number;
     qsizetype i = 0;
     auto at = [&](auto accepts) {
         while (i < text.size() && typed && isBlank(text[i]))
             ++i;
         if (i >= text.size() || !accepts(text[i]))
             return false;
-        number += char(text[i++].unicode());
+        number.append(char(text[i++].unicode()));
         return true;
     };
     auto digits = [&] {
@@ -40,19 +41,29 @@ double numberValue(QStringView text, NumberReading reading) {
     };
     while (i < text.size() && isBlank(text[i]))
         ++i;
-    at([](QChar c) { return c == QLatin1Char('-') || c == QLatin1Char('+'); });
+    const bool negative = at([](QChar c) { return c == QLatin1Char('-'); });
+    const bool sign = negative || at([](QChar c) { return c == QLatin1Char('+'); });
     int count = digits();
-    if (at([](QChar c) { return c == QLatin1Char('.'); }))
+    const bool fraction = at([](QChar c) { return c == QLatin1Char('.'); });
+    if (fraction)
         count += digits();
     // A sign or a point alone is no number.
     if (count == 0)
         return 0;
+    // The files' usual case, a whole number short enough to be exact in a double, without strtod.
+    if (!typed && !fraction && count <= 15) {
+        double value = 0;
+        for (qsizetype k = sign ? 1 : 0; k < number.size(); ++k)
+            value = value * 10 + (number[k] - '0');
+        return negative ? -value : value;
+    }
     const qsizetype mantissa = number.size();
     if (typed && at([](QChar c) { return c == QLatin1Char('E') || c == QLatin1Char('e'); })) {
         at([](QChar c) { return c == QLatin1Char('-') || c == QLatin1Char('+'); });
         if (digits() == 0)
-            number.truncate(mantissa);
+            number.resize(mantissa);
     }
+    number.append('\0');
     return std::strtod(number.constData(), nullptr);
 }
 
