@@ -70,6 +70,14 @@ QString numberLine(const QList<qint64>& numbers) {
     return fields.join(QLatin1Char(',')) + CrLf;
 }
 
+// The settings and the colour file both begin with the colour file's path.
+bool readColourFilePath(FieldReader& fields, ColourScheme& s) {
+    const std::optional<QString> path = fields.next();
+    if (path)
+        s.ColorFile = *path;
+    return path.has_value();
+}
+
 } // namespace
 
 QString colourFileText(const ColourScheme& s) {
@@ -91,11 +99,7 @@ QString colourFileText(const ColourScheme& s) {
 // Applies each value as soon as it is read, so that a file broken half-way keeps what came before.
 bool readColourFile(QByteArrayView bytes, ColourScheme& s) {
     FieldReader fields(bytes);
-    const auto path = fields.next();
-    if (!path)
-        return false;
-    s.ColorFile = *path;
-    if (!fields.next() || !fields.next())
+    if (!readColourFilePath(fields, s) || !fields.next() || !fields.next())
         return false;
     for (const ColourSlot& colour : SchemeSlots) {
         const auto value = fields.nextNumber(Int32Min, Int32Max);
@@ -143,10 +147,8 @@ void SettingsRead(const CalendarModule& place, ColourScheme& s) {
 
 bool readSettings(QByteArrayView bytes, ColourScheme& s) {
     FieldReader fields(bytes);
-    const auto colourFile = fields.next();
-    if (!colourFile)
+    if (!readColourFilePath(fields, s))
         return false;
-    s.ColorFile = *colourFile;
     for (int i = 0; i < 4; ++i) {
         if (!fields.next())
             return false;
