@@ -14,15 +14,38 @@ constexpr double NumberLimit = 1e9;
 bool isAsciiDigit(QChar c) {
     return c >= QLatin1Char('0') && c <= QLatin1Char('9');
 }
+
+// The files' usual number, a short whole one after blanks, read as it stands; nothing for any other.
+std::optional<double> wholeNumber(QStringView text) {
+    qsizetype i = 0;
+    while (i < text.size() && (text[i] == QLatin1Char(' ') || text[i] == QLatin1Char('\t')))
+        ++i;
+    const bool negative = i < text.size() && text[i] == QLatin1Char('-');
+    if (i < text.size() && (negative || text[i] == QLatin1Char('+')))
+        ++i;
+    const qsizetype end = std::min(text.size(), i + 16);
+    qint64 value = 0;
+    for (; i < end && isAsciiDigit(text[i]); ++i)
+        value = value * 10 + (text[i].unicode() - '0');
+    // A fraction or more digits than a double holds exactly go to strtod.
+    if (i < text.size() && (isAsciiDigit(text[i]) || text[i] == QLatin1Char('.')))
+        return std::nullopt;
+    return static_cast<double>(negative ? -value : value);
+}
+
 } // namespace
 
 double numberValue(QStringView text, NumberReading reading) {
     const bool typed = reading == NumberReading::Typed;
+    // Numbers are read by the thousand when a year is generated.
+    if (!typed) {
+        if (const std::optional<double> whole = wholeNumber(text))
+            return *whole;
+    }
     auto isBlank = [typed](QChar c) {
         return c == QLatin1Char(' ') || c == QLatin1Char('\t') || (typed && c == QLatin1Char('\n'));
     };
-    // Only the ASCII of the number is kept, so the C locale reading below is exact. Numbers are read
-    // by the thousand when a year is generated: short ones stay off the heap.
+    // Only the ASCII of the number is kept, so the C locale reading below is exact.
     QVarLengthArray<char, 32> number;
     qsizetype i = 0;
     auto at = [&](auto accepts) {
@@ -41,8 +64,7 @@ double numberValue(QStringView text, NumberReading reading) {
     };
     while (i < text.size() && isBlank(text[i]))
         ++i;
-    const bool negative = at([](QChar c) { return c == QLatin1Char('-'); });
-    const bool sign = negative || at([](QChar c) { return c == QLatin1Char('+'); });
+    at([](QChar c) { return c == QLatin1Char('-') || c == QLatin1Char('+'); });
     int count = digits();
     const bool fraction = at([](QChar c) { return c == QLatin1Char('.'); });
     if (fraction)
@@ -50,13 +72,6 @@ double numberValue(QStringView text, NumberReading reading) {
     // A sign or a point alone is no number.
     if (count == 0)
         return 0;
-    // The files' usual case, a whole number short enough to be exact in a double, without strtod.
-    if (!typed && !fraction && count <= 15) {
-        double value = 0;
-        for (qsizetype k = sign ? 1 : 0; k < number.size(); ++k)
-            value = value * 10 + (number[k] - '0');
-        return negative ? -value : value;
-    }
     const qsizetype mantissa = number.size();
     if (typed && at([](QChar c) { return c == QLatin1Char('E') || c == QLatin1Char('e'); })) {
         at([](QChar c) { return c == QLatin1Char('-') || c == QLatin1Char('+'); });
