@@ -96,11 +96,12 @@ void CellBox::setAsideText(const QString& text) {
 void CellBox::setContent(const QString& text, int fore, int back) {
     const QColor foreColour = colourFromBgr(fore);
     const QColor backColour = colourFromBgr(back);
-    const bool coloured = foreColour != fore_ || backColour != back_ || !property("hibimoBack").isValid();
+    const bool coloured = foreColour != fore_ || backColour != back_ || !coloursStored_;
     if (coloured) {
         // Where foreColor() and backColor() read a control's colours.
         setProperty("hibimoFore", fore);
         setProperty("hibimoBack", back);
+        coloursStored_ = true;
         fore_ = foreColour;
         back_ = backColour;
     }

@@ -61,6 +61,9 @@ class CellBox : public QWidget {
     QString laidFor_;
     QColor fore_ = Qt::black;
     QColor back_ = Qt::white;
+    // Whether the colour properties hold this box's colours yet (reading a property costs a lookup
+    // by name, on every box at every step).
+    bool coloursStored_ = false;
 };
 
 // A multi-line text box the user can type into (month memo, list editors).
