@@ -69,6 +69,48 @@ qsizetype characterLength(const QString& text, qsizetype i) {
     return 1;
 }
 
+constexpr qsizetype Block = 32;
+
+// Where the run of blocks starting at `at` ends: the blocks all ASCII, or all holding something else.
+qsizetype runEnd(QStringView units, qsizetype at, bool ascii) {
+    auto isAsciiBlock = [&](qsizetype from) {
+        const QStringView block = units.sliced(from, std::min(Block, units.size() - from));
+        return std::all_of(block.begin(), block.end(), [](QChar c) { return c.unicode() < 0x80; });
+    };
+    while (at < units.size() && isAsciiBlock(at) == ascii)
+        at = std::min(at + Block, units.size());
+    return at;
+}
+
+// Converts text[from, to) with iconv into dst; every character iconv refuses is passed to onRefused
+// with its index and replaced by "?". False when the output would not fit.
+template <typename OnRefused>
+bool convertRun(iconv_t conv, const QString& text, qsizetype from, qsizetype to, char*& dst, size_t& outLeft,
+                OnRefused& onRefused) {
+    const char* const inStart = reinterpret_cast<const char*>(text.utf16());
+    auto* in = const_cast<char*>(inStart + from * 2);
+    size_t inLeft = static_cast<size_t>(to - from) * 2;
+    while (inLeft > 0) {
+        if (iconv(conv, &in, &inLeft, &dst, &outLeft) != static_cast<size_t>(-1))
+            break;
+        if (errno == E2BIG)
+            return false;
+        // EILSEQ, or EINVAL for a lone high surrogate at the end: one character that cannot be carried.
+        const qsizetype index = (in - inStart) / 2;
+        const qsizetype length = characterLength(text, index);
+        const std::optional<char> extra = extraByte(text.at(index));
+        if (!extra)
+            onRefused(index, length);
+        if (outLeft < 1)
+            return false;
+        *dst++ = extra.value_or('?');
+        --outLeft;
+        in += length * 2;
+        inLeft -= static_cast<size_t>(length) * 2;
+    }
+    return true;
+}
+
 // Converts text to code page 932; every character iconv refuses is passed to onRefused with its
 // index and replaced by "?". Nothing when the converter cannot be opened.
 template <typename OnRefused> std::optional<QByteArray> encode(const QString& text, OnRefused onRefused) {
@@ -84,55 +126,25 @@ template <typename OnRefused> std::optional<QByteArray> encode(const QString& te
     QByteArray out;
     if (text.isEmpty())
         return out;
-    constexpr qsizetype Block = 32;
     const QStringView units(text);
-    const auto asciiBlock = [&](qsizetype at) {
-        const QStringView block = units.sliced(at, std::min(Block, units.size() - at));
-        return std::all_of(block.begin(), block.end(), [](QChar c) { return c.unicode() < 0x80; });
-    };
     QStringEncoder ascii(QStringEncoder::Latin1, QStringEncoder::Flag::Stateless);
     // A code unit never takes more than two bytes; running out of room would be a fault of this
     // function, told as a failed conversion rather than written past the buffer.
     out.resize(text.size() * 2 + 16);
     char* dst = out.data();
     size_t outLeft = static_cast<size_t>(out.size());
-    const char* const inStart = reinterpret_cast<const char*>(units.utf16());
     qsizetype runStart = 0;
     while (runStart < units.size()) {
-        qsizetype runEnd = runStart;
-        while (runEnd < units.size() && asciiBlock(runEnd))
-            runEnd = std::min(runEnd + Block, units.size());
-        if (runEnd > runStart) {
-            const auto length = static_cast<size_t>(runEnd - runStart);
-            if (outLeft < length)
-                return std::nullopt;
-            dst = ascii.appendToBuffer(dst, units.sliced(runStart, runEnd - runStart));
-            outLeft -= length;
-            runStart = runEnd;
-        }
-        while (runEnd < units.size() && !asciiBlock(runEnd))
-            runEnd = std::min(runEnd + Block, units.size());
-        auto* in = const_cast<char*>(inStart + runStart * 2);
-        size_t inLeft = static_cast<size_t>(runEnd - runStart) * 2;
-        while (inLeft > 0) {
-            if (iconv(conv.handle(), &in, &inLeft, &dst, &outLeft) != static_cast<size_t>(-1))
-                break;
-            if (errno == E2BIG)
-                return std::nullopt;
-            // EILSEQ, or EINVAL for a lone high surrogate at the end: one character that cannot be carried.
-            const qsizetype index = (in - inStart) / 2;
-            const qsizetype length = characterLength(text, index);
-            const std::optional<char> extra = extraByte(text.at(index));
-            if (!extra)
-                onRefused(index, length);
-            if (outLeft < 1)
-                return std::nullopt;
-            *dst++ = extra.value_or('?');
-            --outLeft;
-            in += length * 2;
-            inLeft -= static_cast<size_t>(length) * 2;
-        }
-        runStart = runEnd;
+        const qsizetype asciiEnd = runEnd(units, runStart, true);
+        const auto length = static_cast<size_t>(asciiEnd - runStart);
+        if (outLeft < length)
+            return std::nullopt;
+        dst = ascii.appendToBuffer(dst, units.sliced(runStart, asciiEnd - runStart));
+        outLeft -= length;
+        const qsizetype otherEnd = runEnd(units, asciiEnd, false);
+        if (!convertRun(conv.handle(), text, asciiEnd, otherEnd, dst, outLeft, onRefused))
+            return std::nullopt;
+        runStart = otherEnd;
     }
     out.resize(dst - out.data());
     return out;
