@@ -7,8 +7,7 @@
 
 namespace hibimo {
 
-// Whether bytes are all ASCII, which every decoder of ours reads as it is (Qt's vectorised scan: the
-// year file's 12 KB pass through here twice a load).
+// Whether bytes are all ASCII, which every decoder of ours reads as it is.
 bool isAscii(QByteArrayView bytes);
 
 // Turns the bytes of one record or field into text; nothing when they cannot be decoded.

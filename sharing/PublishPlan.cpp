@@ -2,7 +2,6 @@
 
 #include <QDateTime>
 #include <QStringBuilder>
-#include <QStringTokenizer>
 #include <QXmlStreamReader>
 #include <set>
 
@@ -16,13 +15,7 @@ int defaultPort(const QUrl& url) {
 
 // "HTTP/1.1 404 Not Found" -> 404; 0 when unreadable.
 int statusLineCode(const QString& line) {
-    // The second of the simplified line's space-separated fields, as a view.
-    const QString simplified = line.simplified();
-    qsizetype field = 0;
-    for (QStringView part : QStringTokenizer(QStringView(simplified), u' '))
-        if (field++ == 1)
-            return part.toInt();
-    return 0;
+    return line.simplified().section(QLatin1Char(' '), 1, 1).toInt();
 }
 
 struct Response {

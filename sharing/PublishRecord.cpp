@@ -20,13 +20,6 @@ QByteArray fromBase64(QStringView field) {
     return {};
 }
 
-// Text as quotedRecord stores it, appended.
-void appendStorable(QString& text, const QString& piece) {
-    if (piece.contains(QLatin1Char('"')))
-        text += withoutDoubleQuotes(piece);
-    else
-        text += piece;
-}
 } // namespace
 
 QByteArray eventDigest(const QByteArray& ics) {
@@ -74,18 +67,9 @@ QByteArray PublishRecord::bytes() const {
     QString text = quotedRecord(collection_);
     if (!syncToken_.isEmpty())
         text += quotedRecord(SyncField + QLatin1Char(' ') + QString::fromLatin1(syncToken_.toBase64()));
-    // A record of hundreds of resources is written after every publishing: each is appended in
-    // place, not built as strings of its own first. Base64 holds no double quote.
-    for (const auto& [uid, published] : resources_) {
-        const QByteArray etag = published.etag.toBase64();
-        text += QLatin1Char('"');
-        appendStorable(text, uid);
-        text += QLatin1Char(' ');
-        text += QLatin1StringView(etag.constData(), etag.size());
-        text += QLatin1Char(' ');
-        appendStorable(text, QString::fromLatin1(published.digest));
-        text += QLatin1String("\"\r\n");
-    }
+    for (const auto& [uid, published] : resources_)
+        text += quotedRecord(uid + QLatin1Char(' ') + QString::fromLatin1(published.etag.toBase64()) +
+                             QLatin1Char(' ') + QString::fromLatin1(published.digest));
     return encodeCp932(text).value_or(QByteArray());
 }
 
