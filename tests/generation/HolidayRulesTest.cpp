@@ -2,12 +2,10 @@
 #include "generation/ListCheck.h"
 #include "generation/RuleForms.h"
 #include "generation/SampleLists.h"
-#include "generation/SolarTerms.h"
 #include "generation/YearGeneration.h"
 #include "tests/CoreSupport.h"
 
 #include <QDate>
-#include <QDir>
 #include <QMap>
 #include <gtest/gtest.h>
 
