@@ -8,7 +8,6 @@
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <algorithm>
-#include <cstring>
 
 namespace hibimo {
 
@@ -138,19 +137,6 @@ std::optional<QString> RecordReader::decode(QByteArrayView record) const {
     if (isAscii(record))
         return QString::fromLatin1(record);
     return decode_(record);
-}
-
-bool RecordReader::skipQuoted(QByteArrayView text) {
-    const qsizetype end = pos_ + text.size() + 4;
-    if (end > bytes_.size())
-        return false;
-    const char* at = bytes_.data() + pos_;
-    if (at[0] != '"' || std::memcmp(at + 1, text.data(), static_cast<size_t>(text.size())) != 0 ||
-        std::memcmp(at + 1 + text.size(), "\"\r\n", 3) != 0)
-        return false;
-    recordEnd_ = end - 2;
-    pos_ = end;
-    return true;
 }
 
 bool RecordReader::atEnd() const {

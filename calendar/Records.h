@@ -30,10 +30,6 @@ class RecordReader {
     // A record's bytes as next() decodes them.
     std::optional<QString> decode(QByteArrayView record) const;
     bool atEnd() const;
-    // Steps over the next record when its bytes are exactly `text` in double quotes and a CR LF, as
-    // the writers put a record of text without quotes (`text` holds none); false, with nothing read,
-    // otherwise.
-    bool skipQuoted(QByteArrayView text);
     // Where the last record's own bytes ended: after its closing quote, or at its separator.
     qsizetype recordEnd() const { return recordEnd_; }
 

@@ -27,12 +27,10 @@ class CountingReader {
         return reader_.next();
     }
     // A line record's text, from character 11 on. A year has 744 of them, most of them their key
-    // alone, which is looked for first. Past an ASCII key the rest decodes on its own (no character of
-    // the code page begins with an ASCII byte), so the key is never made into text only to be cut off.
-    std::optional<QString> nextLine(QByteArrayView key) {
+    // alone: past an ASCII key the rest decodes on its own (no character of the code page begins with
+    // an ASCII byte), so the key is never made into text only to be cut off.
+    std::optional<QString> nextLine() {
         ++count_;
-        if (reader_.skipQuoted(key))
-            return QString();
         const std::optional<QByteArrayView> record = reader_.nextBytes();
         if (!record)
             return std::nullopt;
@@ -65,26 +63,6 @@ std::optional<EntryPosition> entryPosition(QStringView record) {
         return std::nullopt;
     return p;
 }
-
-// A line record's key for each day in turn: its marker, then the month and the day in two digits.
-template <typename Char> class LineKey {
-  public:
-    explicit LineKey(const QString& marker) {
-        std::copy(marker.utf16(), marker.utf16() + marker.size(), key_.begin());
-    }
-    void setDay(int monthIndex, int dayIndex) {
-        setDigits(6, monthIndex + 1);
-        setDigits(8, dayIndex + 1);
-    }
-    const Char* data() const { return key_.data(); }
-
-  private:
-    void setDigits(std::size_t at, int number) {
-        key_[at] = static_cast<Char>(u'0' + number / 10);
-        key_[at + 1] = static_cast<Char>(u'0' + number % 10);
-    }
-    std::array<Char, LineKeyLength> key_{};
-};
 
 bool isEntry(const QString& record) {
     return !record.startsWith(QLatin1Char('T'));
@@ -134,15 +112,22 @@ QString yearFileText(const YearItems& dayItem, const YearLines& pubLine, const Y
                     appendRecord(text, {}, entry);
     appendRecord(text, {}, EndMarker);
     // The keys are filled in place: 744 of them would otherwise be as many small strings.
-    LineKey<char16_t> pub(PubMarker);
-    LineKey<char16_t> priv(PrivMarker);
-    for (int mi = 0; mi < 12; ++mi)
+    std::array<char16_t, LineKeyLength> pub{};
+    std::array<char16_t, LineKeyLength> priv{};
+    std::copy(PubMarker.utf16(), PubMarker.utf16() + PubMarker.size(), pub.begin());
+    std::copy(PrivMarker.utf16(), PrivMarker.utf16() + PrivMarker.size(), priv.begin());
+    const auto setDigits = [&](qsizetype at, int number) {
+        pub[at] = priv[at] = static_cast<char16_t>(u'0' + number / 10);
+        pub[at + 1] = priv[at + 1] = static_cast<char16_t>(u'0' + number % 10);
+    };
+    for (int mi = 0; mi < 12; ++mi) {
+        setDigits(6, mi + 1);
         for (int d = 0; d < 31; ++d) {
-            pub.setDay(mi, d);
-            priv.setDay(mi, d);
-            appendRecord(text, QStringView(pub.data(), LineKeyLength), pubLine[mi][d]);
-            appendRecord(text, QStringView(priv.data(), LineKeyLength), privLine[mi][d]);
+            setDigits(8, d + 1);
+            appendRecord(text, QStringView(pub.data(), pub.size()), pubLine[mi][d]);
+            appendRecord(text, QStringView(priv.data(), priv.size()), privLine[mi][d]);
         }
+    }
     return text;
 }
 
@@ -168,16 +153,12 @@ int readYearTables(QByteArrayView bytes, YearItems& dayItem, YearLines& pubLine,
     }
     if (!record)
         return reader.count();
-    LineKey<char> pubKey(PubMarker);
-    LineKey<char> privKey(PrivMarker);
     for (int mi = 0; mi < 12; ++mi)
         for (int d = 0; d < 31; ++d) {
-            pubKey.setDay(mi, d);
-            privKey.setDay(mi, d);
-            std::optional<QString> pub = reader.nextLine(QByteArrayView(pubKey.data(), LineKeyLength));
+            std::optional<QString> pub = reader.nextLine();
             if (!pub)
                 return reader.count();
-            std::optional<QString> priv = reader.nextLine(QByteArrayView(privKey.data(), LineKeyLength));
+            std::optional<QString> priv = reader.nextLine();
             if (!priv)
                 return reader.count();
             pubLine[mi][d] = std::move(*pub);
