@@ -109,10 +109,11 @@ TEST(MainWindowMessages, AYearCreationMessageStandsOverOneWholeMonth) {
 TEST(MainWindowStartUp, FirstStartInAnEmptyFolder) {
     Calendar w(QDate(2024, 5, 3), false);
     HbmFrm& f = w.f();
-    w.ui.messages = w.startUp;
-    EXPECT_EQ(w.ui.messageTexts(),
-              (QStringList{SettingsUnreadable, yearCreation("2024"), generationText::HolidaysMissing,
-                           generationText::AnniversariesMissing}));
+    QStringList texts;
+    for (const auto& message : w.startUp)
+        texts << message.text;
+    EXPECT_EQ(texts, (QStringList{SettingsUnreadable, yearCreation("2024"), generationText::HolidaysMissing,
+                                  generationText::AnniversariesMissing}));
     EXPECT_EQ(w.startUp.at(1).title, "2024年分作成");
     EXPECT_EQ(f.Text2[5]->text(), QString()); // 3 May: only 元旦 exists in the built-in list
     EXPECT_EQ(f.Label3->caption(), "2024");
