@@ -1,11 +1,15 @@
-// Editing the day cells: the double-click edits through the memo dialog, the refusal of other-month
-// cells, and the growing of long boxes.
+// Editing the day cells and the month memo: the double-click edits through the memo dialog, the refusal
+// of other-month cells, and the growing of long boxes. A popup menu, another window or a message box
+// leave the editing of a grown box or of the memo going; a month or year step ends it as a move to
+// another control does. What a paste leaves in the memo and in the tables, the month it belongs to,
+// and no memo lost when the main window is activated again.
+#include "app/MonthMemo.h"
 #include "calendar/YearFile.h"
 #include "dialogs/HbmInput.h"
 #include "tests/TestSupport.h"
-#include "toolkit/Colours.h"
 #include "toolkit/Twips.h"
 
+#include <QMenu>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -104,6 +108,132 @@ TEST(EditingDoubleClick, EditsStoresSavesAndShowsKeepingTheMonthMemo) {
         EXPECT_FALSE(m.LoadedYearChanged);
         EXPECT_TRUE(m.DispDone);
     }
+}
+
+const QString Long = QString(130, QChar(0x3042)); // grows every box
+
+// The box a row works on, clicked as the user does (it grows, the memo becomes editable).
+enum class Target { Memo, Public, Private, Mark };
+
+QWidget* clickTarget(Calendar& c, Target t, int cell) {
+    HbmFrm& f = c.f();
+    if (t == Target::Memo) {
+        c.showIn(*f.Text4, Long);
+        QTest::mouseClick(f.Text4->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+        return f.Text4;
+    }
+    CellBox* box = c.box(Box(int(t)), cell);
+    c.showIn(*box, Long);
+    QTest::mouseClick(box, Qt::LeftButton, Qt::NoModifier, QPoint(3, 3));
+    return box;
+}
+
+int restTwips(Target t) {
+    return std::array{MonthMemo::RestHeight, 285, 435, 210}[int(t)];
+}
+
+void activate(QWidget& w) {
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+}
+
+// A popup menu or another window (a message box, another application) leaves the editing going; a month
+// or year step ends it before the next month is shown, as a move to another control does.
+TEST(EditingFocus, OnlyAStepOrAMoveToAnotherControlEndsIt) {
+    enum class Then { PopupMenu, AnotherWindow, MonthBack, MonthOn, YearBack, YearOn };
+    const struct {
+        const char* name;
+        Target target;
+        Then then;
+    } rows[] = {
+        {"memo, right-click menu", Target::Memo, Then::PopupMenu},
+        {"memo, another window", Target::Memo, Then::AnotherWindow},
+        {"long public line, right-click menu", Target::Public, Then::PopupMenu},
+        {"long public line, another window", Target::Public, Then::AnotherWindow},
+        {"long public line, month +1", Target::Public, Then::MonthOn},
+        {"long private line, month -1", Target::Private, Then::MonthBack},
+        {"long mark, year +1", Target::Mark, Then::YearOn},
+        {"memo, year -1", Target::Memo, Then::YearBack},
+        {"memo, month +1", Target::Memo, Then::MonthOn},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        Calendar c(QDate(2024, 12, 15));
+        HbmFrm& f = c.f();
+        activate(f);
+        QWidget* box = clickTarget(c, row.target, 19);
+        const int grown = box->height(), rest = twipsToPx(restTwips(row.target));
+        ASSERT_GT(grown, rest);
+        if (row.then == Then::PopupMenu) {
+            QMenu menu;
+            menu.addAction(QStringLiteral("貼り付け"));
+            menu.popup(box->mapToGlobal(QPoint(5, 5)));
+            ASSERT_TRUE(QTest::qWaitForWindowExposed(&menu));
+            menu.close();
+        } else if (row.then == Then::AnotherWindow) {
+            QWidget other;
+            other.show();
+            activate(other);
+            activate(f);
+        } else {
+            const int step = int(row.then) - int(Then::MonthBack);
+            QTest::mouseClick((step < 2 ? f.Command1 : f.Command2)[step % 2], Qt::LeftButton);
+        }
+        if (row.then < Then::MonthBack) {
+            EXPECT_EQ(box->height(), grown);
+            if (row.target == Target::Memo) {
+                EXPECT_FALSE(f.Text4->isReadOnly());
+                f.Text4->moveCursor(QTextCursor::End);
+                QTest::keyClick(f.Text4, Qt::Key_A);
+                EXPECT_EQ(c.m().DayItem[11][0][0], "12000" + Long + "a");
+            }
+            QTest::mouseClick(f.Text2[22], Qt::LeftButton, Qt::NoModifier, QPoint(3, 3));
+        }
+        EXPECT_EQ(box->height(), rest);
+        EXPECT_TRUE(f.Text4->isReadOnly());
+        EXPECT_FALSE(box->hasFocus());
+        EXPECT_GT(f.children().indexOf(f.Text3[19]), f.children().indexOf(f.Text2[19]));
+        // Clicked again, also in the new month, it grows again.
+        clickTarget(c, row.target, 19);
+        EXPECT_GT(box->height(), rest);
+    }
+}
+
+TEST(MonthMemoGrowth, GrowsFromOneHundredTwentyCharactersWhileFocused) {
+    Calendar c;
+    HbmFrm& f = c.f();
+    for (const auto& [chars, grownTwips] : {std::pair{119, 3270}, std::pair{120, 4500}}) {
+        c.showIn(*f.Text4, QString(chars, QChar(0x3042)));
+        f.monthMemo().Text4_GotFocus();
+        EXPECT_EQ(f.Text4->height(), twipsToPx(grownTwips)) << chars;
+        EXPECT_EQ(f.children().last(), f.Text4) << "in front of the controls below it";
+        EXPECT_TRUE(f.Text4->isReadOnly()) << "gaining the focus alone does not make it editable";
+        f.monthMemo().Text4_LostFocus();
+        EXPECT_EQ(f.Text4->height(), twipsToPx(3270)) << chars;
+    }
+}
+
+TEST(MonthMemoMonth, DecemberShownByNavigationGoesToMonthEleven) {
+    Calendar c(QDate(2024, 11, 20));
+    c.m().DayItem[11][0][0] = "12000年末";
+    c.f().Command1_Click(1);
+    EXPECT_EQ(c.f().Text4->text(), "年末");
+    EXPECT_FALSE(c.m().LoadedYearChanged) << "showing a memo is no change";
+    c.showIn(*c.f().Text1[15], "3"); // a day number must not decide the month
+    c.pasteMemo("大掃除");
+    EXPECT_EQ(c.m().DayItem[11][0][0], "12000年末大掃除");
+    EXPECT_EQ(c.m().DayItem[10][0][0] + c.m().DayItem[2][0][0], "");
+}
+
+// The main window reloads the loaded year from its file whenever it is activated again.
+TEST(MonthMemoNeverLost, SurvivesAnotherWindowClosing) {
+    Calendar c;
+    Form editor;
+    editor.showModeless(&c.f());
+    c.pasteMemo("エディタを開いたまま");
+    editor.close();
+    EXPECT_EQ(c.f().Text4->text(), "エディタを開いたまま");
+    EXPECT_EQ(c.reread()->DayItem[4][0][0], "05000エディタを開いたまま");
 }
 
 } // namespace

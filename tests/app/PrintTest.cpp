@@ -1,10 +1,19 @@
 #include "app/AlmanacView.h"
 #include "app/PrintCommands.h"
 #include "tests/TestSupport.h"
+#include "toolkit/QtInteraction.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QDir>
+#include <QMessageBox>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QPrinterInfo>
+#include <QRegularExpression>
+#include <QTest>
+#include <QTimer>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace hibimo::test {
@@ -25,19 +34,21 @@ struct Paper {
 };
 
 const PageText* textWith(const Page& page, const QString& part) {
-    for (const PageText& t : page.texts)
-        if (t.text.contains(part))
-            return &t;
-    return nullptr;
+    const auto found =
+        std::ranges::find_if(page.texts, [&](const PageText& t) { return t.text.contains(part); });
+    return found == page.texts.end() ? nullptr : &*found;
 }
 
 bool insideItsBox(const PageText& t) {
     return t.box.contains(t.needed.adjusted(0.5, 0.5, -0.5, -0.5));
 }
 
+// On paper a red day has a red number and a scheme colour too pale for paper turns black.
 TEST(PrintPage, TheMonthPageHoldsEveryLineInFullAndPrivateNotesOnlyWhenChosen) {
     Calendar fx;
     HbmModule& m = fx.m();
+    m.colours.ColHolidayDateFore = 0x0000FF;
+    m.colours.ColWeekdayDateFore = 0xFFFFFF;
     const QString longNote = QString(QStringLiteral("運動会のお弁当と水筒と敷物を忘れない")).repeated(4);
     m.PubLine[4][19] = longNote;
     m.PrivLine[4][19] = QStringLiteral("内緒の予定");
@@ -53,6 +64,8 @@ TEST(PrintPage, TheMonthPageHoldsEveryLineInFullAndPrivateNotesOnlyWhenChosen) {
         ASSERT_EQ(data.days.size(), 35u);
         EXPECT_EQ(data.days.front().date, QDate(2024, 4, 28));
         EXPECT_FALSE(data.days.front().inMonth);
+        EXPECT_EQ(data.days[Calendar::cellOf(3)].numberColour, QColor(Qt::red));   // 3 May
+        EXPECT_EQ(data.days[Calendar::cellOf(7)].numberColour, QColor(Qt::black)); // a Tuesday
         const Page page = layoutMonthPage(data, paper.area, paper.printer);
         EXPECT_EQ(page.texts.front().text, QStringLiteral("2024年5月　令和6年"));
         for (const PageText& t : page.texts)
@@ -62,21 +75,8 @@ TEST(PrintPage, TheMonthPageHoldsEveryLineInFullAndPrivateNotesOnlyWhenChosen) {
             EXPECT_TRUE(textWith(page, part)) << part.toStdString();
         EXPECT_EQ(textWith(page, QStringLiteral("内緒の予定")) != nullptr, privateNotes);
         // 1 May and 1 June, a neighbour cell: the almanac reaches every day the page shows.
-        int almanacs = 0;
-        for (const PageText& t : page.texts)
-            almanacs += t.text == QStringLiteral("大安");
-        EXPECT_EQ(almanacs, 2);
+        EXPECT_EQ(std::ranges::count(page.texts, QStringLiteral("大安"), &PageText::text), 2);
     }
-}
-
-TEST(PrintPage, ARedDayIsInkedInTheHolidayColourAndAPaleSchemeColourTurnsBlack) {
-    Calendar fx;
-    HbmModule& m = fx.m();
-    m.colours.ColHolidayDateFore = 0x0000FF;
-    m.colours.ColWeekdayDateFore = 0xFFFFFF;
-    const MonthPageData data = monthPageOf(m, 2024, 5, {}, {});
-    EXPECT_EQ(data.days[Calendar::cellOf(3)].numberColour, QColor(Qt::red));   // 3 May
-    EXPECT_EQ(data.days[Calendar::cellOf(7)].numberColour, QColor(Qt::black)); // a Tuesday
 }
 
 TEST(PrintPage, TheYearPageNamesItsRedDaysUnderEachMonth) {
@@ -133,10 +133,8 @@ TEST(AlmanacView, TheCheckBoxShowsEachDaysAlmanacBesideItsNumberAndIsRemembered)
     EXPECT_EQ(fx.bytes(ViewChoicesFileName), QByteArray("0\r\n"));
     EXPECT_TRUE(f.Text1[Calendar::cellOf(8)]->asideText().isEmpty());
     EXPECT_EQ(f.Text5[0]->width(), markWidth);
-    for (const auto& [bytes, shown] : {std::pair{QByteArray("1\r\n"), true},
-                                       {QByteArray("0\r\n"), false},
-                                       {QByteArray("x"), false},
-                                       {QByteArray(), false}}) {
+    for (const auto& [bytes, shown] :
+         {std::pair<QByteArray, bool>{"1\r\n", true}, {"0\r\n", false}, {"x", false}, {"", false}}) {
         fx.writeBytes(ViewChoicesFileName, bytes);
         EXPECT_EQ(readAlmanacShown(fx.dir.path()), shown) << bytes.constData();
     }
@@ -148,6 +146,47 @@ TEST(EraLabel, TheYearsEraStandsDownwardsBesideTheMonthBothErasInAYearOfTwo) {
     for (int k = 0; k < 5; ++k)
         fx.f().Command2[0]->click();
     EXPECT_EQ(fx.f().LblEra->caption(), QStringLiteral("平\n成\n31\n年\n\n令\n和\n元\n年"));
+}
+
+TEST(HelpPrint, HintLabelsShowTheUsageAndThePrintLabelPrints) {
+    Calendar fx;
+    const auto& frm = fx.frm;
+    for (QWidget* label : {frm->Label6[1], frm->Label6[2], frm->Label6[3], frm->lblPrintForm})
+        QTest::mouseClick(label, Qt::LeftButton);
+    const QString usage = QStringLiteral(
+        "(1)休業日や出張、旅行などのマークをカレンダーの日付の右方にDblClickで入力できます。\r"
+        "   休業日は ◆、旅行日は 旅 などのマークや１文字を使うと便利です。\r"
+        "\r"
+        "(2)日付枠の下の枠(祝祭日など枠)および 最下の枠(誕生日など枠)にもDblClickで入力できます。\r"
+        "   子供の運動会や旅行先などはこの枠に入力するとよいでしょう。\r"
+        "   文が長く枠からはみ出して隠れていてもクリックすると出てきます。");
+    EXPECT_EQ(fx.ui.messageTexts(), QStringList({usage, usage, usage}));
+    EXPECT_EQ(fx.ui.messages.at(0).title, QStringLiteral("Hibimo"));
+    EXPECT_EQ(fx.ui.calls.last(), QStringLiteral("print:HbmFrm"));
+}
+
+TEST(HelpPrint, WithoutAPrinterTheWindowGoesToALandscapePdfOfText) {
+    if (!QPrinterInfo::defaultPrinter().isNull())
+        GTEST_SKIP() << "a printer is configured; printing here would use it";
+    Calendar fx;
+    QString shown;
+    QTimer::singleShot(0, [&shown] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            shown = box->text();
+            box->accept();
+        }
+    });
+    QtInteraction(fx.dir.path()).printWindow(fx.f());
+    const QStringList pdfs = QDir(fx.dir.path()).entryList({QStringLiteral("Hibimoyomi *.pdf")});
+    ASSERT_EQ(pdfs.size(), 1);
+    EXPECT_EQ(shown, QStringLiteral("プリンターが見つからないため、次のファイルに保存しました。\n") +
+                         fx.path(pdfs[0]));
+    const QByteArray bytes = fx.bytes(pdfs[0]);
+    const auto page =
+        QRegularExpression(R"(/MediaBox \[0 0 ([\d.]+) ([\d.]+)\])").match(QString::fromLatin1(bytes));
+    ASSERT_TRUE(page.hasMatch());
+    EXPECT_GT(page.captured(1).toDouble(), page.captured(2).toDouble()) << "landscape";
+    EXPECT_TRUE(bytes.contains("/FontFile")) << "the window's texts stay text";
 }
 
 } // namespace

@@ -1,5 +1,6 @@
+// The commands that read and write a file the user names: the colour scheme's Sav and Ld, and
+// [書き出し] with its export dialog.
 #include "calendar/Cp932.h"
-#include "calendar/YearFile.h"
 #include "colours/ColourScheme.h"
 #include "tests/TestSupport.h"
 #include "tests/colours/ColourEditorSupport.h"
@@ -113,6 +114,28 @@ TEST(ColourCommands, AFolderTheFilesCannotNameIsToldAtEveryColourCommand) {
     ASSERT_EQ(w.ui.messages.size(), 1u);
     EXPECT_TRUE(w.ui.messages[0].text.startsWith(
         "このプログラムのフォルダ名には、ファイルに保存できない文字があります: 😀\r"));
+}
+
+TEST(ShareCommands, AFailedWriteIsNoSuccess) {
+    Calendar cal;
+    const QString file = cal.path("missing/folder/year.ics");
+    cal.ui.fileAnswers.push_back(file);
+    cal.ui.modalActions.push_back([](QWidget& w) { QTest::keyClick(&w, Qt::Key_Return); });
+    cal.f().CmdExport->click();
+    EXPECT_FALSE(QFile::exists(file));
+    EXPECT_EQ(cal.ui.messageTexts(),
+              QStringList{"ファイル " + QDir::toNativeSeparators(file) +
+                          " を書き込めませんでした。\r書き込み先のフォルダと空き容量を確認下さい。"});
+}
+
+TEST(ShareCommands, TheButtonIsReachedFromTheKeyboard) {
+    Calendar cal;
+    // A mnemonic acts only in the active window.
+    cal.frm->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(cal.frm.get()));
+    QTest::keyClick(cal.frm.get(), Qt::Key_E, Qt::AltModifier);
+    // The mnemonic presses the button as a click would, after its press is shown.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return cal.ui.calls.contains("modal:HbmExport"); }, 2000));
 }
 
 } // namespace
