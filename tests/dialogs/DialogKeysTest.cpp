@@ -1,5 +1,7 @@
-// Enter and Escape in the program's own dialogs (the memo dialog's keys are in HbmInputTest).
+// Enter and Escape in the program's own dialogs, and what the memo dialog hands back for each way of
+// closing it.
 #include "colours/HbmColor.h"
+#include "dialogs/HbmInput.h"
 #include "dialogs/HbmReNew.h"
 #include "tests/TestSupport.h"
 
@@ -16,8 +18,7 @@ TEST(DialogKeys, EnterPressesTheNaturalButtonEscapeIsTheCloseBox) {
         int focusedButton; // ComReNew or Command1 index; -1 none
         Qt::Key key;
         bool closed;
-        int renewChoice;
-        int colourChoosers;
+        int renewChoice, colourChoosers;
     } rows[] = {
         {"Enter: 更　新", false, -1, Qt::Key_Return, true, 0, 0},
         {"keypad Enter: 更　新", false, -1, Qt::Key_Enter, true, 0, 0},
@@ -29,28 +30,75 @@ TEST(DialogKeys, EnterPressesTheNaturalButtonEscapeIsTheCloseBox) {
         {"colour editor, Enter on a row's button: its chooser", true, 5, Qt::Key_Return, false, 2, 1},
     };
     for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
         Fixture f;
         f.m().LoadedYear = "2024";
         f.m().RenewChoice = 2;
-        std::unique_ptr<Form> dialog;
-        QPushButton* focused = nullptr;
-        if (row.colourEditor) {
-            auto editor = std::make_unique<HbmColor>(f.m().colours, f.ui);
-            focused = row.focusedButton < 0 ? nullptr : editor->Command1[row.focusedButton];
-            dialog = std::move(editor);
-        } else {
-            auto renew = std::make_unique<HbmReNew>(f.m());
-            renew->Form_Load();
-            focused = row.focusedButton < 0 ? nullptr : renew->ComReNew[row.focusedButton];
-            dialog = std::move(renew);
-        }
-        dialog->show();
+        HbmColor editor(f.m().colours, f.ui);
+        HbmReNew renew(f.m());
+        renew.Form_Load();
+        Form& dialog = row.colourEditor ? static_cast<Form&>(editor) : renew;
+        const int i = row.focusedButton;
+        QWidget* focused = i < 0 ? nullptr : row.colourEditor ? editor.Command1[i] : renew.ComReNew[i];
+        dialog.show();
         if (focused)
             focused->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(focused ? static_cast<QWidget*>(focused) : dialog.get(), row.key);
-        EXPECT_EQ(dialog->isVisible(), !row.closed) << row.name;
-        EXPECT_EQ(f.m().RenewChoice, row.renewChoice) << row.name;
-        EXPECT_EQ(f.ui.calls.count("colour"), row.colourChoosers) << row.name;
+        QTest::keyClick(focused ? focused : &dialog, row.key);
+        EXPECT_EQ(dialog.isVisible(), !row.closed);
+        EXPECT_EQ(f.m().RenewChoice, row.renewChoice);
+        EXPECT_EQ(f.ui.calls.count("colour"), row.colourChoosers);
+    }
+}
+
+// Steps: t types "追加", u sets text the file cannot carry, 0/1/2 click O K/元に戻す/削　除,
+// e presses Escape, n presses Enter where the focus is.
+void play(HbmInput& d, const char* steps) {
+    for (; *steps; ++steps) {
+        if (*steps == 't')
+            for (QChar ch : QString("追加"))
+                QTest::sendKeyEvent(QTest::Click, d.Text1, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+        else if (*steps == 'u')
+            d.Text1->setText("𠮷野家😀😀");
+        else if (*steps >= '0' && *steps <= '2')
+            QTest::mouseClick(d.Command1[*steps - '0'], Qt::LeftButton);
+        else
+            QTest::keyClick(d.focusWidget(), *steps == 'e' ? Qt::Key_Escape : Qt::Key_Return);
+    }
+}
+
+TEST(HbmInputOutcome, HandsBackTheConfirmedTextOnly) {
+    struct Row {
+        const char* name;
+        QString opened;
+        const char* steps;
+        bool stillOpen; // after the steps; a still open dialog is then closed by its close box
+        QString shown, handedBack, message;
+    } rows[] = {
+        {"typed, O K", "前", "t0", false, "前追加", "前追加", ""},
+        {"typed, 元に戻す, O K: back to this showing's text", "旧", "t10", false, "旧", "旧", ""},
+        {"削　除, O K", "旧", "20", false, "", "", ""},
+        {"Escape closes as the close box does", "旧", "te", false, "旧追加", "旧", ""},
+        {"Escape on O K too", "旧", "tne", false, "旧追加", "旧", ""},
+        {"Enter in the line does not close", "旧", "tn", true, "旧追加", "旧", ""},
+        {"Enter moves to O K, a second Enter presses it", "旧", "tnn", false, "旧追加", "旧追加", ""},
+        {"unstorable characters keep the dialog open with the text", "旧", "u0", true, "𠮷野家😀😀", "旧",
+         Unstorable},
+    };
+    Fixture fx;
+    HbmModule& m = fx.m();
+    HbmInput d(m.memo, fx.ui); // one dialog for every row, as the main window keeps one
+    for (const auto& row : rows) {
+        m.memo.MemoText = row.opened;
+        fx.ui.messages.clear();
+        fx.ui.modalActions.push_back([&](QWidget&) {
+            play(d, row.steps);
+            EXPECT_EQ(d.isVisible(), row.stillOpen) << row.name;
+            EXPECT_EQ(d.Text1->text(), row.shown) << row.name;
+        });
+        m.ui.showModal(d);
+        EXPECT_EQ(m.memo.MemoText, row.handedBack) << row.name;
+        EXPECT_EQ(fx.ui.messageTexts(), row.message.isEmpty() ? QStringList() : QStringList{row.message})
+            << row.name;
     }
 }
 
