@@ -133,6 +133,8 @@ TEST(FolderIdentity, MadeOnceKeptAndNeverReplaced) {
 }
 
 TEST(ShareResources, OtherYearsFromTheirFilesTheLoadedOneFromMemory) {
+    const QString damaged = "カレンダーファイル %1 の "
+                            "2件目の記録を読めないため、書き出しを中止しました。\rファイルを確認下さい。";
     const struct {
         const char* name;
         ShareYears years;
@@ -142,12 +144,7 @@ TEST(ShareResources, OtherYearsFromTheirFilesTheLoadedOneFromMemory) {
     } rows[] = {
         {"shown year only", ShareYears::Loaded, "", {"x-20240410-pub"}, ""},
         {"every year", ShareYears::AllWithFile, "written", {"x-20230101-pub", "x-20240410-pub"}, ""},
-        {"a damaged year stops the export",
-         ShareYears::AllWithFile,
-         "\"01010ok\"\r\n",
-         {},
-         "カレンダーファイル %1 の "
-         "2件目の記録を読めないため、書き出しを中止しました。\rファイルを確認下さい。"},
+        {"a damaged year stops the export", ShareYears::AllWithFile, "\"01010ok\"\r\n", {}, damaged},
         {"the shown year ignores other files", ShareYears::Loaded, "\"x\"", {"x-20240410-pub"}, ""},
     };
     for (const auto& row : rows) {

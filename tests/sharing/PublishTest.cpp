@@ -1,16 +1,34 @@
-// Publishing against a real CalDAV server and a real keyring, started by with_services.sh.
-#include "sharing/CalDavPublisher.h"
+// Publishing and finding an account's calendars, against the real CalDAV servers and keyring that
+// with_services.sh starts and against a scripted server on loopback that misbehaves in one way per case.
+#include "sharing/CalDavDiscovery.h"
 #include "sharing/PublishMessages.h"
-#include "tests/CoreSupport.h"
 #include "tests/sharing/Services.h"
 
 #include <QDir>
+#include <QFile>
 #include <QProcess>
+#include <QSslConfiguration>
+#include <functional>
 #include <gtest/gtest.h>
+#include <map>
 #include <utility>
 
 namespace hibimo {
 namespace {
+
+// What the discovery said once `start` had run; "" when it succeeded, with the names of the calendars
+// found after "|".
+QString settle(CalDavDiscovery& d, const std::function<void()>& start) {
+    QString said = "(no answer)";
+    QObject::connect(
+        &d, &CalDavDiscovery::finished, &d, [&](bool ok, const QString& m) { said = ok ? "" : m; },
+        Qt::SingleShotConnection);
+    start();
+    EXPECT_TRUE(d.waitForFinished(30000));
+    for (const DavResource& c : d.calendars())
+        said += '|' + c.name;
+    return said;
+}
 
 TEST(Publish, TheCollectionHoldsExactlyTheCalendarBesideOtherEvents) {
     Publishing p(env("HIBIMO_CALDAV_URL") + "../exact/");
@@ -62,6 +80,153 @@ TEST(Publish, TheCollectionHoldsExactlyTheCalendarBesideOtherEvents) {
 
     for (const QString& name : QDir(p.f.dir.path()).entryList(QDir::Files))
         EXPECT_FALSE(p.f.bytes(name).contains(env("HIBIMO_CALDAV_PASSWORD").toUtf8())) << name.toStdString();
+}
+
+TEST(Discovery, FindsAndCreatesCalendarsFromTheServersAddressAndPublishesThere) {
+    const QString radicale = QUrl(env("HIBIMO_CALDAV_URL")).adjusted(QUrl::RemovePath).toString();
+    const QString user = env("HIBIMO_CALDAV_USER");
+    for (const QString& address : {radicale, env("HIBIMO_XANDIKOS_ADDRESS")}) {
+        SCOPED_TRACE(address.toStdString());
+        CalDavDiscovery d;
+        auto find = [&](const QString& url) {
+            return settle(d, [&] { d.find(QUrl(url), user, env("HIBIMO_CALDAV_PASSWORD")); });
+        };
+        const QString before = find(address);
+        ASSERT_TRUE(before.startsWith('|')) << before.toStdString();
+        ASSERT_EQ(settle(d, [&] { d.create("Hibimo"); }), "|Hibimo");
+        const QString created = d.calendars().front().url.toString();
+        EXPECT_EQ(find(address).split('|').size(), before.split('|').size() + 1);
+
+        Publishing p(created);
+        EXPECT_EQ(p.run(someEvents(2)).created, 2);
+        EXPECT_TRUE(p.ok) << p.message.toStdString();
+        // The calendar's own address is the one calendar found, as before.
+        EXPECT_EQ(find(created), "|Hibimo");
+        EXPECT_EQ(d.calendars().front().url.toString(), created);
+    }
+    CalDavDiscovery d;
+    EXPECT_TRUE(settle(d, [&] {
+                    d.find(QUrl(radicale), user, "wrong");
+                }).startsWith("サーバーがユーザー名かパスワードを受け付けませんでした(401)。"));
+}
+
+// A scripted server on loopback that misbehaves in the one way its scenario names; the tests run it
+// without with_services.sh.
+struct HostileServer {
+    QProcess process;
+    QTemporaryDir dir;
+    QString port, otherPort;
+
+    explicit HostileServer(const QString& scenario) {
+        process.start("/usr/bin/python3",
+                      {QStringLiteral(HIBIMO_SOURCE_DIR "/tests/sharing/hostile_server.py"), scenario,
+                       dir.filePath("log")});
+        while (!process.canReadLine() && process.waitForReadyRead(10000)) {
+        }
+        const QStringList ports = QString::fromLatin1(process.readLine()).simplified().split(' ');
+        port = ports.value(0);
+        otherPort = ports.value(1);
+    }
+    ~HostileServer() {
+        process.kill();
+        process.waitForFinished();
+    }
+    QString url(const QString& path = "/cal/") const {
+        if (process.arguments().value(1).startsWith("tls_")) {
+            // Trusted by this process only, so that the https to http step itself is what is refused.
+            QSslConfiguration tls = QSslConfiguration::defaultConfiguration();
+            tls.addCaCertificates(dir.filePath("log.pem"));
+            QSslConfiguration::setDefaultConfiguration(tls);
+            return "https://127.0.0.1:" + port + path;
+        }
+        return "http://127.0.0.1:" + port + path;
+    }
+    // "<port> <method> <path> <auth> <If-Match>" per request seen, by either origin.
+    QStringList requests() const {
+        QFile log(dir.filePath("log"));
+        log.open(QIODevice::ReadOnly);
+        return QString::fromLatin1(log.readAll()).split('\n', Qt::SkipEmptyParts);
+    }
+};
+
+std::map<QString, QByteArray> snapshot(const test::Fixture& f) {
+    std::map<QString, QByteArray> files;
+    for (const QString& name : QDir(f.dir.path()).entryList(QDir::Files))
+        files[name] = f.bytes(name);
+    return files;
+}
+
+using namespace publishText;
+const QString Redirected = redirected("http://127.0.0.1:%1/elsewhere/") + "\r" + NothingChanged;
+
+TEST(HostileServer, NothingLeavesTheOriginAndAFailureChangesNoFile) {
+    const struct {
+        const char* scenario;
+        QString message; // empty: the publish succeeds
+        const char* path = "/cal/";
+    } rows[] = {
+        {"redirect301", Redirected},
+        {"tls_redirect301", Redirected},
+        {"redirect307_put", Redirected},
+        {"same_origin", {}, "/old/"},
+        {"dropped", NoConnection + "\r" + NothingChanged},
+        {"malformed", BrokenListing + "\r" + NothingChanged},
+        {"oversized", TooLarge + "\r" + NothingChanged},
+        {"trickle", NoAnswerInTime + "\r" + NothingChanged},
+        {"429", {}},
+        {"429_long", statusText(429) + "\r" + PartlySent},
+        {"403", statusText(403) + "\r" + NothingChanged},
+        {"507", statusText(507) + "\r" + NothingChanged},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.scenario);
+        HostileServer server(row.scenario);
+        Publishing p(server.url(row.path), "family");
+        p.publisher.setBounds(3000, 1500, 2000, 1 << 20);
+        p.f.writeBytes("HB2026.hbd", "a year");
+        const auto before = snapshot(p.f);
+        p.run(someEvents(2), "secret", "0f5a3c44-7b7e-4b36-9d0e-5c1a2b3c4d5e");
+        EXPECT_EQ(p.ok, row.message.isEmpty());
+        EXPECT_EQ(p.message, QString(row.message).replace("%1", server.otherPort));
+        for (const QString& line : server.requests())
+            EXPECT_FALSE(line.startsWith(server.otherPort)) << line.toStdString();
+        if (row.message.isEmpty()) {
+            EXPECT_EQ(p.publisher.counts().created, 2);
+        } else if (row.message.endsWith(NothingChanged)) {
+            EXPECT_EQ(snapshot(p.f), before);
+        }
+    }
+}
+
+// Without an ETag, or with a weak one only, what was sent is remembered: nothing unchanged goes
+// again, and a weak ETag is never a precondition.
+TEST(HostileServer, NoOrWeakEtagSendsOnlyWhatChanged) {
+    for (const char* scenario : {"noetag", "weaketag"}) {
+        SCOPED_TRACE(scenario);
+        HostileServer server(scenario);
+        Publishing p(server.url(), "family");
+        CalendarResources events = someEvents(3);
+        EXPECT_EQ(p.run(events, "secret").created, 3);
+        EXPECT_EQ(p.run(events, "secret").requests, 0);
+        events[1] = event("ev1", "変えた");
+        EXPECT_EQ(p.run(events, "secret").requests, 1);
+        EXPECT_TRUE(p.ok) << p.message.toStdString();
+        EXPECT_TRUE(server.requests().last().endsWith("PUT /cal/ev1.ics yes -"));
+    }
+}
+
+// Finding the calendars asks the well-known place first, and is stopped by a redirect elsewhere.
+TEST(HostileServer, FindingCalendarsFollowsNoRedirectLeavingTheOrigin) {
+    for (const char* scenario : {"redirect301", "redirect307"}) {
+        SCOPED_TRACE(scenario);
+        HostileServer server(scenario);
+        CalDavDiscovery d;
+        EXPECT_EQ(settle(d, [&] { d.find(QUrl(server.url("/")), "family", "secret"); }).section('\r', 0, 0),
+                  "サーバーが別の場所 http://127.0.0.1:" + server.otherPort +
+                      "/elsewhere/ を示したため、探すのを中止しました。");
+        EXPECT_EQ(server.requests(), QStringList({server.port + " PROPFIND /.well-known/caldav no -",
+                                                  server.port + " PROPFIND /.well-known/caldav yes -"}));
+    }
 }
 
 } // namespace
