@@ -108,6 +108,12 @@ TEST(FolderIdentity, MadeOnceKeptAndNeverReplaced) {
     EXPECT_TRUE(QRegularExpression("^[0-9a-f-]{36}$").match(first).hasMatch());
     EXPECT_EQ(folderIdentity(a.dir.path(), &error), first);
     EXPECT_NE(folderIdentity(b.dir.path(), &error), first);
+    EXPECT_EQ(error, QString());
+    EXPECT_EQ(folderIdentity(a.path("missing"), &error), QString());
+    EXPECT_EQ(error, "フォルダーの識別ファイル " +
+                         QDir::toNativeSeparators(a.path("missing/") + FolderIdentityFileName) +
+                         " を作成できません。\rフォルダへの書き込みが許可されているか、ディスクに空きがあるか"
+                         "を確認下さい。");
     // A publish takes a new identity only once something reached the server.
     EXPECT_EQ(folderIdentity(c.dir.path(), &error, &unsaved, IdentityUse::Publish), unsaved);
     EXPECT_FALSE(QFile::exists(c.path(FolderIdentityFileName)));

@@ -134,6 +134,8 @@ TEST(PublishPlan, EachReplyHasOneOutcome) {
     EXPECT_EQ(retryAfterSeconds("Mon, 07 Dec 2026 10:01:00 GMT", now), 60);
     EXPECT_EQ(retryAfterSeconds("", now), std::nullopt);
     EXPECT_EQ(retryAfterSeconds("-1", now), std::nullopt);
+    EXPECT_EQ(retryAfterSeconds(" 0 ", now), 0);
+    EXPECT_EQ(retryAfterSeconds("Mon, 07 Dec 2026 09:59:00 GMT", now), 0); // a moment already past
 }
 
 TEST(PublishPlan, AResourceIsNeverTheCollectionNorOutsideIt) {
