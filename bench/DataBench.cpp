@@ -42,6 +42,41 @@ QString generatedRules(int count) {
     return text;
 }
 
+// The sun's and the moon's days, as the almanac pays for them.
+void runAlmanacBenchmarks() {
+    // The 24 terms of one year from nothing, as the first generation of a year pays for them: each
+    // run takes a year no benchmark before has asked for, since a crossing is computed only once.
+    int termYear = FirstSolarYear;
+    report("solar_terms_one_year", medianMs(99, [&] {
+               SolarDays solar;
+               for (int degrees = 0; degrees < 360; degrees += 15)
+                   if (!solar.dayOfLongitude(termYear, degrees).isValid())
+                       std::abort();
+               ++termYear;
+           }));
+    // One year's lunisolar months from nothing: each run asks for a year the per-thread cache
+    // does not hold. Years with a new moon near midnight pay for the full lunar theory too.
+    int lunisolarYear = FirstSolarYear;
+    report("lunisolar_one_year", medianMs(249, [&] {
+               if (monthsBetweenSolstices(++lunisolarYear).empty())
+                   std::abort();
+           }));
+    lunisolarYear = FirstSolarYear;
+    report("lunisolar_249_years", medianMs(1, [&] {
+               while (lunisolarYear < LastSolarYear)
+                   if (monthsBetweenSolstices(++lunisolarYear).empty())
+                       std::abort();
+           }));
+    // A month page's 42 cells once their years are known, as every month step after the first pays.
+    report("lunisolar_42_cells", medianMs(101, [&] {
+               const QDate first(2033, 11, 27);
+               for (int cell = 0; cell < 42; ++cell)
+                   if (rokuyoOf(first.addDays(cell)).isEmpty() ||
+                       shortLunarText(lunarDateOf(first.addDays(cell))).isEmpty())
+                       std::abort();
+           }));
+}
+
 } // namespace
 
 void runDataBenchmarks() {
@@ -78,37 +113,7 @@ void runDataBenchmarks() {
                    if (!generateYear(items, holidays, anniversaries, year))
                        std::abort();
            }));
-    // The 24 terms of one year from nothing, as the first generation of a year pays for them: each
-    // run takes a year no benchmark before has asked for, since a crossing is computed only once.
-    int termYear = FirstSolarYear;
-    report("solar_terms_one_year", medianMs(99, [&] {
-               SolarDays solar;
-               for (int degrees = 0; degrees < 360; degrees += 15)
-                   if (!solar.dayOfLongitude(termYear, degrees).isValid())
-                       std::abort();
-               ++termYear;
-           }));
-    // One year's lunisolar months from nothing: each run asks for a year the per-thread cache
-    // does not hold. Years with a new moon near midnight pay for the full lunar theory too.
-    int lunisolarYear = FirstSolarYear;
-    report("lunisolar_one_year", medianMs(249, [&] {
-               if (monthsBetweenSolstices(++lunisolarYear).empty())
-                   std::abort();
-           }));
-    lunisolarYear = FirstSolarYear;
-    report("lunisolar_249_years", medianMs(1, [&] {
-               while (lunisolarYear < LastSolarYear)
-                   if (monthsBetweenSolstices(++lunisolarYear).empty())
-                       std::abort();
-           }));
-    // A month page's 42 cells once their years are known, as every month step after the first pays.
-    report("lunisolar_42_cells", medianMs(101, [&] {
-               const QDate first(2033, 11, 27);
-               for (int cell = 0; cell < 42; ++cell)
-                   if (rokuyoOf(first.addDays(cell)).isEmpty() ||
-                       shortLunarText(lunarDateOf(first.addDays(cell))).isEmpty())
-                       std::abort();
-           }));
+    runAlmanacBenchmarks();
     report("yearmake_write_1000_years", medianMs(3, [&] {
                for (int year = 2000; year < 3000; ++year)
                    YearMake(m, QString::number(year));
