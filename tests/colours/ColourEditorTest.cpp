@@ -24,6 +24,7 @@ TEST(ColourFiles, DefaultSchemeIsWrittenAsDelivered) {
     EXPECT_EQ(delivered.readAll().replace("@HIBIMO_FOLDER@", fx.dir.path().toUtf8()),
               fx.bytes(QStringLiteral("Default.ccf")));
 }
+
 struct Editor : Fixture {
     HbmColor editor{m().colours, ui};
     Editor() {
