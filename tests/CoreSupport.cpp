@@ -1,6 +1,5 @@
 #include "tests/CoreSupport.h"
 
-#include "calendar/Cp932.h"
 #include "calendar/Records.h"
 #include "generation/YearGeneration.h"
 #include "generation/YearLoading.h"

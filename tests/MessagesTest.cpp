@@ -12,9 +12,7 @@ using namespace hibimo::generationText;
 using namespace hibimo::publishText;
 
 // Each message the tests check against its text, once; the other tests compare against the same names.
-const struct {
-    QString id, text;
-} messages[] = {
+const std::pair<QString, QString> messages[] = {
     {SettingsUnreadable, "Hibimo.ini ファイルを読み込めません。デフォルトの配色で立ち上げます。"},
     {SettingsNotSaved, "Hibimo.ini ファイルをSAVEできませんでした。次回はデフォルト配色で立ち上げます。"},
     {ColourFileFaulty, "CCFファイルが違うか 異常です。確認下さい。デフォルトの配色で立ち上げます。"},
@@ -81,6 +79,6 @@ const struct {
 } // namespace
 
 TEST(Messages, EachTextVerbatim) {
-    for (const auto& row : messages)
-        EXPECT_EQ(row.id, row.text);
+    for (const auto& [message, text] : messages)
+        EXPECT_EQ(message, text);
 }

@@ -6,11 +6,7 @@ namespace hibimo {
 namespace {
 
 TEST(JapaneseEra, DaysAndYears) {
-    const struct {
-        QDate date;
-        const char* day;
-        const char* year;
-    } cases[] = {
+    const std::tuple<QDate, const char*, const char*> cases[] = {
         {{1989, 1, 7}, "昭和64年", "昭和64年／平成元年"},
         {{1989, 1, 8}, "平成元年", "昭和64年／平成元年"},
         {{1990, 6, 1}, "平成2年", "平成2年"},
@@ -20,11 +16,10 @@ TEST(JapaneseEra, DaysAndYears) {
         {{1926, 12, 25}, "昭和元年", "大正15年／昭和元年"},
         {{1872, 12, 31}, "", ""},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.date.toString(Qt::ISODate).toStdString());
-        EXPECT_EQ(warekiOf(c.date), QString::fromUtf8(c.day));
-        EXPECT_EQ(warekiYearText(c.date.year()), QString::fromUtf8(c.year));
-    }
+    for (const auto& [date, day, year] : cases)
+        EXPECT_EQ(QStringList({warekiOf(date), warekiYearText(date.year())}),
+                  QStringList({QString::fromUtf8(day), QString::fromUtf8(year)}))
+            << date.toString(Qt::ISODate).toStdString();
 }
 
 } // namespace

@@ -42,11 +42,7 @@ TEST(Cp932, UnencodableCharactersAreListedOnceAndBadBytesDecodeToNothing) {
 }
 
 TEST(RecordReader, ReadsQuotedAndUnquotedRecords) {
-    const struct {
-        const char* name;
-        const char* text;
-        QStringList records;
-    } rows[] = {
+    const std::tuple<const char*, const char*, QStringList> rows[] = {
         {"last record without line end", "\"a\"\r\n\"b\"", {"a", "b"}},
         {"quoted record keeps line breaks", "\"元旦\r\n・初夢\"\r\n\"x\"\r\n", {"元旦\r\n・初夢", "x"}},
         {"blanks before, rest of line after a quote skipped", "  \t\"a\" junk,more\r\n\"\"\r\n", {"a", ""}},
@@ -55,26 +51,23 @@ TEST(RecordReader, ReadsQuotedAndUnquotedRecords) {
         {"empty text", "", {}},
         {"undecodable byte after a closing quote never read", "\"a\"\x85\x40\r\n\"b\"", {"a", "b"}},
     };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        const QByteArray text = cp932(QString::fromUtf8(row.text));
-        RecordReader reader(text);
+    for (const auto& [name, text, records] : rows) {
+        const QByteArray bytes = cp932(QString::fromUtf8(text));
+        RecordReader reader(bytes);
         QStringList read;
         while (std::optional<QString> record = reader.next())
             read << *record;
-        EXPECT_EQ(read, row.records);
-        EXPECT_TRUE(reader.atEnd());
+        EXPECT_EQ(read, records) << name;
+        EXPECT_TRUE(reader.atEnd()) << name;
     }
 }
 
-TEST(RecordReader, AnUndecodableRecordIsTheOnlyOneLost) {
+// An undecodable record or field is lost alone, where it stands.
+TEST(RecordReader, AnUndecodableRecordOrFieldIsTheOnlyOneLost) {
     RecordReader reader(QByteArray("\"a\"\r\n\"b\x85\x40\"\r\n\"c\"\r\n"));
     EXPECT_EQ(reader.next(), "a");
     EXPECT_EQ(reader.next(), std::nullopt);
     EXPECT_EQ(reader.next(), "c");
-}
-
-TEST(FieldReader, AnUndecodableFieldFailsWhereItStands) {
     FieldReader fields(QByteArray("\"a\",12\r\n\"\x85\x40\",3\r\n"));
     EXPECT_EQ(fields.next(), "a");
     EXPECT_EQ(fields.nextNumber(0, 99), 12);

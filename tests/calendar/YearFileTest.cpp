@@ -21,26 +21,22 @@ using test::cp932;
 // Makes every write beyond a size fail (EFBIG), also for root, whom folder permissions do not stop.
 struct FileSizeLimit {
     rlimit old{};
-    void (*previousHandler)(int) = std::signal(SIGXFSZ, SIG_IGN);
 
     explicit FileSizeLimit(rlim_t bytes) {
+        std::signal(SIGXFSZ, SIG_IGN); // the write fails with EFBIG instead of ending the tests
         getrlimit(RLIMIT_FSIZE, &old);
-        rlimit limit = old;
-        limit.rlim_cur = bytes;
+        const rlimit limit{bytes, old.rlim_max};
         setrlimit(RLIMIT_FSIZE, &limit);
     }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &old);
-        std::signal(SIGXFSZ, previousHandler);
-    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &old); }
 };
 
 TEST(YearFile, WriteLoadWriteGivesIdenticalBytes) {
     test::Fixture f;
     auto& m = f.m();
     ASSERT_TRUE(PCwrite(m, "2024"));
-    EXPECT_EQ(test::records(f.bytes("HB2024.hbd")).size(),
-              745); // an empty year: the marker and 744 line records
+    // An empty year: the marker and 744 line records.
+    EXPECT_EQ(test::records(f.bytes("HB2024.hbd")).size(), 745);
     m.DayItem[0][1][2] = "01012#";
     m.DayItem[0][1][0] = "01010元旦";
     m.DayItem[0][0][0] = "01000メモ\r\n二行目 ～①髙﨑ｶﾅ";
@@ -54,18 +50,15 @@ TEST(YearFile, WriteLoadWriteGivesIdenticalBytes) {
     ASSERT_EQ(list.size(), 749);
     EXPECT_EQ(list.mid(0, 7), QStringList({"01000メモ\r\n二行目 ～①髙﨑ｶﾅ", "01010元旦", "01012#",
                                            "12311誰か'72", "TTTTT", "T2PubL0101", "T3Priv0101私"}));
-    EXPECT_EQ(list[5 + 2 * 31 + 2 * 29], "T2PubL0230say ”hi”"); // slots of dates that do not exist too
-    EXPECT_EQ(list[5 + 2 * (31 * 8 + 8)], "T2PubL0909");
-    EXPECT_EQ(list.last(), "T3Priv1231");
+    // Dates that do not exist keep their slots too.
+    EXPECT_EQ(QStringList({list[5 + 2 * 31 + 2 * 29], list[5 + 2 * (31 * 8 + 8)], list.last()}),
+              QStringList({"T2PubL0230say ”hi”", "T2PubL0909", "T3Priv1231"}));
     EXPECT_EQ(yearFilePath(m, "../20/24"), f.path("HB2024.hbd"));
     EXPECT_EQ(yearFilePath(m, "999"), f.path("HB0999.hbd"));
 
-    m.DayItem = {};
-    m.PubLine = {};
-    m.PrivLine = {};
-    YearLoad(m, "2024");
-    EXPECT_EQ(m.DayItem[0][0][0], "01000メモ\r\n二行目 ～①髙﨑ｶﾅ");
-    ASSERT_TRUE(PCwrite(m, "2024"));
+    const auto reader = f.reread();
+    EXPECT_EQ(reader->DayItem[0][0][0], "01000メモ\r\n二行目 ～①髙﨑ｶﾅ");
+    ASSERT_TRUE(PCwrite(*reader, "2024"));
     EXPECT_EQ(f.bytes("HB2024.hbd"), first);
     EXPECT_TRUE(f.ui.messages.empty());
 }
@@ -153,11 +146,8 @@ QByteArray undecodableAt(int record) {
 
 // A damaged file names its first bad record and ends the program; bytes no record reaches spoil nothing.
 TEST(YearLoad, ADamagedFileNamesTheRecordAndEndsTheProgramWithoutWriting) {
-    const struct {
-        const char* name;
-        QByteArray bytes;
-        int record; // 0: read without a word
-    } rows[] = {
+    const std::tuple<const char*, QByteArray, int> rows[] = {
+        // record 0: read without a word
         {"a stray lead byte after the last record", cp932(tail()) + "\x81", 0},
         {"after a closing quote", cp932(tail()).replace("\"TTTTT\"", "\"TTTTT\"\x85\x40"), 0},
         {"empty file", "", 1},
@@ -173,22 +163,22 @@ TEST(YearLoad, ADamagedFileNamesTheRecordAndEndsTheProgramWithoutWriting) {
         {"undecodable inside record 134", undecodableAt(134), 134},
         {"undecodable inside the marker", undecodableAt(1), 1},
     };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
+    for (const auto& [name, bytes, record] : rows) {
+        SCOPED_TRACE(name);
         test::Fixture f;
-        f.writeBytes("HB2024.hbd", row.bytes);
-        if (row.record == 0) {
+        f.writeBytes("HB2024.hbd", bytes);
+        if (record == 0) {
             YearLoad(f.m(), "2024");
             EXPECT_TRUE(f.ui.calls.isEmpty());
             continue;
         }
         EXPECT_THROW(YearLoad(f.m(), "2024"), ProgramEnded);
-        ASSERT_EQ(f.ui.messages.size(), 1u);
-        EXPECT_EQ(f.ui.messages[0].text, "カレンダーファイル HB2024.hbd の  " + QString::number(row.record) +
-                                             "行目に異常があるようです。確認下さい。");
+        ASSERT_EQ(f.ui.messageTexts(),
+                  QStringList{"カレンダーファイル HB2024.hbd の  " + QString::number(record) +
+                              "行目に異常があるようです。確認下さい。"});
         EXPECT_EQ(f.ui.messages[0].title, "2024カレンダーファイル異常！");
         EXPECT_EQ(f.ui.calls, QStringList({"message", "end"}));
-        EXPECT_EQ(f.bytes("HB2024.hbd"), row.bytes);
+        EXPECT_EQ(f.bytes("HB2024.hbd"), bytes);
     }
 }
 
@@ -200,9 +190,8 @@ TEST(NbMonthLoad, ADamagedNeighbourIsNeitherReportedNorReplaced) {
     f.m().NewMonthText = "12";
     f.m().NbDayItem[5][0] = "stale";
     NbMonthLoad(f.m(), " 2025");
-    EXPECT_EQ(f.m().NbDayItem[1][0], "01010元旦");
-    EXPECT_TRUE(f.m().NbDayItem[3][0].isEmpty());
-    EXPECT_TRUE(f.m().NbDayItem[5][0].isEmpty());
+    const auto& nb = f.m().NbDayItem;
+    EXPECT_EQ(QStringList({nb[1][0], nb[3][0], nb[5][0]}), QStringList({"01010元旦", "", ""}));
     EXPECT_TRUE(f.ui.calls.isEmpty());
     EXPECT_EQ(f.bytes("HB2025.hbd"), damaged);
 }

@@ -12,8 +12,8 @@ struct CheckRow {
     const char* name;
     Kind kind;
     QString text;
-    int entry;       // 0: passes; -1: excerpt holds the characters that cannot be stored
-    QString excerpt; // quoted in the message
+    int entry = 0;        // 0: passes; -1: excerpt holds the characters that cannot be stored
+    QString excerpt = {}; // quoted in the message
 };
 
 const CheckRow checkRows[] = {
@@ -21,24 +21,21 @@ const CheckRow checkRows[] = {
     {"month 00", Holiday, "*00/10零月", 1, "*00/10零月"},
     {"full-width digit", Holiday, "*０1/01", 1, "*０1/01"},
     {"day 32", Holiday, "*01/32", 1, "*01/32"},
-    {"day 00 and day 31 accepted", Holiday, "*01/00零日\r\n*12/31大晦日", 0, {}},
+    {"day 00 and day 31 accepted", Holiday, "*01/00零日\r\n*12/31大晦日"},
     {"body shorter than five characters", Holiday, "*01/1", 1, "*01/1"},
     {"week 6", Holiday, "*01w6月", 1, "*01w6月"},
     {"week 0", Holiday, "*01w0月", 1, "*01w0月"},
     {"not a weekday character", Holiday, "**05w2曜母の日", 1, "**05w2曜母の日"},
-    {"upper-case W and every weekday",
-     Holiday,
-     "*05W2日a\r\n*01w1月\r\n*01w2火\r\n*01w3水\r\n*01w4木\r\n*01w5金\r\n*02w1土",
-     0,
-     {}},
+    {"upper-case W and every weekday", Holiday,
+     "*05W2日a\r\n*01w1月\r\n*01w2火\r\n*01w3水\r\n*01w4木\r\n*01w5金\r\n*02w1土"},
     {"neither slash nor w", Holiday, "*01-01", 1, "*01-01"},
     {"three stars", Holiday, "**01/01元旦\r\n***02/11建国記念日", 2, "***02/11建国記念日"},
     {"star inside a name starts the next entry", Holiday, "*01/01元旦*メモ", 2, "*メモ"},
     {"star inside a memo line", Holiday, "**01/01元旦\r\nメモ*です\r\n*02/03節分", 2, "*です"},
-    {"red entry right after a name", Holiday, "**01/01元旦**02/11建国", 0, {}},
+    {"red entry right after a name", Holiday, "**01/01元旦**02/11建国"},
     {"no star at all", Holiday, "01/01元旦", 1, {}},
     {"blanks only", Holiday, "  \r\n ", 1, {}},
-    {"blanks and line breaks around the text", Holiday, " \r\n**01/01元旦\r\n  ", 0, {}},
+    {"blanks and line breaks around the text", Holiday, " \r\n**01/01元旦\r\n  "},
     {"entries counted, not lines", Holiday, "**01/01元旦\r\nメモ\r\n\r\n*02/03節分\r\n*02/29\r\n*02/3x", 4,
      "*02/3x"},
     {"30 February", Holiday, "*02/29閏日\r\n*02/30x", 2, "*02/30x"},
@@ -47,20 +44,14 @@ const CheckRow checkRows[] = {
     {"31 September", Holiday, "*1990-2000 09/31x", 1, "*1990-2000 09/31x"},
     {"excerpt cut at 20 characters", Holiday, "**13/01あいうえおかきくけこさしすせそたちつてと", 1,
      "**13/01あいうえおかきくけこさしす"},
-    {"every newer form",
-     Holiday,
+    {"every newer form", Holiday,
      "**1996-2002 07/20海の日\r\n**2022-?\?\?\? 07w3月海の日\r\n**?\?\?\?-1988 04/29x\r\n"
      "**2003-2019　09w3月敬老の日\r\n**?\?\?\?-?\?\?\? 01/01y\r\n**2019/05/01天皇の即位の日\r\n"
      "**2024/02/29閏日\r\n**03/春分春分の日\r\n*09/秋分\r\n**1980-2099 03/春分x\r\n"
-     "**1986-?\?\?\? 挟まれた日国民の休日\r\n*挟まれた日",
-     0,
-     {}},
-    {"days of the sun",
-     Holiday,
+     "**1986-?\?\?\? 挟まれた日国民の休日\r\n*挟まれた日"},
+    {"days of the sun", Holiday,
      "*立春-001節分\r\n*夏至+000夏至\r\n**2000-?\?\?\? 春分-003彼岸入り\r\n*冬至+999x\r\n*黄経000a\r\n"
-     "*黄経359b\r\n*土用丑027c\r\n*土用丑117d\r\n*土用丑207e\r\n*土用丑297f\r\n*啓蟄-000",
-     0,
-     {}},
+     "*黄経359b\r\n*土用丑027c\r\n*土用丑117d\r\n*土用丑207e\r\n*土用丑297f\r\n*啓蟄-000"},
     {"unknown solar term", Holiday, "*立春-001節分\r\n*春至-001x", 2, "*春至-001x"},
     {"solar term without the offset's sign", Holiday, "*立春001節分", 1, "*立春001節分"},
     {"solar term with a full-width sign", Holiday, "*立春＋001", 1, "*立春＋001"},
@@ -84,11 +75,8 @@ const CheckRow checkRows[] = {
     {"equinox cut short", Holiday, "**03/春x", 1, "**03/春x"},
     {"citizens' holiday miswritten", Holiday, "**挟まれる日x", 1, "**挟まれる日x"},
     {"characters code page 932 cannot carry", Holiday, "**01/01元旦😀\r\n*01/02𠮷野😀", -1, "😀𠮷"},
-    {"years open or any four characters, any second separator, 30 February, day 00",
-     Anniversary,
-     "*1972/01/25花子\r\n*?\?\?\?/05/25山田\r\n*S47 /01/25\r\n*1972/01-25\r\n*2000/02/30\r\n*2000/02/00",
-     0,
-     {}},
+    {"years open or any four characters, any second separator, 30 February, day 00", Anniversary,
+     "*1972/01/25花子\r\n*?\?\?\?/05/25山田\r\n*S47 /01/25\r\n*1972/01-25\r\n*2000/02/30\r\n*2000/02/00"},
     {"single-digit month", Anniversary, "*1972/01/25a\r\n1995/9/17\r\n*1995/9/17太郎", 2, "*1995/9/17太郎"},
     {"first separator not a slash", Anniversary, "*1972-01/25", 1, "*1972-01/25"},
     {"body shorter than ten characters", Anniversary, "*1972/01/2", 1, "*1972/01/2"},

@@ -11,13 +11,9 @@ namespace hibimo::test {
 namespace {
 
 TEST(ShownMonth, AMoveSavesLoadsAndMakesWhatItNamesAndNothingElse) {
-    const struct {
-        const char* name;
-        int year, month; // from November 2024, whose year has a file
-        bool moved;
-        QString saved, created, neighbour;
-        int shownYear, shownMonth;
-    } rows[] = {
+    // Name, the month asked for from November 2024 (whose year has a file), whether it moved, the years
+    // saved, created and created for the edge cells, the month then shown.
+    const std::tuple<const char*, int, int, bool, QString, QString, QString, int, int> rows[] = {
         {"within the year", 2024, 10, true, "", "", "", 2024, 10},
         {"December makes the next year for its edge", 2024, 12, true, "", "", "2025", 2024, 12},
         {"month 13 rolls into January", 2024, 13, true, "2024", "2025", "", 2025, 1},
@@ -26,23 +22,22 @@ TEST(ShownMonth, AMoveSavesLoadsAndMakesWhatItNamesAndNothingElse) {
         {"no year 10000", 10000, 1, false, "", "", "", 2024, 11},
         {"no year 0", 0, 12, false, "", "", "", 2024, 11},
     };
-    for (const auto& row : rows) {
+    for (const auto& [name, year, month, moved, saved, created, neighbour, shownYear, shownMonth] : rows) {
+        SCOPED_TRACE(name);
         Fixture f;
         f.writeLists();
         HbmModule& m = f.m();
         m.shown.startAt(2024, 11);
         m.shown.reload();
         m.PubLine[10][0] = "会議";
-        const MonthMove move = m.shown.moveTo(row.year, row.month);
-        EXPECT_EQ(move.moved, row.moved) << row.name;
-        EXPECT_EQ(move.savedYear, row.saved) << row.name;
-        EXPECT_EQ(move.createdYear, row.created) << row.name;
-        EXPECT_EQ(move.createdNeighbour, row.neighbour) << row.name;
-        EXPECT_EQ(QPair(m.CurYear, m.CurMonth), QPair(row.shownYear, row.shownMonth)) << row.name;
-        EXPECT_EQ(m.LoadedYear, QString::number(row.shownYear)) << row.name;
-        EXPECT_EQ(f.reread()->PubLine[10][0], row.saved.isEmpty() ? "" : "会議") << row.name;
-        for (const QString& year : {row.created, row.neighbour})
-            EXPECT_TRUE(year.isEmpty() || QFile::exists(f.path("HB" + year + ".hbd"))) << row.name;
+        const MonthMove move = m.shown.moveTo(year, month);
+        EXPECT_EQ(
+            std::tuple(move.moved, move.savedYear, move.createdYear, move.createdNeighbour, m.CurYear,
+                       m.CurMonth, m.LoadedYear),
+            std::tuple(moved, saved, created, neighbour, shownYear, shownMonth, QString::number(shownYear)));
+        EXPECT_EQ(f.reread()->PubLine[10][0], saved.isEmpty() ? "" : "会議");
+        for (const QString& made : {created, neighbour})
+            EXPECT_TRUE(made.isEmpty() || QFile::exists(f.path("HB" + made + ".hbd"))) << made.toStdString();
     }
 }
 

@@ -1,7 +1,5 @@
 #include "generation/YearGeneration.h"
 
-#include "calendar/Cp932.h"
-#include "calendar/Records.h"
 #include "generation/GenerationMessages.h"
 #include "generation/ListFiles.h"
 #include "tests/CoreSupport.h"
@@ -19,13 +17,8 @@ QString entries(const test::Fixture& f, const QString& year) {
 }
 
 TEST(YearMake, WritesExactlyTheEntriesOfTheListsOrEndsTheProgramWithNothingWritten) {
-    const struct {
-        const char* name;
-        const char* year;
-        const char* holidays;
-        const char* anniversaries;
-        const char* entries; // none: the lists are faulty
-    } rows[] = {
+    // Name, year, holiday and anniversary lists, the entries written (none: the lists are faulty).
+    const std::tuple<const char*, const char*, const char*, const char*, const char*> rows[] = {
         {"1 January on a Sunday moves its flag to the 2nd", "2023", "**01/01元旦\r\n*01/02初夢",
          "*2000/03/03x", "01010元旦|01020初夢 前日の振休|01022#|03031x'00"},
         {"30 April on a Sunday moves to 1 May", "2023", "**04/30月末\r\n*05/01メーデー", "*2000/03/03x",
@@ -51,22 +44,22 @@ TEST(YearMake, WritesExactlyTheEntriesOfTheListsOrEndsTheProgramWithNothingWritt
         {"anniversaries without a star", "2024", "*01/01x", "誕生日", nullptr},
         {"year 0", "0", "*01/01x", "*2000/03/03x", nullptr},
     };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
+    for (const auto& [name, year, holidays, anniversaries, written] : rows) {
+        SCOPED_TRACE(name);
         test::Fixture f;
-        f.writeLists(row.holidays, row.anniversaries);
-        const QString file = QString("HB") + row.year + ".hbd";
+        f.writeLists(holidays, anniversaries);
+        const QString file = QString("HB") + year + ".hbd";
         f.writeBytes(file, "old");
-        if (row.entries) {
-            YearMake(f.m(), row.year);
-            EXPECT_EQ(entries(f, row.year), row.entries);
-            EXPECT_EQ(f.m().LoadedYear, row.year);
+        if (written) {
+            YearMake(f.m(), year);
+            EXPECT_EQ(entries(f, year), written);
+            EXPECT_EQ(f.m().LoadedYear, year);
             EXPECT_TRUE(f.ui.calls.isEmpty());
             continue;
         }
         f.m().LoadedYear = "2023";
-        EXPECT_THROW(YearMake(f.m(), row.year), ProgramEnded);
-        ASSERT_EQ(f.ui.messageTexts(), QStringList{generationText::failed(row.year)});
+        EXPECT_THROW(YearMake(f.m(), year), ProgramEnded);
+        ASSERT_EQ(f.ui.messageTexts(), QStringList{generationText::failed(year)});
         EXPECT_EQ(f.ui.messages[0].title, AppTitle);
         EXPECT_EQ(f.ui.calls, QStringList({"message", "end"}));
         EXPECT_EQ(f.bytes(file), QByteArray("old"));

@@ -118,63 +118,55 @@ TEST(FolderIdentity, MadeOnceKeptAndNeverReplaced) {
     EXPECT_EQ(folderIdentity(c.dir.path(), &error, &unsaved, IdentityUse::Publish), unsaved);
     EXPECT_FALSE(QFile::exists(c.path(FolderIdentityFileName)));
 
-    const struct {
-        QByteArray content;
-        IdentityUse use;
-        QString stopped;
-    } damaged[] = {{"\"abc\"\r\n", IdentityUse::Export, "書き出しは中止しました。"},
-                   {"", IdentityUse::Export, "書き出しは中止しました。"},
-                   {"\"\x81\"\r\n", IdentityUse::Publish, "公開は中止しました。"}};
-    for (const auto& row : damaged) {
-        SCOPED_TRACE(row.content.toStdString());
+    const std::tuple<QByteArray, IdentityUse, QString> damaged[] = {
+        {"\"abc\"\r\n", IdentityUse::Export, "書き出しは中止しました。"},
+        {"", IdentityUse::Export, "書き出しは中止しました。"},
+        {"\"\x81\"\r\n", IdentityUse::Publish, "公開は中止しました。"}};
+    for (const auto& [content, use, stopped] : damaged) {
+        SCOPED_TRACE(content.toStdString());
         Fixture f;
-        f.writeBytes(FolderIdentityFileName, row.content);
+        f.writeBytes(FolderIdentityFileName, content);
         QString message;
-        EXPECT_EQ(folderIdentity(f.dir.path(), &message, &unsaved, row.use), QString());
+        EXPECT_EQ(folderIdentity(f.dir.path(), &message, &unsaved, use), QString());
         EXPECT_EQ(message, "フォルダーの識別ファイル " +
                                QDir::toNativeSeparators(f.path(FolderIdentityFileName)) +
-                               " を読めません。\rファイルを確認下さい。" + row.stopped);
-        EXPECT_EQ(f.bytes(FolderIdentityFileName), row.content);
+                               " を読めません。\rファイルを確認下さい。" + stopped);
+        EXPECT_EQ(f.bytes(FolderIdentityFileName), content);
     }
 }
 
 TEST(ShareResources, OtherYearsFromTheirFilesTheLoadedOneFromMemory) {
     const QString damaged = "カレンダーファイル %1 の "
                             "2件目の記録を読めないため、書き出しを中止しました。\rファイルを確認下さい。";
-    const struct {
-        const char* name;
-        ShareYears years;
-        QByteArray file2023; // empty: none
-        QStringList uids;
-        QString error;
-    } rows[] = {
+    // Name, the years shared, the file of 2023 (empty: none), the resources made, the error.
+    const std::tuple<const char*, ShareYears, QByteArray, QStringList, QString> rows[] = {
         {"shown year only", ShareYears::Loaded, "", {"x-20240410-pub"}, ""},
         {"every year", ShareYears::AllWithFile, "written", {"x-20230101-pub", "x-20240410-pub"}, ""},
         {"a damaged year stops the export", ShareYears::AllWithFile, "\"01010ok\"\r\n", {}, damaged},
         {"the shown year ignores other files", ShareYears::Loaded, "\"x\"", {"x-20240410-pub"}, ""},
     };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
+    for (const auto& [name, years, file2023, uids, error] : rows) {
+        SCOPED_TRACE(name);
         Fixture f;
         f.writeBytes("HB20241.hbd", "not a year file");
-        if (row.file2023 == "written") {
+        if (file2023 == "written") {
             f.m().LoadedYear = "2023";
             f.m().PubLine[0][0] = "正月";
             ASSERT_TRUE(PCwrite(f.m(), "2023"));
-        } else if (!row.file2023.isEmpty()) {
-            f.writeBytes("HB2023.hbd", row.file2023);
+        } else if (!file2023.isEmpty()) {
+            f.writeBytes("HB2023.hbd", file2023);
         }
         f.m().LoadedYear = "2024";
         f.m().PubLine = {};
         f.m().PubLine[3][9] = "運動会"; // not saved
-        QString error;
-        QStringList uids;
+        QString stopped;
+        QStringList made;
         for (const CalendarResource& c :
-             shareResources(f.m(), row.years, only(ShareKind::PublicNote), "x", &error))
-            uids << c.uid.mid(7);
-        EXPECT_EQ(uids, row.uids);
-        EXPECT_EQ(error, row.error.isEmpty() ? QString()
-                                             : row.error.arg(QDir::toNativeSeparators(f.path("HB2023.hbd"))));
+             shareResources(f.m(), years, only(ShareKind::PublicNote), "x", &stopped))
+            made << c.uid.mid(7);
+        EXPECT_EQ(made, uids);
+        EXPECT_EQ(stopped,
+                  error.isEmpty() ? QString() : error.arg(QDir::toNativeSeparators(f.path("HB2023.hbd"))));
     }
 }
 
