@@ -6,7 +6,6 @@
 
 namespace {
 
-using namespace hibimo;
 using namespace hibimo::colourText;
 using namespace hibimo::generationText;
 using namespace hibimo::publishText;

@@ -34,9 +34,6 @@ struct FileSizeLimit {
 TEST(YearFile, WriteLoadWriteGivesIdenticalBytes) {
     test::Fixture f;
     auto& m = f.m();
-    ASSERT_TRUE(PCwrite(m, "2024"));
-    // An empty year: the marker and 744 line records.
-    EXPECT_EQ(test::records(f.bytes("HB2024.hbd")).size(), 745);
     m.DayItem[0][1][2] = "01012#";
     m.DayItem[0][1][0] = "01010元旦";
     m.DayItem[0][0][0] = "01000メモ\r\n二行目 ～①髙﨑ｶﾅ";
@@ -47,7 +44,7 @@ TEST(YearFile, WriteLoadWriteGivesIdenticalBytes) {
     ASSERT_TRUE(PCwrite(m, " 2024 "));
     const QByteArray first = f.bytes("HB2024.hbd");
     const QStringList list = test::records(first);
-    ASSERT_EQ(list.size(), 749);
+    ASSERT_EQ(list.size(), 749); // four entries, the marker and 744 line records
     EXPECT_EQ(list.mid(0, 7), QStringList({"01000メモ\r\n二行目 ～①髙﨑ｶﾅ", "01010元旦", "01012#",
                                            "12311誰か'72", "TTTTT", "T2PubL0101", "T3Priv0101私"}));
     // Dates that do not exist keep their slots too.
@@ -56,9 +53,7 @@ TEST(YearFile, WriteLoadWriteGivesIdenticalBytes) {
     EXPECT_EQ(yearFilePath(m, "../20/24"), f.path("HB2024.hbd"));
     EXPECT_EQ(yearFilePath(m, "999"), f.path("HB0999.hbd"));
 
-    const auto reader = f.reread();
-    EXPECT_EQ(reader->DayItem[0][0][0], "01000メモ\r\n二行目 ～①髙﨑ｶﾅ");
-    ASSERT_TRUE(PCwrite(*reader, "2024"));
+    ASSERT_TRUE(PCwrite(*f.reread(), "2024"));
     EXPECT_EQ(f.bytes("HB2024.hbd"), first);
     EXPECT_TRUE(f.ui.messages.empty());
 }
@@ -90,47 +85,35 @@ TEST(Writers, AConversionThatCannotRunIsAFailedWrite) {
     f.writeLists();
     YearLoad(f.m(), "2024");
     f.m().colours.ColorFile = f.path("My.ccf");
-    const struct {
-        const char* file;
-        std::function<bool(HbmModule&)> write;
-        QString message;
-    } rows[] = {
+    // The file, its writer (false: failed; the settings writers tell only by their message), the message.
+    const std::tuple<const char*, std::function<bool(HbmModule&)>, QString> rows[] = {
         {"HB2024.hbd", [](HbmModule& m) { return PCwrite(m, "2024"); }, "カレンダーデータファイル作成失敗！"},
         {"HBHolyD.dat",
          [](HbmModule& m) { return writeListFile(m.filePath("HBHolyD.dat"), "**01/01元日"); },
          {}},
-        {"Hibimo.ini",
-         [](HbmModule& m) {
-             SettingsWrite(m, m.colours);
-             return false;
-         },
+        {"Hibimo.ini", [](HbmModule& m) { return SettingsWrite(m, m.colours), false; },
          colourText::SettingsNotSaved},
-        {"My.ccf",
-         [](HbmModule& m) {
-             ColorSave(m, m.colours);
-             return false;
-         },
+        {"My.ccf", [](HbmModule& m) { return ColorSave(m, m.colours), false; },
          colourText::ColourFileNotSaved},
     };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.file);
-        f.writeBytes(row.file, "old");
+    for (const auto& [file, write, message] : rows) {
+        SCOPED_TRACE(file);
+        f.writeBytes(file, "old");
         f.ui.messages.clear();
         simulateMissingCp932Converter(true);
-        EXPECT_FALSE(row.write(f.m()));
+        EXPECT_FALSE(write(f.m()));
         simulateMissingCp932Converter(false);
-        EXPECT_EQ(f.bytes(row.file), QByteArray("old"));
-        EXPECT_EQ(f.ui.messageTexts(), row.message.isEmpty() ? QStringList() : QStringList{row.message});
+        EXPECT_EQ(f.bytes(file), QByteArray("old"));
+        EXPECT_EQ(f.ui.messageTexts(), message.isEmpty() ? QStringList() : QStringList{message});
     }
 }
 
 // The end marker and the line records.
 QString tail(int count = 744) {
-    QString text = "\"TTTTT\"\r\n";
+    QString t = "\"TTTTT\"\r\n";
     for (int i = 0; i < count; ++i)
-        text +=
-            QString::asprintf("\"%s%02d%02d\"\r\n", i % 2 ? "T3Priv" : "T2PubL", i / 62 + 1, i % 62 / 2 + 1);
-    return text;
+        t += QString::asprintf("\"%s%02d%02d\"\r\n", i % 2 ? "T3Priv" : "T2PubL", i / 62 + 1, i % 62 / 2 + 1);
+    return t;
 }
 
 // A whole file whose record `record` (counted from 1, the marker being 1) holds bytes that code

@@ -11,11 +11,10 @@ namespace hibimo {
 namespace {
 
 // The seasonal days of the table as the delivered list writes them.
-const QMap<QString, QString> SeasonalRules = {{"節分", "*立春-001節分"},
-                                              {"彼岸入り", "*春分-003彼岸入り"},
-                                              {"八十八夜", "*立春+087八十八夜"},
-                                              {"入梅", "*黄経080入梅"},
-                                              {"土用の丑の日", "*土用丑117土用の丑の日"}};
+const QMap<QString, QString> SeasonalRules = {
+    {"節分", "*立春-001節分"}, {"彼岸入り", "*春分-003彼岸入り"},          {"八十八夜", "*立春+087八十八夜"},
+    {"入梅", "*黄経080入梅"},  {"土用の丑の日", "*土用丑117土用の丑の日"},
+};
 
 TEST(SolarTerms, DaysAndMomentsAreThoseOfThePublishedTables) {
     int terms = 0;

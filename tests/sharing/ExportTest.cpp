@@ -58,15 +58,13 @@ TEST(YearEvents, EachKindLeavesOnlyWhenChosen) {
             .split('|');
     const YearTables year = sampleYear();
     EXPECT_EQ(summaries(yearEvents(year, 2024, All)), all);
-    EXPECT_EQ(summaries(yearEvents(year, 2024, None)), QStringList());
     for (int k = 0; k < int(ShareKind::Almanac); ++k)
         EXPECT_EQ(summaries(yearEvents(year, 2024, only(ShareKind(k)))),
                   all.filter(" " + shareKindLabel(ShareKind(k)) + " "));
     // 旧正月 on the new moon of 10 February 2024, 先勝 as every first of the first month.
     const QStringList almanac = summaries(yearEvents(year, 2024, only(ShareKind::Almanac)));
-    EXPECT_EQ(almanac.size(), 366);
-    EXPECT_EQ(almanac.value(0), "0101 六曜・旧暦 赤口 旧11/20");
-    EXPECT_TRUE(almanac.contains("0210 六曜・旧暦 先勝 旧1/1"));
+    EXPECT_EQ(QStringList({QString::number(almanac.size()), almanac.value(0), almanac.value(40)}),
+              QStringList({"366", "0101 六曜・旧暦 赤口 旧11/20", "0210 六曜・旧暦 先勝 旧1/1"}));
 }
 
 // The lines of a resource, unfolded, without its DTSTAMP.
