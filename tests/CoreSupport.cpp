@@ -46,19 +46,16 @@ std::optional<QString> generated(QStringView holidays, int year) {
     QStringList entries;
     for (const MonthItems& month : items)
         for (const auto& day : month)
-            for (const QString& entry : day)
-                if (!entry.isEmpty())
-                    entries << entry;
+            entries.append(QStringList(day.begin(), day.end()));
+    entries.removeAll(QString());
     return entries.join('|');
 }
 
 QStringList tableRows(const QString& name) {
     QFile file(QStringLiteral(HIBIMO_SOURCE_DIR "/tests/generation/") + name);
     EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name.toStdString();
-    QStringList rows;
-    for (const QString& line : QString::fromUtf8(file.readAll()).split('\n'))
-        if (!line.isEmpty() && !line.startsWith('#'))
-            rows << line;
+    QStringList rows = QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
+    rows.removeIf([](const QString& row) { return row.startsWith('#'); });
     return rows;
 }
 
