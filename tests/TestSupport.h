@@ -1,9 +1,16 @@
 #pragma once
 
+// The one header of the window tests: the main window, the fixtures, the colours a box shows, files, and
+// both test frameworks.
 #include "app/HbmFrm.h"
 #include "tests/CoreSupport.h"
+#include "toolkit/Colours.h"
 
+#include <QDir>
+#include <QFile>
+#include <QTest>
 #include <functional>
+#include <gtest/gtest.h>
 #include <memory>
 #include <vector>
 
@@ -12,18 +19,17 @@ namespace hibimo::test {
 enum class Box { DayNumber, Public, Private, Mark };
 
 // The main window over the small lists (or none), started as the program does: Form_Load, show, the
-// first Form_Activate (year loading and the first display). The start's messages are moved to startUp.
+// first Form_Activate (year loading and the first display). The start's messages are kept apart in startUp.
 // On the default today, 15 May 2024, 1 May is a Wednesday: day d stands in cell d + 2.
 struct Calendar : Fixture {
     std::unique_ptr<HbmFrm> frm;
-    std::vector<ScriptedInteraction::Message> startUp;
+    QStringList startUp; // the start's messages, each as "title: text"
 
     // onStartMessage sees each message of the start as it is shown.
     explicit Calendar(QDate today = QDate(2024, 5, 15), bool withLists = true,
                       std::function<void(Calendar&)> onStartMessage = {});
     HbmFrm& f() { return *frm; }
     static int cellOf(int day) { return day + 2; }
-    QStringList dayNumbers() const;
     // What the window shows of the month: the captions, then each box's text and colours; only the
     // captions while the grid is not shown.
     QStringList shownMonth() const;

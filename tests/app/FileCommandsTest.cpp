@@ -1,22 +1,15 @@
 // The commands that read and write a file the user names: the colour scheme's Sav and Ld, and
 // [書き出し] with its export dialog.
-#include "calendar/Cp932.h"
 #include "colours/ColourScheme.h"
 #include "tests/TestSupport.h"
 #include "tests/colours/ColourEditorSupport.h"
-#include "toolkit/Colours.h"
 
-#include <QDir>
-#include <QFile>
-#include <QTest>
 #include <climits>
-#include <gtest/gtest.h>
 
 namespace hibimo::test {
 namespace {
 
 struct Window : Calendar {
-    std::vector<qint64> before = values(m());
     void click(int index) { QTest::mouseClick(frm->LblColor[index], Qt::LeftButton); }
     int sundayDateFore() const { return foreColor(*frm->Text1[cellOf(5)]); } // 5 May 2024
 };

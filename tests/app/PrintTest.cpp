@@ -5,16 +5,13 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QDir>
 #include <QMessageBox>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QRegularExpression>
-#include <QTest>
 #include <QTimer>
 #include <algorithm>
-#include <gtest/gtest.h>
 
 namespace hibimo::test {
 namespace {
@@ -120,19 +117,18 @@ TEST(AlmanacView, TheCheckBoxShowsEachDaysAlmanacBesideItsNumberAndIsRemembered)
     HbmFrm& f = fx.f();
     EXPECT_FALSE(f.ChkAlmanac->isChecked());
     EXPECT_TRUE(f.Text1[Calendar::cellOf(8)]->asideText().isEmpty());
-    const int markWidth = f.Text5[0]->width();
-    const int markRight = f.Text5[0]->geometry().right();
+    const QRect mark = f.Text5[0]->geometry();
     f.ChkAlmanac->click();
     EXPECT_EQ(fx.bytes(ViewChoicesFileName), QByteArray("1\r\n"));
     // New moon at 12:22 JST on 8 May 2024: the 1st of the 4th month, 仏滅 as every 4/1.
     EXPECT_EQ(f.Text1[Calendar::cellOf(8)]->asideText(), QStringLiteral("仏滅 旧4/1"));
     EXPECT_FALSE(f.Text1[0]->asideText().isEmpty()); // 28 April, a neighbour cell
-    EXPECT_LT(f.Text5[0]->width(), markWidth);
-    EXPECT_EQ(f.Text5[0]->geometry().right(), markRight);
+    EXPECT_LT(f.Text5[0]->width(), mark.width());
+    EXPECT_EQ(f.Text5[0]->geometry().right(), mark.right());
     f.ChkAlmanac->click();
     EXPECT_EQ(fx.bytes(ViewChoicesFileName), QByteArray("0\r\n"));
     EXPECT_TRUE(f.Text1[Calendar::cellOf(8)]->asideText().isEmpty());
-    EXPECT_EQ(f.Text5[0]->width(), markWidth);
+    EXPECT_EQ(f.Text5[0]->width(), mark.width());
     for (const auto& [bytes, shown] :
          {std::pair<QByteArray, bool>{"1\r\n", true}, {"0\r\n", false}, {"x", false}, {"", false}}) {
         fx.writeBytes(ViewChoicesFileName, bytes);

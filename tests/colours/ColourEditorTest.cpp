@@ -3,11 +3,8 @@
 #include "colours/MonthCells.h"
 #include "tests/TestSupport.h"
 #include "tests/colours/ColourEditorSupport.h"
-#include "toolkit/Colours.h"
 
-#include <QFile>
 #include <climits>
-#include <gtest/gtest.h>
 
 namespace hibimo::test {
 namespace {
@@ -144,12 +141,13 @@ constexpr int WeekdayFore = 1, WeekdayBack = 2, SunFore = 3, SunBack = 4, SatFor
 
 ColourScheme distinctColours() {
     ColourScheme c;
-    c.ColWeekdayDateFore = WeekdayFore, c.ColWeekdayDateBack = WeekdayBack;
-    c.ColSunDateFore = SunFore, c.ColSunDateBack = SunBack, c.ColSatDateFore = SatFore;
-    c.ColSatDateBack = SatBack, c.ColHolidayDateFore = HolidayFore, c.ColTodayBack = TodayBack;
-    c.ColOtherMonthBack = OtherBack, c.ColPubLineFore = PubFore, c.ColPubLineBack = PubBack;
-    c.ColPrivLineFore = PrivFore, c.ColPrivLineBack = PrivBack, c.ColMarkFore = MarkFore;
-    c.ColMarkBack = MarkBack, c.ColHolidayDateBack = 99, c.ColScreenBack = 98;
+    int colour = 0; // in the order of the names above
+    for (int* slot :
+         {&c.ColWeekdayDateFore, &c.ColWeekdayDateBack, &c.ColSunDateFore, &c.ColSunDateBack,
+          &c.ColSatDateFore, &c.ColSatDateBack, &c.ColHolidayDateFore, &c.ColTodayBack, &c.ColOtherMonthBack,
+          &c.ColPubLineFore, &c.ColPubLineBack, &c.ColPrivLineFore, &c.ColPrivLineBack, &c.ColMarkFore,
+          &c.ColMarkBack, &c.ColHolidayDateBack, &c.ColScreenBack})
+        *slot = ++colour;
     return c;
 }
 

@@ -5,9 +5,6 @@
 #include "dialogs/HbmReNew.h"
 #include "tests/TestSupport.h"
 
-#include <QTest>
-#include <gtest/gtest.h>
-
 namespace hibimo::test {
 namespace {
 
