@@ -34,10 +34,6 @@ CellBox* Calendar::box(Box b, int cell) const {
     return std::array{frm->Text1[cell], frm->Text2[cell], frm->Text3[cell], frm->Text5[cell]}[int(b)];
 }
 
-void Calendar::doubleClick(Box b, int cell) const {
-    QTest::mouseDClick(box(b, cell), Qt::LeftButton, Qt::NoModifier, QPoint(4, 4));
-}
-
 void Calendar::pasteMemo(const QString& text) {
     frm->Text4->setReadOnly(false);
     frm->Text4->moveCursor(QTextCursor::End);

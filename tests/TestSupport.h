@@ -34,7 +34,9 @@ struct Calendar : Fixture {
     // captions while the grid is not shown.
     QStringList shownMonth() const;
     CellBox* box(Box b, int cell) const;
-    void doubleClick(Box b, int cell) const;
+    void doubleClick(Box b, int cell) const {
+        QTest::mouseDClick(box(b, cell), Qt::LeftButton, {}, QPoint(4, 4));
+    }
     // Sets a box's text as the display does, so that no change handler takes it for input.
     template <class B> void showIn(B& box, const QString& text) {
         const bool done = m().DispDone;
@@ -45,5 +47,11 @@ struct Calendar : Fixture {
     // Pastes text at the end of the month memo, as the user does after clicking it.
     void pasteMemo(const QString& text);
 };
+
+// A window made active, as the window manager does; keys with a mnemonic act only there.
+inline void activate(QWidget& w) {
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+}
 
 } // namespace hibimo::test

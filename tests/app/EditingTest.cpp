@@ -100,11 +100,10 @@ const QString Long = QString(130, QChar(0x3042)); // grows every box
 enum class Target { Memo, Public, Private, Mark };
 
 QWidget* clickTarget(Calendar& c, Target t, int cell) {
-    HbmFrm& f = c.f();
     if (t == Target::Memo) {
-        c.showIn(*f.Text4, Long);
-        QTest::mouseClick(f.Text4->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
-        return f.Text4;
+        c.showIn(*c.f().Text4, Long);
+        QTest::mouseClick(c.f().Text4->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+        return c.f().Text4;
     }
     CellBox* box = c.box(Box(int(t)), cell);
     c.showIn(*box, Long);
@@ -112,57 +111,44 @@ QWidget* clickTarget(Calendar& c, Target t, int cell) {
     return box;
 }
 
-void activate(QWidget& w) {
-    w.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
-}
-
 // A popup menu or another window (a message box, another application) leaves the editing going; a month
 // or year step ends it before the next month is shown, as a move to another control does.
 TEST(EditingFocus, OnlyAStepOrAMoveToAnotherControlEndsIt) {
     enum class Then { PopupMenu, AnotherWindow, MonthBack, MonthOn, YearBack, YearOn };
-    const struct {
-        const char* name;
-        Target target;
-        Then then;
-    } rows[] = {
-        {"memo, right-click menu", Target::Memo, Then::PopupMenu},
-        {"memo, another window", Target::Memo, Then::AnotherWindow},
-        {"long public line, right-click menu", Target::Public, Then::PopupMenu},
-        {"long public line, another window", Target::Public, Then::AnotherWindow},
-        {"long public line, month +1", Target::Public, Then::MonthOn},
-        {"long private line, month -1", Target::Private, Then::MonthBack},
-        {"long mark, year +1", Target::Mark, Then::YearOn},
-        {"memo, year -1", Target::Memo, Then::YearBack},
-        {"memo, month +1", Target::Memo, Then::MonthOn},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
+    // The memo and the long boxes each meet a popup menu, another window, or a step.
+    using enum Target;
+    using enum Then;
+    const std::pair<Target, Then> rows[] = {
+        {Memo, PopupMenu},       {Memo, AnotherWindow}, {Public, PopupMenu},
+        {Public, AnotherWindow}, {Public, MonthOn},     {Private, MonthBack},
+        {Mark, YearOn},          {Memo, YearBack},      {Memo, MonthOn}};
+    for (const auto& [target, then] : rows) {
+        SCOPED_TRACE(testing::Message() << "target " << int(target) << ", then " << int(then));
         Calendar c(QDate(2024, 12, 15));
         HbmFrm& f = c.f();
         activate(f);
-        QWidget* box = clickTarget(c, row.target, 19);
+        QWidget* box = clickTarget(c, target, 19);
         const int grown = box->height(),
-                  rest = twipsToPx(std::array{MonthMemo::RestHeight, 285, 435, 210}[int(row.target)]);
+                  rest = twipsToPx(std::array{MonthMemo::RestHeight, 285, 435, 210}[int(target)]);
         ASSERT_GT(grown, rest);
-        if (row.then == Then::PopupMenu) {
+        if (then == Then::PopupMenu) {
             QMenu menu;
             menu.addAction(QStringLiteral("貼り付け"));
             menu.popup(box->mapToGlobal(QPoint(5, 5)));
             ASSERT_TRUE(QTest::qWaitForWindowExposed(&menu));
             menu.close();
-        } else if (row.then == Then::AnotherWindow) {
+        } else if (then == Then::AnotherWindow) {
             QWidget other;
             other.show();
             activate(other);
             activate(f);
         } else {
-            const int step = int(row.then) - int(Then::MonthBack);
+            const int step = int(then) - int(Then::MonthBack);
             QTest::mouseClick((step < 2 ? f.Command1 : f.Command2)[step % 2], Qt::LeftButton);
         }
-        if (row.then < Then::MonthBack) {
+        if (then < Then::MonthBack) {
             EXPECT_EQ(box->height(), grown);
-            if (row.target == Target::Memo) {
+            if (target == Target::Memo) {
                 EXPECT_FALSE(f.Text4->isReadOnly());
                 f.Text4->moveCursor(QTextCursor::End);
                 QTest::keyClick(f.Text4, Qt::Key_A);
@@ -175,7 +161,7 @@ TEST(EditingFocus, OnlyAStepOrAMoveToAnotherControlEndsIt) {
         EXPECT_FALSE(box->hasFocus());
         EXPECT_GT(f.children().indexOf(f.Text3[19]), f.children().indexOf(f.Text2[19]));
         // Clicked again, also in the new month, it grows again.
-        clickTarget(c, row.target, 19);
+        clickTarget(c, target, 19);
         EXPECT_GT(box->height(), rest);
     }
 }

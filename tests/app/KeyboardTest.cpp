@@ -14,10 +14,9 @@ using Place = QWidget* (*)(HbmFrm&);
 // A key pressed while the control `at` has the focus (none: the window itself).
 Input key(Qt::Key k, Qt::KeyboardModifiers mods = {}, Place at = nullptr) {
     return [=](HbmFrm& f) {
-        QWidget* w = at ? at(f) : &f;
         if (at)
-            w->setFocus(Qt::MouseFocusReason);
-        QTest::keyClick(w, k, mods);
+            at(f)->setFocus(Qt::MouseFocusReason);
+        QTest::keyClick(at ? at(f) : &f, k, mods);
     };
 }
 // Where a key may be pressed besides the window itself.

@@ -131,22 +131,15 @@ TEST(FolderLock, OnlyAnotherProgramOfTheFolderIsCalledAlreadyRunning) {
     Fixture f;
     QLockFile other(f.path("Hibimo.lock"));
     ASSERT_TRUE(other.tryLock(0));
-    const QString missing = f.path("gone");
-    const struct {
-        const char* name;
-        QString folder;
-        QString message;
-    } rows[] = {
-        {"another program holds the lock", f.dir.path(), running},
-        {"the folder cannot take the lock file", missing, folderNotWritableMessage(missing)},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
+    const auto refusal = [&f](const QString& folder) {
         f.ui.messages.clear();
-        QLockFile lock(QDir(row.folder).filePath("Hibimo.lock"));
-        EXPECT_FALSE(takeFolderLock(lock, row.folder, f.ui));
-        EXPECT_EQ(f.ui.messageTexts(), QStringList{row.message});
-    }
+        QLockFile lock(QDir(folder).filePath("Hibimo.lock"));
+        EXPECT_FALSE(takeFolderLock(lock, folder, f.ui));
+        return f.ui.messageTexts();
+    };
+    EXPECT_EQ(refusal(f.dir.path()), QStringList{running}) << "another program holds the lock";
+    const QString missing = f.path("gone"); // cannot take the lock file
+    EXPECT_EQ(refusal(missing), QStringList{folderNotWritableMessage(missing)});
     other.unlock();
     QLockFile lock(f.path("Hibimo.lock"));
     EXPECT_TRUE(takeFolderLock(lock, f.dir.path(), f.ui));

@@ -87,23 +87,20 @@ TEST(ColourEditor, ThicknessPromptReadsANumberAndThePreviewFollows) {
     e.m().colours.FrameLineWidth = 7;
     e.editor.Command1[17]->click();
     ASSERT_EQ(e.ui.prompts.size(), 1u);
-    EXPECT_EQ(e.ui.prompts[0].title, QStringLiteral("日付枠囲み線太さ"));
-    EXPECT_EQ(e.ui.prompts[0].defaultText, QStringLiteral("7"));
+    EXPECT_EQ(e.ui.prompts[0].title + "|" + e.ui.prompts[0].defaultText,
+              QStringLiteral("日付枠囲み線太さ|7"));
     EXPECT_EQ(e.ui.prompts[0].prompt,
               QStringLiteral("囲み線の太さを整数(20以下)で入力下さい。\n\r\n\r1 は 約 0.26mm に対応！ 0 "
                              "で 囲み線を引きません!"));
-    const struct {
-        const char* answer;
-        int width;
-    } rows[] = {{"2.9", 2},    {"7mm", 7},   {"25", 20},          {"-3", -3},
-                {"abc", 0},    {" 1 2", 12}, {"1e1", 10},         {"-0.5", -1},
-                {"1e999", 20}, {"\r5", 0},   {"99999999999", 20}, {"-2147483648", INT_MIN},
-                {"1", 1},      {"", 0}};
-    for (const auto& r : rows) {
-        e.ui.promptAnswers.push_back(QString::fromUtf8(r.answer));
+    const std::pair<const char*, int> rows[] = {
+        {"2.9", 2},  {"7mm", 7},   {"25", 20},    {"-3", -3}, {"abc", 0},          {" 1 2", 12},
+        {"1e1", 10}, {"-0.5", -1}, {"1e999", 20}, {"\r5", 0}, {"99999999999", 20}, {"-2147483648", INT_MIN},
+        {"1", 1},    {"", 0}};
+    for (const auto& [answer, width] : rows) {
+        e.ui.promptAnswers.push_back(QString::fromUtf8(answer));
         e.editor.Command1[17]->click();
-        EXPECT_EQ(e.m().colours.FrameLineWidth, r.width) << '"' << r.answer << '"';
-        EXPECT_EQ(e.linePixels(), std::max(r.width, 0) * e.editor.Picture1->width()) << r.answer;
+        EXPECT_EQ(e.m().colours.FrameLineWidth, width) << '"' << answer << '"';
+        EXPECT_EQ(e.linePixels(), std::max(width, 0) * e.editor.Picture1->width()) << answer;
     }
     // Choosing the line colour where there is no line draws one of width 1.
     e.ui.colourAnswers.push_back(0xFF0000);

@@ -41,9 +41,8 @@ TEST(DialogKeys, EnterPressesTheNaturalButtonEscapeIsTheCloseBox) {
         if (focused)
             focused->setFocus(Qt::TabFocusReason);
         QTest::keyClick(focused ? focused : &dialog, row.key);
-        EXPECT_EQ(dialog.isVisible(), !row.closed);
-        EXPECT_EQ(f.m().RenewChoice, row.renewChoice);
-        EXPECT_EQ(f.ui.calls.count("colour"), row.colourChoosers);
+        EXPECT_EQ(std::tuple(dialog.isVisible(), int(f.m().RenewChoice), int(f.ui.calls.count("colour"))),
+                  std::tuple(!row.closed, row.renewChoice, row.colourChoosers));
     }
 }
 

@@ -112,16 +112,10 @@ QString shown(const QWidget* w) {
 }
 
 // Closes whatever modal window is still open after a few seconds, so that a failure cannot hang the run.
-struct Watchdog {
+struct Watchdog : QObject {
     bool fired = false;
-    QTimer timer;
     Watchdog() {
-        timer.setSingleShot(true);
-        QObject::connect(&timer, &QTimer::timeout, [this] {
-            fired = true;
-            QApplication::closeAllWindows();
-        });
-        timer.start(5000);
+        QTimer::singleShot(5000, this, [this] { fired = true, QApplication::closeAllWindows(); });
     }
 };
 
@@ -167,11 +161,10 @@ TEST(ProgramEndFromOutside, EveryOpenQuestionClosesAsCancelledAndTheShutDownWait
         EXPECT_EQ(order, QStringList({"end", "returned", "shut down"}));
         EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 
-        // Asked again while the program ends: answered at once, without a window.
-        Watchdog again;
+        // Asked again while the program ends: answered at once, without a window (that would wait in an
+        // event loop, until the watchdog closed it).
         QTimer::singleShot(0, [&] { order << "a window waited"; });
         EXPECT_EQ(row.ask(ui), row.cancelled);
-        EXPECT_FALSE(again.fired);
         EXPECT_EQ(order.size(), 3);
         QCoreApplication::processEvents();
     }
