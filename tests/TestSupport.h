@@ -39,8 +39,7 @@ struct Calendar : Fixture {
     }
     // Sets a box's text as the display does, so that no change handler takes it for input.
     template <class B> void showIn(B& box, const QString& text) {
-        const bool done = m().DispDone;
-        m().DispDone = false;
+        const bool done = std::exchange(m().DispDone, false);
         box.setText(text);
         m().DispDone = done;
     }

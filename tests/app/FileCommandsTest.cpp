@@ -35,9 +35,7 @@ TEST(ColourCommands, LdShowsAFaultyFileAsReadAndSavThenLdRestoresTheWholeScheme)
     w.click(2);
     EXPECT_TRUE(w.ui.messages.empty());
     EXPECT_EQ(values(w.m()), saved);
-    EXPECT_EQ(w.m().colours.ColorFile, mine);
-    EXPECT_EQ(w.sundayDateFore(), 1005);
-    EXPECT_EQ(backColor(*w.frm), 1000);
+    EXPECT_EQ(std::tuple(c.ColorFile, w.sundayDateFore(), backColor(*w.frm)), std::tuple(mine, 1005, 1000));
 }
 
 TEST(ColourCommands, PathsTheFilesCannotHoldAreRefusedAndAskedAgain) {

@@ -16,10 +16,9 @@ TEST(ColourFiles, DefaultSchemeIsWrittenAsDelivered) {
     fx.m().colours.VersionText = QStringLiteral("ver 10392");
     fx.m().colours.ColorFile = fx.path(QStringLiteral("Default.ccf"));
     ColorSave(fx.m(), fx.m().colours);
-    QFile delivered(QStringLiteral(HIBIMO_SOURCE_DIR "/data/Default.ccf"));
-    ASSERT_TRUE(delivered.open(QIODevice::ReadOnly));
-    EXPECT_EQ(delivered.readAll().replace("@HIBIMO_FOLDER@", fx.dir.path().toUtf8()),
-              fx.bytes(QStringLiteral("Default.ccf")));
+    const QByteArray delivered = readFileBytes(QStringLiteral(HIBIMO_SOURCE_DIR "/data/Default.ccf")).value();
+    EXPECT_EQ(QByteArray(delivered).replace("@HIBIMO_FOLDER@", fx.dir.path().toUtf8()),
+              fx.bytes("Default.ccf"));
 }
 
 struct Editor : Fixture {
@@ -105,8 +104,7 @@ TEST(ColourEditor, ThicknessPromptReadsANumberAndThePreviewFollows) {
     // Choosing the line colour where there is no line draws one of width 1.
     e.ui.colourAnswers.push_back(0xFF0000);
     e.editor.Command2[17]->click();
-    EXPECT_EQ(e.m().colours.FrameLineWidth, 1);
-    EXPECT_EQ(e.m().colours.ColFrameLine, 0xFF0000);
+    EXPECT_EQ(std::pair(e.m().colours.FrameLineWidth, e.m().colours.ColFrameLine), std::pair(1, 0xFF0000));
     EXPECT_EQ(e.linePixels(), e.editor.Picture1->width());
 }
 
@@ -126,8 +124,9 @@ TEST(ColourEditor, OtherMonthStaysApartFromTheScreenColour) {
         e.m().colours.ColOtherMonthBack = r.other;
         e.ui.colourAnswers.push_back(r.chosen);
         e.editor.Command2[r.button]->click();
-        EXPECT_EQ(e.m().colours.ColScreenBack, r.screenAfter) << r.what;
-        EXPECT_EQ(e.m().colours.ColOtherMonthBack, r.otherAfter) << r.what;
+        EXPECT_EQ(std::pair(e.m().colours.ColScreenBack, e.m().colours.ColOtherMonthBack),
+                  std::pair(r.screenAfter, r.otherAfter))
+            << r.what;
     }
 }
 
@@ -203,8 +202,7 @@ TEST(MonthCells, TodayIsMarkedInTodaysYearOnly) {
     const struct {
         const char* name;
         QDate today;
-        int year, month;
-        int markedDay; // 0: none
+        int year, month, markedDay; // markedDay 0: none
     } rows[] = {
         {"today's month", {2027, 1, 5}, 2027, 1, 5},
         {"the same month a year before", {2027, 1, 5}, 2026, 1, 0},

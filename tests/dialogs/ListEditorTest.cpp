@@ -127,14 +127,12 @@ TEST_P(Editor, ASavedListIsAppliedToTheOtherYearsWithFilesOnlyWhenTheUserSaysSo)
     }
 }
 
-const int May = 4;
-
 // May 2024 shown, with texts typed on 3 and 20 May and not yet saved.
 struct Lists : Calendar {
     Lists() {
-        m().DayItem[May][3][2] = "05032#休";
-        m().PubLine[May][19] = "メモ";
-        m().PrivLine[May][19] = "私";
+        m().DayItem[4][3][2] = "05032#休";
+        m().PubLine[4][19] = "メモ";
+        m().PrivLine[4][19] = "私";
         m().LoadedYearChanged = true;
     }
     ListCommands& commands() { return frm->listCommands(); }
@@ -161,7 +159,7 @@ TEST(Regenerate, TheAnswerDecidesWhileUserTextsAlwaysStay) {
         QString seen; // the year shown, and the mark in the year file as the dialog opens
         cal.ui.modalActions.push_back([&](QWidget& w) {
             auto& dialog = dynamic_cast<HbmReNew&>(w);
-            seen = dialog.LbYReNew->caption() + "|" + cal.reread()->DayItem[May][3][2];
+            seen = dialog.LbYReNew->caption() + "|" + cal.reread()->DayItem[4][3][2];
             if (button >= 0)
                 dialog.ComReNew[button]->click();
         });
@@ -190,14 +188,12 @@ TEST(ListCommands, AnEditorIsOneWindowOfItsOwnThatComesBackToTheFrontAndOutlives
         cal.commands().LblHoly_Click(index);
         ListEditor* editor = cal.editor(index);
         ASSERT_NE(editor, nullptr);
-        EXPECT_EQ(cal.reread()->DayItem[May][3][2], "05032#休")
-            << "the year is saved before the editor opens";
+        EXPECT_EQ(cal.reread()->DayItem[4][3][2], "05032#休") << "the year is saved before the editor opens";
         editor->Text1->setText("未保存");
         cal.writeText(index == 0 ? "HBHolyD.dat" : "HBBirth.dat", "\"*changed on disk\"\r\n");
         cal.commands().LblHoly_Click(index);
-        EXPECT_EQ(cal.editor(index), editor);
-        EXPECT_TRUE(editor->isVisible());
-        EXPECT_EQ(editor->Text1->text(), "未保存");
+        EXPECT_EQ(std::tuple(cal.editor(index), editor->isVisible(), editor->Text1->text()),
+                  std::tuple(editor, true, QString("未保存")));
         editor->showMinimized();
         ASSERT_TRUE(editor->isMinimized());
         activate(cal.f());
@@ -207,12 +203,11 @@ TEST(ListCommands, AnEditorIsOneWindowOfItsOwnThatComesBackToTheFrontAndOutlives
         cal.frm->close();
         EXPECT_FALSE(cal.frm->isVisible());
         editor->close(); // "未保存" has no entry
-        EXPECT_TRUE(editor->isVisible());
-        EXPECT_TRUE(editor->testAttribute(Qt::WA_QuitOnClose));
+        EXPECT_EQ(std::pair(editor->isVisible(), editor->testAttribute(Qt::WA_QuitOnClose)),
+                  std::pair(true, true));
         editor->Text1->setText(index == 0 ? "*01/01a" : "*1972/01/01a");
         editor->close();
-        EXPECT_FALSE(editor->isVisible());
-        EXPECT_EQ(cal.ui.messages.size(), 1u);
+        EXPECT_EQ(std::pair(editor->isVisible(), cal.ui.messages.size()), std::pair(false, size_t(1)));
     }
 }
 
