@@ -37,11 +37,9 @@ bool ScriptedInteraction::record(const QString& call) {
 }
 
 void ScriptedInteraction::message(const QString& text, const QString& title) {
-    checkAlive();
-    if (ending())
+    if (!record(QStringLiteral("message")))
         return;
     ModalWait wait(*this);
-    calls << QStringLiteral("message");
     messages.push_back({text, title.isEmpty() ? AppTitle : title});
     if (onMessage)
         onMessage(messages.back());
@@ -80,14 +78,6 @@ QString ScriptedInteraction::fileName(const char* call, const FileRequest& reque
         return {};
     fileRequests.push_back(request);
     return nextAnswer(fileAnswers);
-}
-
-QString ScriptedInteraction::openFileName(const FileRequest& request) {
-    return fileName("open", request);
-}
-
-QString ScriptedInteraction::saveFileName(const FileRequest& request) {
-    return fileName("save", request);
 }
 
 void ScriptedInteraction::printWindow(QWidget& window) {

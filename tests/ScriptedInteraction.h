@@ -53,8 +53,8 @@ class ScriptedInteraction : public Interaction {
     QString prompt(const QString& prompt, const QString& title, const QString& defaultText) override;
     std::optional<int> chooseColour(int initial, const QString& title) override;
     bool confirm(const QString& text) override;
-    QString openFileName(const FileRequest& request) override;
-    QString saveFileName(const FileRequest& request) override;
+    QString openFileName(const FileRequest& request) override { return fileName("open", request); }
+    QString saveFileName(const FileRequest& request) override { return fileName("save", request); }
     void printWindow(QWidget& window) override;
 
     QStringList messageTexts() const;

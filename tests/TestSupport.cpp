@@ -1,10 +1,5 @@
 #include "tests/TestSupport.h"
 
-#include "toolkit/Colours.h"
-
-#include <QTest>
-#include <gtest/gtest.h>
-
 namespace hibimo::test {
 
 Calendar::Calendar(QDate today, bool withLists, std::function<void(Calendar&)> onStartMessage)
@@ -20,16 +15,10 @@ Calendar::Calendar(QDate today, bool withLists, std::function<void(Calendar&)> o
     frm->activateIfPending();
     EXPECT_FALSE(ui.calls.contains("modal:HbmInput")) << "the display's own writes are no input";
     ui.onMessage = {};
-    startUp = std::move(ui.messages);
+    for (const auto& message : ui.messages)
+        startUp << message.title + ": " + message.text;
     ui.messages.clear();
     ui.calls.clear();
-}
-
-QStringList Calendar::dayNumbers() const {
-    QStringList days;
-    for (auto* box : frm->Text1)
-        days << box->text();
-    return days;
 }
 
 QStringList Calendar::shownMonth() const {
@@ -43,10 +32,6 @@ QStringList Calendar::shownMonth() const {
 
 CellBox* Calendar::box(Box b, int cell) const {
     return std::array{frm->Text1[cell], frm->Text2[cell], frm->Text3[cell], frm->Text5[cell]}[int(b)];
-}
-
-void Calendar::doubleClick(Box b, int cell) const {
-    QTest::mouseDClick(box(b, cell), Qt::LeftButton, Qt::NoModifier, QPoint(4, 4));
 }
 
 void Calendar::pasteMemo(const QString& text) {

@@ -1,9 +1,16 @@
 #pragma once
 
+// The one header of the window tests: the main window, the fixtures, the colours a box shows, files, and
+// both test frameworks.
 #include "app/HbmFrm.h"
 #include "tests/CoreSupport.h"
+#include "toolkit/Colours.h"
 
+#include <QDir>
+#include <QFile>
+#include <QTest>
 #include <functional>
+#include <gtest/gtest.h>
 #include <memory>
 #include <vector>
 
@@ -12,32 +19,38 @@ namespace hibimo::test {
 enum class Box { DayNumber, Public, Private, Mark };
 
 // The main window over the small lists (or none), started as the program does: Form_Load, show, the
-// first Form_Activate (year loading and the first display). The start's messages are moved to startUp.
+// first Form_Activate (year loading and the first display). The start's messages are kept apart in startUp.
 // On the default today, 15 May 2024, 1 May is a Wednesday: day d stands in cell d + 2.
 struct Calendar : Fixture {
     std::unique_ptr<HbmFrm> frm;
-    std::vector<ScriptedInteraction::Message> startUp;
+    QStringList startUp; // the start's messages, each as "title: text"
 
     // onStartMessage sees each message of the start as it is shown.
     explicit Calendar(QDate today = QDate(2024, 5, 15), bool withLists = true,
                       std::function<void(Calendar&)> onStartMessage = {});
     HbmFrm& f() { return *frm; }
     static int cellOf(int day) { return day + 2; }
-    QStringList dayNumbers() const;
     // What the window shows of the month: the captions, then each box's text and colours; only the
     // captions while the grid is not shown.
     QStringList shownMonth() const;
     CellBox* box(Box b, int cell) const;
-    void doubleClick(Box b, int cell) const;
+    void doubleClick(Box b, int cell) const {
+        QTest::mouseDClick(box(b, cell), Qt::LeftButton, {}, QPoint(4, 4));
+    }
     // Sets a box's text as the display does, so that no change handler takes it for input.
     template <class B> void showIn(B& box, const QString& text) {
-        const bool done = m().DispDone;
-        m().DispDone = false;
+        const bool done = std::exchange(m().DispDone, false);
         box.setText(text);
         m().DispDone = done;
     }
     // Pastes text at the end of the month memo, as the user does after clicking it.
     void pasteMemo(const QString& text);
 };
+
+// A window made active, as the window manager does; keys with a mnemonic act only there.
+inline void activate(QWidget& w) {
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+}
 
 } // namespace hibimo::test

@@ -1,22 +1,15 @@
 // The commands that read and write a file the user names: the colour scheme's Sav and Ld, and
 // [書き出し] with its export dialog.
-#include "calendar/Cp932.h"
 #include "colours/ColourScheme.h"
 #include "tests/TestSupport.h"
 #include "tests/colours/ColourEditorSupport.h"
-#include "toolkit/Colours.h"
 
-#include <QDir>
-#include <QFile>
-#include <QTest>
 #include <climits>
-#include <gtest/gtest.h>
 
 namespace hibimo::test {
 namespace {
 
 struct Window : Calendar {
-    std::vector<qint64> before = values(m());
     void click(int index) { QTest::mouseClick(frm->LblColor[index], Qt::LeftButton); }
     int sundayDateFore() const { return foreColor(*frm->Text1[cellOf(5)]); } // 5 May 2024
 };
@@ -30,11 +23,9 @@ TEST(ColourCommands, LdShowsAFaultyFileAsReadAndSavThenLdRestoresTheWholeScheme)
     EXPECT_EQ(w.ui.messageTexts(), QStringList{ColourFileFaulty});
     EXPECT_EQ(backColor(*w.frm), 1000) << "what was read is shown at once";
     w.ui.messages.clear();
-    w.m().colours.ColCommandBack = INT_MIN;
-    w.m().colours.ColGuideFore = INT_MAX;
-    w.m().colours.YmBorderStyle = 255;
-    w.m().colours.FrameLineWidth = -5;
-    w.m().colours.VersionText = "ver \"x\""; // a double quote must not end the field
+    ColourScheme& c = w.m().colours; // values at the edges of what the file holds
+    c.ColCommandBack = INT_MIN, c.ColGuideFore = INT_MAX, c.YmBorderStyle = 255, c.FrameLineWidth = -5;
+    c.VersionText = "ver \"x\""; // a double quote must not end the field
     const auto saved = values(w.m());
     w.click(1);
     ColorDefaults(w.m().colours);
@@ -44,65 +35,48 @@ TEST(ColourCommands, LdShowsAFaultyFileAsReadAndSavThenLdRestoresTheWholeScheme)
     w.click(2);
     EXPECT_TRUE(w.ui.messages.empty());
     EXPECT_EQ(values(w.m()), saved);
-    EXPECT_EQ(w.m().colours.ColorFile, mine);
-    EXPECT_EQ(w.sundayDateFore(), 1005);
-    EXPECT_EQ(backColor(*w.frm), 1000);
+    EXPECT_EQ(std::tuple(c.ColorFile, w.sundayDateFore(), backColor(*w.frm)), std::tuple(mine, 1005, 1000));
 }
 
 TEST(ColourCommands, PathsTheFilesCannotHoldAreRefusedAndAskedAgain) {
-    const struct {
-        const char* name;
-        bool save;
-        QString file;
-        QString refused;
-    } rows[] = {
-        {"Sav, a letter outside the code page", true, "café.ccf", "é"},
-        {"Sav, a double quote", true, "a\"b.ccf", "\""},
-        {"Ld, a letter outside the code page", false, "😀.ccf", "😀"},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
+    // Sav refuses a letter outside the code page and a double quote, Ld a letter outside the code page.
+    const std::tuple<bool, QString, QString> rows[] = {
+        {true, "café.ccf", "é"}, {true, "a\"b.ccf", "\""}, {false, "😀.ccf", "😀"}};
+    for (const auto& [save, file, refused] : rows) {
+        SCOPED_TRACE(file.toStdString());
         Window w;
         w.writeText("ok.ccf", colourFile());
-        w.ui.fileAnswers = {w.path(row.file), w.path("ok.ccf")};
-        w.click(row.save ? 1 : 2);
-        EXPECT_EQ(w.ui.messageTexts(), QStringList{unstorableCharactersMessage(row.refused)});
-        const QString ask = row.save ? "save" : "open";
+        w.ui.fileAnswers = {w.path(file), w.path("ok.ccf")};
+        w.click(save ? 1 : 2);
+        EXPECT_EQ(w.ui.messageTexts(), QStringList{unstorableCharactersMessage(refused)});
+        const QString ask = save ? "save" : "open";
         EXPECT_EQ(w.ui.calls, (QStringList{ask, "message", ask}));
-        EXPECT_FALSE(QFile::exists(w.path(row.file)));
+        EXPECT_FALSE(QFile::exists(w.path(file)));
         // Ld takes the stored path from the file it loads.
-        EXPECT_EQ(w.m().colours.ColorFile, row.save ? w.path("ok.ccf") : "stored.ccf");
+        EXPECT_EQ(w.m().colours.ColorFile, save ? w.path("ok.ccf") : "stored.ccf");
     }
 }
 
 // A colour file saved without its suffix once must not be proposed for an export, nor replaced
 // without the dialog's question.
 TEST(ColourCommands, EachFileDialogAsksForItsOwnKindOfFile) {
-    const struct {
-        const char* name;
-        QString colorFile;
-        int command; // LblColor index, or -1 for 書き出し
-        const char* suffix;
-        QString proposed;
-    } rows[] = {
-        {"Sav of a file without its suffix", "/x/ピンク祝日", 1, "ccf", "/x/ピンク祝日.ccf"},
-        {"Sav without a file", "", 1, "ccf", "Hibimo.ccf"},
-        {"Ld", "/x/a.CCF", 2, "ccf", "/x/a.CCF"},
-        {"書き出し after a colour file", "/x/ピンク祝日", -1, "ics", "Hibimo2024.ics"},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
+    // The colour file before (the first without its suffix), the command (LblColor index, -1: 書き出し), and
+    // the suffix and name its dialog proposes.
+    const std::tuple<QString, int, QString> rows[] = {{"/x/ピンク祝日", 1, "ccf|/x/ピンク祝日.ccf"},
+                                                      {"", 1, "ccf|Hibimo.ccf"},
+                                                      {"/x/a.CCF", 2, "ccf|/x/a.CCF"},
+                                                      {"/x/ピンク祝日", -1, "ics|Hibimo2024.ics"}};
+    for (const auto& [colorFile, command, proposed] : rows) {
         Window w;
-        w.m().colours.ColorFile = row.colorFile;
-        if (row.command >= 0)
-            w.click(row.command);
+        w.m().colours.ColorFile = colorFile;
+        if (command >= 0)
+            w.click(command);
         else {
             w.ui.modalActions.push_back([](QWidget& dialog) { QTest::keyClick(&dialog, Qt::Key_Return); });
             w.f().CmdExport->click();
         }
-        ASSERT_EQ(w.ui.fileRequests.size(), 1u);
-        EXPECT_EQ(w.ui.fileRequests[0].suffix, row.suffix);
-        EXPECT_EQ(w.ui.fileRequests[0].proposedName, row.proposed);
+        ASSERT_EQ(w.ui.fileRequests.size(), 1u) << proposed.toStdString();
+        EXPECT_EQ(w.ui.fileRequests[0].suffix + "|" + w.ui.fileRequests[0].proposedName, proposed);
     }
 }
 
@@ -116,26 +90,19 @@ TEST(ColourCommands, AFolderTheFilesCannotNameIsToldAtEveryColourCommand) {
         "このプログラムのフォルダ名には、ファイルに保存できない文字があります: 😀\r"));
 }
 
-TEST(ShareCommands, AFailedWriteIsNoSuccess) {
+TEST(ShareCommands, TheButtonIsReachedFromTheKeyboardAndAFailedWriteIsNoSuccess) {
     Calendar cal;
     const QString file = cal.path("missing/folder/year.ics");
     cal.ui.fileAnswers.push_back(file);
     cal.ui.modalActions.push_back([](QWidget& w) { QTest::keyClick(&w, Qt::Key_Return); });
-    cal.f().CmdExport->click();
+    activate(cal.f());
+    QTest::keyClick(cal.frm.get(), Qt::Key_E, Qt::AltModifier);
+    // The mnemonic presses the button as a click would, after its press is shown.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return cal.ui.calls.contains("modal:HbmExport"); }, 2000));
     EXPECT_FALSE(QFile::exists(file));
     EXPECT_EQ(cal.ui.messageTexts(),
               QStringList{"ファイル " + QDir::toNativeSeparators(file) +
                           " を書き込めませんでした。\r書き込み先のフォルダと空き容量を確認下さい。"});
-}
-
-TEST(ShareCommands, TheButtonIsReachedFromTheKeyboard) {
-    Calendar cal;
-    // A mnemonic acts only in the active window.
-    cal.frm->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(cal.frm.get()));
-    QTest::keyClick(cal.frm.get(), Qt::Key_E, Qt::AltModifier);
-    // The mnemonic presses the button as a click would, after its press is shown.
-    EXPECT_TRUE(QTest::qWaitFor([&] { return cal.ui.calls.contains("modal:HbmExport"); }, 2000));
 }
 
 } // namespace

@@ -1,16 +1,9 @@
 #include "app/FolderLock.h"
-#include "calendar/Cp932.h"
 #include "calendar/Records.h"
-#include "generation/GenerationMessages.h"
 #include "tests/TestSupport.h"
-#include "toolkit/Colours.h"
 
-#include <QDir>
-#include <QFile>
 #include <QGuiApplication>
 #include <QScreen>
-#include <QTest>
-#include <gtest/gtest.h>
 
 namespace hibimo::test {
 namespace {
@@ -109,14 +102,12 @@ TEST(MainWindowMessages, AYearCreationMessageStandsOverOneWholeMonth) {
 TEST(MainWindowStartUp, FirstStartInAnEmptyFolder) {
     Calendar w(QDate(2024, 5, 3), false);
     HbmFrm& f = w.f();
-    QStringList texts;
-    for (const auto& message : w.startUp)
-        texts << message.text;
-    EXPECT_EQ(texts, (QStringList{SettingsUnreadable, yearCreation("2024"), generationText::HolidaysMissing,
-                                  generationText::AnniversariesMissing}));
-    EXPECT_EQ(w.startUp.at(1).title, "2024年分作成");
-    EXPECT_EQ(f.Text2[5]->text(), QString()); // 3 May: only 元旦 exists in the built-in list
-    EXPECT_EQ(f.Label3->caption(), "2024");
+    EXPECT_EQ(w.startUp,
+              (QStringList{"Hibimo: " + SettingsUnreadable, "2024年分作成: " + yearCreation("2024"),
+                           "Hibimo: " + generationText::HolidaysMissing,
+                           "Hibimo: " + generationText::AnniversariesMissing}));
+    // On 3 May nothing: only 元旦 exists in the built-in list.
+    EXPECT_EQ(f.Label3->caption() + "|" + f.Text2[5]->text(), "2024|");
     EXPECT_TRUE(QFile::exists(w.path("HB2024.hbd")));
     f.close();
     EXPECT_EQ(w.bytes("Hibimo.ini"), ("\"" + w.path("Default.ccf") +
@@ -140,25 +131,15 @@ TEST(FolderLock, OnlyAnotherProgramOfTheFolderIsCalledAlreadyRunning) {
     Fixture f;
     QLockFile other(f.path("Hibimo.lock"));
     ASSERT_TRUE(other.tryLock(0));
-    const QString missing = f.path("gone");
-    const struct {
-        const char* name;
-        QString folder;
-        QString message;
-    } rows[] = {
-        {"another program holds the lock", f.dir.path(), running},
-        {"the folder cannot take the lock file", missing, folderNotWritableMessage(missing)},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
+    const auto refusal = [&f](const QString& folder) {
         f.ui.messages.clear();
-        QLockFile lock(QDir(row.folder).filePath("Hibimo.lock"));
-        EXPECT_FALSE(takeFolderLock(lock, row.folder, f.ui));
-        EXPECT_EQ(f.ui.messageTexts(), QStringList{row.message});
-    }
-    other.unlock();
-    QLockFile lock(f.path("Hibimo.lock"));
-    EXPECT_TRUE(takeFolderLock(lock, f.dir.path(), f.ui));
+        QLockFile lock(QDir(folder).filePath("Hibimo.lock"));
+        EXPECT_FALSE(takeFolderLock(lock, folder, f.ui));
+        return f.ui.messageTexts();
+    };
+    EXPECT_EQ(refusal(f.dir.path()), QStringList{running}) << "another program holds the lock";
+    const QString missing = f.path("gone"); // cannot take the lock file
+    EXPECT_EQ(refusal(missing), QStringList{folderNotWritableMessage(missing)});
 }
 
 TEST(FolderLock, WithoutTheCodePageConverterTheFolderIsLeftUntouched) {

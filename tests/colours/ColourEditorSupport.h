@@ -1,13 +1,10 @@
 #pragma once
 
-#include "calendar/Cp932.h"
 #include "calendar/Records.h"
 #include "colours/ColourScheme.h"
-#include "dialogs/HbmModule.h"
+#include "tests/CoreSupport.h"
 
 #include <QStringList>
-#include <QTemporaryDir>
-#include <QtGlobal>
 #include <utility>
 #include <vector>
 

@@ -3,11 +3,8 @@
 #include "colours/MonthCells.h"
 #include "tests/TestSupport.h"
 #include "tests/colours/ColourEditorSupport.h"
-#include "toolkit/Colours.h"
 
-#include <QFile>
 #include <climits>
-#include <gtest/gtest.h>
 
 namespace hibimo::test {
 namespace {
@@ -19,10 +16,9 @@ TEST(ColourFiles, DefaultSchemeIsWrittenAsDelivered) {
     fx.m().colours.VersionText = QStringLiteral("ver 10392");
     fx.m().colours.ColorFile = fx.path(QStringLiteral("Default.ccf"));
     ColorSave(fx.m(), fx.m().colours);
-    QFile delivered(QStringLiteral(HIBIMO_SOURCE_DIR "/data/Default.ccf"));
-    ASSERT_TRUE(delivered.open(QIODevice::ReadOnly));
-    EXPECT_EQ(delivered.readAll().replace("@HIBIMO_FOLDER@", fx.dir.path().toUtf8()),
-              fx.bytes(QStringLiteral("Default.ccf")));
+    const QByteArray delivered = readFileBytes(QStringLiteral(HIBIMO_SOURCE_DIR "/data/Default.ccf")).value();
+    EXPECT_EQ(QByteArray(delivered).replace("@HIBIMO_FOLDER@", fx.dir.path().toUtf8()),
+              fx.bytes("Default.ccf"));
 }
 
 struct Editor : Fixture {
@@ -90,29 +86,25 @@ TEST(ColourEditor, ThicknessPromptReadsANumberAndThePreviewFollows) {
     e.m().colours.FrameLineWidth = 7;
     e.editor.Command1[17]->click();
     ASSERT_EQ(e.ui.prompts.size(), 1u);
-    EXPECT_EQ(e.ui.prompts[0].title, QStringLiteral("日付枠囲み線太さ"));
-    EXPECT_EQ(e.ui.prompts[0].defaultText, QStringLiteral("7"));
+    EXPECT_EQ(e.ui.prompts[0].title + "|" + e.ui.prompts[0].defaultText,
+              QStringLiteral("日付枠囲み線太さ|7"));
     EXPECT_EQ(e.ui.prompts[0].prompt,
               QStringLiteral("囲み線の太さを整数(20以下)で入力下さい。\n\r\n\r1 は 約 0.26mm に対応！ 0 "
                              "で 囲み線を引きません!"));
-    const struct {
-        const char* answer;
-        int width;
-    } rows[] = {{"2.9", 2},    {"7mm", 7},   {"25", 20},          {"-3", -3},
-                {"abc", 0},    {" 1 2", 12}, {"1e1", 10},         {"-0.5", -1},
-                {"1e999", 20}, {"\r5", 0},   {"99999999999", 20}, {"-2147483648", INT_MIN},
-                {"1", 1},      {"", 0}};
-    for (const auto& r : rows) {
-        e.ui.promptAnswers.push_back(QString::fromUtf8(r.answer));
+    const std::pair<const char*, int> rows[] = {
+        {"2.9", 2},  {"7mm", 7},   {"25", 20},    {"-3", -3}, {"abc", 0},          {" 1 2", 12},
+        {"1e1", 10}, {"-0.5", -1}, {"1e999", 20}, {"\r5", 0}, {"99999999999", 20}, {"-2147483648", INT_MIN},
+        {"1", 1},    {"", 0}};
+    for (const auto& [answer, width] : rows) {
+        e.ui.promptAnswers.push_back(QString::fromUtf8(answer));
         e.editor.Command1[17]->click();
-        EXPECT_EQ(e.m().colours.FrameLineWidth, r.width) << '"' << r.answer << '"';
-        EXPECT_EQ(e.linePixels(), std::max(r.width, 0) * e.editor.Picture1->width()) << r.answer;
+        EXPECT_EQ(e.m().colours.FrameLineWidth, width) << '"' << answer << '"';
+        EXPECT_EQ(e.linePixels(), std::max(width, 0) * e.editor.Picture1->width()) << answer;
     }
     // Choosing the line colour where there is no line draws one of width 1.
     e.ui.colourAnswers.push_back(0xFF0000);
     e.editor.Command2[17]->click();
-    EXPECT_EQ(e.m().colours.FrameLineWidth, 1);
-    EXPECT_EQ(e.m().colours.ColFrameLine, 0xFF0000);
+    EXPECT_EQ(std::pair(e.m().colours.FrameLineWidth, e.m().colours.ColFrameLine), std::pair(1, 0xFF0000));
     EXPECT_EQ(e.linePixels(), e.editor.Picture1->width());
 }
 
@@ -132,8 +124,9 @@ TEST(ColourEditor, OtherMonthStaysApartFromTheScreenColour) {
         e.m().colours.ColOtherMonthBack = r.other;
         e.ui.colourAnswers.push_back(r.chosen);
         e.editor.Command2[r.button]->click();
-        EXPECT_EQ(e.m().colours.ColScreenBack, r.screenAfter) << r.what;
-        EXPECT_EQ(e.m().colours.ColOtherMonthBack, r.otherAfter) << r.what;
+        EXPECT_EQ(std::pair(e.m().colours.ColScreenBack, e.m().colours.ColOtherMonthBack),
+                  std::pair(r.screenAfter, r.otherAfter))
+            << r.what;
     }
 }
 
@@ -144,12 +137,13 @@ constexpr int WeekdayFore = 1, WeekdayBack = 2, SunFore = 3, SunBack = 4, SatFor
 
 ColourScheme distinctColours() {
     ColourScheme c;
-    c.ColWeekdayDateFore = WeekdayFore, c.ColWeekdayDateBack = WeekdayBack;
-    c.ColSunDateFore = SunFore, c.ColSunDateBack = SunBack, c.ColSatDateFore = SatFore;
-    c.ColSatDateBack = SatBack, c.ColHolidayDateFore = HolidayFore, c.ColTodayBack = TodayBack;
-    c.ColOtherMonthBack = OtherBack, c.ColPubLineFore = PubFore, c.ColPubLineBack = PubBack;
-    c.ColPrivLineFore = PrivFore, c.ColPrivLineBack = PrivBack, c.ColMarkFore = MarkFore;
-    c.ColMarkBack = MarkBack, c.ColHolidayDateBack = 99, c.ColScreenBack = 98;
+    int colour = 0; // in the order of the names above
+    for (int* slot :
+         {&c.ColWeekdayDateFore, &c.ColWeekdayDateBack, &c.ColSunDateFore, &c.ColSunDateBack,
+          &c.ColSatDateFore, &c.ColSatDateBack, &c.ColHolidayDateFore, &c.ColTodayBack, &c.ColOtherMonthBack,
+          &c.ColPubLineFore, &c.ColPubLineBack, &c.ColPrivLineFore, &c.ColPrivLineBack, &c.ColMarkFore,
+          &c.ColMarkBack, &c.ColHolidayDateBack, &c.ColScreenBack})
+        *slot = ++colour;
     return c;
 }
 
@@ -208,8 +202,7 @@ TEST(MonthCells, TodayIsMarkedInTodaysYearOnly) {
     const struct {
         const char* name;
         QDate today;
-        int year, month;
-        int markedDay; // 0: none
+        int year, month, markedDay; // markedDay 0: none
     } rows[] = {
         {"today's month", {2027, 1, 5}, 2027, 1, 5},
         {"the same month a year before", {2027, 1, 5}, 2026, 1, 0},

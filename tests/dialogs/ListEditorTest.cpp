@@ -1,7 +1,6 @@
 // The two list editors: loading, the closing check, saving; and the [国] [個] [反映] commands on the main
 // window: editors kept one at a time, regeneration.
 #include "app/ListCommands.h"
-#include "calendar/Cp932.h"
 #include "calendar/Records.h"
 #include "calendar/YearFile.h"
 #include "dialogs/HbmBirth.h"
@@ -9,12 +8,6 @@
 #include "dialogs/HbmReNew.h"
 #include "generation/SampleLists.h"
 #include "tests/TestSupport.h"
-#include "toolkit/Colours.h"
-
-#include <QDir>
-#include <QTest>
-#include <gtest/gtest.h>
-#include <memory>
 
 namespace hibimo::test {
 namespace {
@@ -27,14 +20,11 @@ class Editor : public testing::TestWithParam<bool> { // true: the holiday editor
     QString file() const { return holiday() ? "HBHolyD.dat" : "HBBirth.dat"; }
     QString entry() const { return holiday() ? "*05/20名" : "*1972/05/20名"; }
     QString sample() const { return holiday() ? holidaySampleList() : anniversarySampleList(); }
-    std::unique_ptr<ListEditor> opened(Fixture& f) const {
-        std::unique_ptr<ListEditor> e(holiday() ? static_cast<ListEditor*>(new HbmHoliD(f.m()))
-                                                : new HbmBirth(f.m()));
-        e->Form_Load();
-        e->show();
-        return e;
+    void open() {
+        editor.reset(holiday() ? static_cast<ListEditor*>(new HbmHoliD(fx.m())) : new HbmBirth(fx.m()));
+        editor->Form_Load();
+        editor->show();
     }
-    void open() { editor = opened(fx); }
     // Closes with text in the box; true when the window went away.
     bool closeWith(const QString& text) {
         fx.ui.messages.clear();
@@ -103,52 +93,46 @@ TEST_P(Editor, TextAfterTheClosingQuoteIsToldAndKeptInTheBak) {
 
 // 2024 is the loaded year; 2023 and 2025 have files with the user's texts, 2026 a damaged one.
 TEST_P(Editor, ASavedListIsAppliedToTheOtherYearsWithFilesOnlyWhenTheUserSaysSo) {
+    fx.writeLists();
+    fx.m().LoadedYear = "2024";
+    for (const QString year : {"2023", "2025"}) {
+        auto y = fx.reread(year);
+        y->DayItem[0][5][2] = "01052 休";
+        y->DayItem[1][0][0] = "02000二月";
+        y->PubLine[4][19] = "公";
+        ASSERT_TRUE(PCwrite(*y, year));
+    }
+    fx.writeBytes("HB2026.hbd", "damaged");
+    fx.ui.confirmAnswers = {false, true};
     for (const bool yes : {false, true}) {
         SCOPED_TRACE(yes);
-        Fixture f;
-        f.writeLists();
-        f.m().LoadedYear = "2024";
-        for (const QString year : {"2023", "2025"}) {
-            auto y = f.reread(year);
-            y->DayItem[0][5][2] = "01052 休";
-            y->DayItem[1][0][0] = "02000二月";
-            y->PubLine[4][19] = "公";
-            ASSERT_TRUE(PCwrite(*y, year));
-        }
-        f.writeBytes("HB2026.hbd", "damaged");
-        f.ui.messages.clear();
-        f.ui.confirmAnswers = {yes};
-        const std::unique_ptr<ListEditor> e = opened(f);
-        e->Text1->setText(entry());
-        e->Command1->click();
-        EXPECT_FALSE(e->isVisible());
-        EXPECT_EQ(f.ui.questions, QStringList{file() + "の内容を、ファイルのある次の年にも反映しますか？\r"
-                                                       "2023年、2025年、2026年\r"
-                                                       "日付枠のメモ、マーク、月のメモはそのまま残ります。"});
-        EXPECT_EQ(f.ui.messageTexts(),
+        open();
+        EXPECT_TRUE(closeWith(entry()));
+        EXPECT_EQ(fx.ui.questions,
+                  QStringList(yes ? 2 : 1, file() + "の内容を、ファイルのある次の年にも反映しますか？\r"
+                                                    "2023年、2025年、2026年\r"
+                                                    "日付枠のメモ、マーク、月のメモはそのまま残ります。"));
+        EXPECT_EQ(fx.ui.messageTexts(),
                   yes ? QStringList{"次の年のカレンダーファイルには反映できませんでした: 2026年\r"
                                     "ファイルが読み書きできるか、ディスクに空きがあるかを確認下さい。"}
                       : QStringList());
         for (const QString year : {"2023", "2025"}) {
-            const auto y = f.reread(year);
+            const auto y = fx.reread(year);
             EXPECT_EQ(y->DayItem[4][20][holiday() ? 0 : 1] == (holiday() ? "05200名" : "05201名'72"), yes);
-            EXPECT_EQ(y->DayItem[0][5][2], "01052 休");
-            EXPECT_EQ(y->DayItem[1][0][0], "02000二月");
-            EXPECT_EQ(y->PubLine[4][19], "公");
+            EXPECT_EQ(QStringList({y->DayItem[0][5][2], y->DayItem[1][0][0], y->PubLine[4][19]}),
+                      QStringList({"01052 休", "02000二月", "公"}));
         }
-        EXPECT_EQ(f.bytes("HB2026.hbd"), "damaged");
-        EXPECT_FALSE(QFile::exists(f.path("HB2024.hbd")));
+        EXPECT_EQ(fx.bytes("HB2026.hbd"), "damaged");
+        EXPECT_FALSE(QFile::exists(fx.path("HB2024.hbd")));
     }
 }
-
-const int May = 4;
 
 // May 2024 shown, with texts typed on 3 and 20 May and not yet saved.
 struct Lists : Calendar {
     Lists() {
-        m().DayItem[May][3][2] = "05032#休";
-        m().PubLine[May][19] = "メモ";
-        m().PrivLine[May][19] = "私";
+        m().DayItem[4][3][2] = "05032#休";
+        m().PubLine[4][19] = "メモ";
+        m().PrivLine[4][19] = "私";
         m().LoadedYearChanged = true;
     }
     ListCommands& commands() { return frm->listCommands(); }
@@ -162,43 +146,34 @@ struct Lists : Calendar {
 };
 
 TEST(Regenerate, TheAnswerDecidesWhileUserTextsAlwaysStay) {
-    const struct {
-        const char* name;
-        int before, button; // -1: the close box
-        bool regenerated;
-        int after;
-    } rows[] = {
-        {"update button", 0, 0, true, 0},           {"cancel button", 0, 2, false, 2},
-        {"close box at first use", 0, -1, true, 0}, {"close box after cancel", 2, -1, false, 2},
-        {"update after cancel", 2, 0, true, 0},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
+    // The earlier answer (0 update, 2 cancel), the button pressed (-1: the close box), the answer after.
+    const std::tuple<int, int, int> rows[] = {{0, 0, 0}, {0, 2, 2}, {0, -1, 0}, {2, -1, 2}, {2, 0, 0}};
+    for (const auto& [before, button, after] : rows) {
+        SCOPED_TRACE(testing::Message() << before << " then " << button);
+        const bool regenerated = after == 0;
         Lists cal;
-        cal.m().RenewChoice = static_cast<std::uint8_t>(row.before);
+        cal.m().RenewChoice = static_cast<std::uint8_t>(before);
         cal.commands().LblHoly_Click(0);
         cal.editor(0)->Text1->setText("**01/01元旦\r\n**05/20テスト");
         cal.editor(0)->Command1->click();
-        QString yearShown, savedMark;
+        QString seen; // the year shown, and the mark in the year file as the dialog opens
         cal.ui.modalActions.push_back([&](QWidget& w) {
             auto& dialog = dynamic_cast<HbmReNew&>(w);
-            yearShown = dialog.LbYReNew->caption();
-            savedMark = cal.reread()->DayItem[May][3][2]; // the year file as the dialog opens
-            if (row.button >= 0)
-                dialog.ComReNew[row.button]->click();
+            seen = dialog.LbYReNew->caption() + "|" + cal.reread()->DayItem[4][3][2];
+            if (button >= 0)
+                dialog.ComReNew[button]->click();
         });
         cal.commands().LblHoly_Click(2);
-        EXPECT_EQ(yearShown, " 2024年");
-        EXPECT_EQ(savedMark, "05032#休");
-        EXPECT_EQ(cal.m().RenewChoice, row.after);
+        EXPECT_EQ(seen, " 2024年|05032#休");
+        EXPECT_EQ(cal.m().RenewChoice, after);
         for (const char* when : {"after the dialog", "after reloading the year file"}) {
             SCOPED_TRACE(when);
-            EXPECT_EQ(cal.redDate(20), row.regenerated);
-            EXPECT_EQ(cal.frm->Text2[Lists::cellOf(20)]->text(), row.regenerated ? "テストメモ" : "メモ");
+            EXPECT_EQ(cal.redDate(20), regenerated);
+            EXPECT_EQ(cal.frm->Text2[Lists::cellOf(20)]->text(), regenerated ? "テストメモ" : "メモ");
             EXPECT_EQ(cal.frm->Text3[Lists::cellOf(20)]->text(), "花子'72私");
             // The red day taken out of the list loses its colour and its name, never the user's mark.
-            EXPECT_EQ(cal.redDate(3), !row.regenerated);
-            EXPECT_EQ(cal.frm->Text2[Lists::cellOf(3)]->text(), row.regenerated ? "" : "憲法記念日");
+            EXPECT_EQ(cal.redDate(3), !regenerated);
+            EXPECT_EQ(cal.frm->Text2[Lists::cellOf(3)]->text(), regenerated ? "" : "憲法記念日");
             EXPECT_EQ(cal.frm->Text5[Lists::cellOf(3)]->text(), "休");
             cal.frm->Form_Activate();
         }
@@ -213,30 +188,26 @@ TEST(ListCommands, AnEditorIsOneWindowOfItsOwnThatComesBackToTheFrontAndOutlives
         cal.commands().LblHoly_Click(index);
         ListEditor* editor = cal.editor(index);
         ASSERT_NE(editor, nullptr);
-        EXPECT_EQ(cal.reread()->DayItem[May][3][2], "05032#休")
-            << "the year is saved before the editor opens";
+        EXPECT_EQ(cal.reread()->DayItem[4][3][2], "05032#休") << "the year is saved before the editor opens";
         editor->Text1->setText("未保存");
         cal.writeText(index == 0 ? "HBHolyD.dat" : "HBBirth.dat", "\"*changed on disk\"\r\n");
         cal.commands().LblHoly_Click(index);
-        EXPECT_EQ(cal.editor(index), editor);
-        EXPECT_TRUE(editor->isVisible());
-        EXPECT_EQ(editor->Text1->text(), "未保存");
+        EXPECT_EQ(std::tuple(cal.editor(index), editor->isVisible(), editor->Text1->text()),
+                  std::tuple(editor, true, QString("未保存")));
         editor->showMinimized();
         ASSERT_TRUE(editor->isMinimized());
-        cal.frm->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(cal.frm.get()));
+        activate(cal.f());
         cal.commands().LblHoly_Click(index);
         EXPECT_FALSE(editor->isMinimized());
         EXPECT_TRUE(QTest::qWaitForWindowActive(editor));
         cal.frm->close();
         EXPECT_FALSE(cal.frm->isVisible());
         editor->close(); // "未保存" has no entry
-        EXPECT_TRUE(editor->isVisible());
-        EXPECT_TRUE(editor->testAttribute(Qt::WA_QuitOnClose));
+        EXPECT_EQ(std::pair(editor->isVisible(), editor->testAttribute(Qt::WA_QuitOnClose)),
+                  std::pair(true, true));
         editor->Text1->setText(index == 0 ? "*01/01a" : "*1972/01/01a");
         editor->close();
-        EXPECT_FALSE(editor->isVisible());
-        EXPECT_EQ(cal.ui.messages.size(), 1u);
+        EXPECT_EQ(std::pair(editor->isVisible(), cal.ui.messages.size()), std::pair(false, size_t(1)));
     }
 }
 
