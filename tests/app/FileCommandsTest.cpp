@@ -24,7 +24,10 @@ TEST(ColourCommands, LdShowsAFaultyFileAsReadAndSavThenLdRestoresTheWholeScheme)
     EXPECT_EQ(backColor(*w.frm), 1000) << "what was read is shown at once";
     w.ui.messages.clear();
     ColourScheme& c = w.m().colours; // values at the edges of what the file holds
-    c.ColCommandBack = INT_MIN, c.ColGuideFore = INT_MAX, c.YmBorderStyle = 255, c.FrameLineWidth = -5;
+    c.ColCommandBack = INT_MIN;
+    c.ColGuideFore = INT_MAX;
+    c.YmBorderStyle = 255;
+    c.FrameLineWidth = -5;
     c.VersionText = "ver \"x\""; // a double quote must not end the field
     const auto saved = values(w.m());
     w.click(1);

@@ -91,9 +91,17 @@ TEST(Writers, AConversionThatCannotRunIsAFailedWrite) {
         {"HBHolyD.dat",
          [](HbmModule& m) { return writeListFile(m.filePath("HBHolyD.dat"), "**01/01元日"); },
          {}},
-        {"Hibimo.ini", [](HbmModule& m) { return SettingsWrite(m, m.colours), false; },
+        {"Hibimo.ini",
+         [](HbmModule& m) {
+             SettingsWrite(m, m.colours);
+             return false;
+         },
          colourText::SettingsNotSaved},
-        {"My.ccf", [](HbmModule& m) { return ColorSave(m, m.colours), false; },
+        {"My.ccf",
+         [](HbmModule& m) {
+             ColorSave(m, m.colours);
+             return false;
+         },
          colourText::ColourFileNotSaved},
     };
     for (const auto& [file, write, message] : rows) {

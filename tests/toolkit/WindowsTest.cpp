@@ -111,7 +111,10 @@ QString shown(const QWidget* w) {
 struct Watchdog : QObject {
     bool fired = false;
     Watchdog() {
-        QTimer::singleShot(5000, this, [this] { fired = true, QApplication::closeAllWindows(); });
+        QTimer::singleShot(5000, this, [this] {
+            fired = true;
+            QApplication::closeAllWindows();
+        });
     }
 };
 
