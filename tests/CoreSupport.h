@@ -25,9 +25,6 @@ inline QByteArray cp932(const QString& text) {
 }
 
 // Message texts that the tests of more than one area check.
-using colourText::ColourFileFaulty;
-using colourText::SettingsUnreadable;
-inline const QString Unstorable = unstorableCharactersMessage("𠮷😀");
 using generationText::neighbourCreation;
 using generationText::yearCreation;
 

@@ -1,5 +1,7 @@
 #include "tests/TestSupport.h"
 
+#include <QApplication>
+
 namespace hibimo::test {
 
 Calendar::Calendar(QDate today, bool withLists, std::function<void(Calendar&)> onStartMessage)
@@ -40,4 +42,22 @@ void Calendar::pasteMemo(const QString& text) {
     frm->Text4->insertPlainText(text);
 }
 
+// The scripted interaction shows and closes real windows in the window tests.
+struct WidgetWindows : ScriptedInteraction::Windows {
+    QString name(QWidget& window) override { return window.objectName(); }
+    void show(QWidget& window) override { window.show(); }
+    bool isVisible(QWidget& window) override { return window.isVisible(); }
+    void close(QWidget& window) override { window.close(); }
+};
+
 } // namespace hibimo::test
+
+int main(int argc, char** argv) {
+    // The tests run without a display; the program itself never reads this.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    hibimo::test::WidgetWindows windows;
+    hibimo::ScriptedInteraction::windows = &windows;
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

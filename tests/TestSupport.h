@@ -1,8 +1,10 @@
 #pragma once
 
-// The one header of the window tests: the main window, the fixtures, the colours a box shows, files, and
-// both test frameworks.
+// The one header of the window tests: the main window, the fixtures, the colours a box shows, the colour
+// scheme as stored, files, and both test frameworks.
 #include "app/HbmFrm.h"
+#include "calendar/Records.h"
+#include "colours/ColourScheme.h"
 #include "tests/CoreSupport.h"
 #include "toolkit/Colours.h"
 
@@ -12,6 +14,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
+#include <utility>
 #include <vector>
 
 namespace hibimo::test {
@@ -51,6 +54,21 @@ struct Calendar : Fixture {
 inline void activate(QWidget& w) {
     w.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+}
+
+// The whole scheme as a colour file stores it: the numbers of lines 4 to 10, from a copy saved aside.
+inline std::vector<qint64> values(HbmModule& m) {
+    const QTemporaryDir aside;
+    const QString colourFile =
+        std::exchange(m.colours.ColorFile, aside.filePath(QStringLiteral("aside.ccf")));
+    ColorSave(m, m.colours);
+    const QString text = decodeCp932(readFileBytes(m.colours.ColorFile).value_or("")).value_or("");
+    m.colours.ColorFile = colourFile;
+    std::vector<qint64> numbers;
+    for (const QString& line : text.split(QStringLiteral("\r\n")).mid(3, 7))
+        for (const QString& n : line.split(QLatin1Char(',')))
+            numbers.push_back(n.toLongLong());
+    return numbers;
 }
 
 } // namespace hibimo::test

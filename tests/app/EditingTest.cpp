@@ -44,13 +44,9 @@ TEST(EditingRefusal, OtherMonthCellsAreRefusedByColourAndNothingIsWritten) {
 TEST(EditingDoubleClick, EditsStoresSavesAndShowsKeepingTheMonthMemo) {
     const QString mark = "--日毎メモ:この日の個人的予定",
                   titles[] = {mark, "--今年のみの祝祭日的行事", "--今年のみの個人的予定/行事", mark};
-    struct Row {
-        const char* name;
-        Box box;
-        int day;
-        bool confirmed;                        // O K, else the close box
-        QString typed, offered, stored, shown; // stored: the user text or mark entry afterwards
-    } rows[] = {
+    // Name, the box double-clicked, the day, O K (else the close box), the text typed, the text offered, the
+    // user text or mark entry stored afterwards, the text shown.
+    const std::tuple<const char*, Box, int, bool, QString, QString, QString, QString> rows[] = {
         {"public line of a holiday", Box::Public, 3, true, "休館", "", "休館", "憲法記念日休館"},
         {"public line cleared", Box::Public, 10, true, "", "会議", "", "記念日"},
         {"public line, close box", Box::Public, 10, false, "総会", "会議", "会議", "記念日会議"},
@@ -61,8 +57,8 @@ TEST(EditingDoubleClick, EditsStoresSavesAndShowsKeepingTheMonthMemo) {
         {"mark cleared on an ordinary day removes the entry", Box::Mark, 10, true, "", "出", "", ""},
         {"mark, close box", Box::Mark, 10, false, "◆", "出", "05102 出", "出"},
     };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
+    for (const auto& [name, box, day, confirmed, typed, offered, stored, shown] : rows) {
+        SCOPED_TRACE(name);
         Calendar c;
         HbmModule& m = c.m();
         m.PubLine[4][9] = "会議";
@@ -72,22 +68,23 @@ TEST(EditingDoubleClick, EditsStoresSavesAndShowsKeepingTheMonthMemo) {
         ASSERT_TRUE(PCwrite(m, "2024"));
         c.f().F_C_disp(2024, 5);
         c.pasteMemo("連休は帰省"); // closing the dialog reloads the year: the unsaved memo must survive
-        c.ui.modalActions.push_back([&](QWidget& w) {
+        QString seen;              // the dialog's title and the text it offers
+        c.ui.modalActions.push_back([&seen, text = typed, ok = confirmed](QWidget& w) {
             auto& d = static_cast<HbmInput&>(w);
-            EXPECT_EQ(d.Text1->text(), row.offered);
-            EXPECT_EQ(d.Label3->caption(), QString("5/%1").arg(row.day) + titles[int(row.box)]);
-            d.Text1->setText(row.typed);
-            row.confirmed ? QTest::mouseClick(d.Command1[0], Qt::LeftButton) : void(d.close());
+            seen = d.Label3->caption() + "|" + d.Text1->text();
+            d.Text1->setText(text);
+            ok ? QTest::mouseClick(d.Command1[0], Qt::LeftButton) : void(d.close());
         });
-        const int i = c.cellOf(row.day);
-        c.doubleClick(row.box, i);
+        const int i = c.cellOf(day);
+        c.doubleClick(box, i);
         EXPECT_EQ(c.ui.calls, QStringList{"modal:HbmInput"});
+        EXPECT_EQ(seen, QString("5/%1").arg(day) + titles[int(box)] + "|" + offered);
         const auto saved = c.reread();
-        const QString stored[] = {saved->DayItem[4][row.day][2], saved->PubLine[4][row.day - 1],
-                                  saved->PrivLine[4][row.day - 1], saved->DayItem[4][row.day][2]};
-        EXPECT_EQ(stored[int(row.box)], row.stored);
+        const QString afterwards[] = {saved->DayItem[4][day][2], saved->PubLine[4][day - 1],
+                                      saved->PrivLine[4][day - 1], saved->DayItem[4][day][2]};
+        EXPECT_EQ(afterwards[int(box)], stored);
         EXPECT_EQ(saved->DayItem[4][0][0] + "|" + c.f().Text4->text(), "05000連休は帰省|連休は帰省");
-        EXPECT_EQ(c.box(row.box == Box::DayNumber ? Box::Mark : row.box, i)->text(), row.shown);
+        EXPECT_EQ(c.box(box == Box::DayNumber ? Box::Mark : box, i)->text(), shown);
         EXPECT_EQ(std::pair(m.LoadedYearChanged, m.DispDone), std::pair(false, true)) << "saved, shown";
     }
 }
@@ -163,8 +160,8 @@ TEST(EditingFocus, OnlyAStepOrAMoveToAnotherControlEndsIt) {
     }
 }
 
-TEST(MonthMemoGrowth, GrowsFromOneHundredTwentyCharactersWhileFocused) {
-    Calendar c;
+TEST(MonthMemo, GrowsFromOneHundredTwentyCharactersWhileFocusedAndBelongsToTheMonthShown) {
+    Calendar c(QDate(2024, 11, 20));
     HbmFrm& f = c.f();
     for (const auto& [chars, grownTwips] : {std::pair{119, 3270}, std::pair{120, 4500}}) {
         c.showIn(*f.Text4, QString(chars, QChar(0x3042)));
@@ -175,15 +172,12 @@ TEST(MonthMemoGrowth, GrowsFromOneHundredTwentyCharactersWhileFocused) {
         f.monthMemo().Text4_LostFocus();
         EXPECT_EQ(f.Text4->height(), twipsToPx(3270)) << chars;
     }
-}
-
-TEST(MonthMemoMonth, DecemberShownByNavigationGoesToMonthEleven) {
-    Calendar c(QDate(2024, 11, 20));
+    // December shown by navigation is month eleven of the tables.
     c.m().DayItem[11][0][0] = "12000年末";
-    c.f().Command1_Click(1);
-    EXPECT_EQ(c.f().Text4->text(), "年末");
+    f.Command1_Click(1);
+    EXPECT_EQ(f.Text4->text(), "年末");
     EXPECT_FALSE(c.m().LoadedYearChanged) << "showing a memo is no change";
-    c.showIn(*c.f().Text1[15], "3"); // a day number must not decide the month
+    c.showIn(*f.Text1[15], "3"); // a day number must not decide the month
     c.pasteMemo("大掃除");
     EXPECT_EQ(c.m().DayItem[11][0][0], "12000年末大掃除");
     EXPECT_EQ(c.m().DayItem[10][0][0] + c.m().DayItem[2][0][0], "");

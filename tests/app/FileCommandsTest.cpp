@@ -1,13 +1,20 @@
 // The commands that read and write a file the user names: the colour scheme's Sav and Ld, and
 // [書き出し] with its export dialog.
-#include "colours/ColourScheme.h"
 #include "tests/TestSupport.h"
-#include "tests/colours/ColourEditorSupport.h"
 
 #include <climits>
 
 namespace hibimo::test {
 namespace {
+
+// A colour file whose values differ from the defaults, in lines 4 to 10 as the program writes them: 1000 +
+// position, the border style (a byte) 1.
+QString colourFile(int closingDummies) {
+    return "\"stored.ccf\"\r\n\"ver 10392\"\r\n\"Dummy\"\r\n1000,1001,1002,1003,1004,1005,1006,1007\r\n"
+           "1008,1009,1010,1011,1012\r\n1013,1014,1015,1016,1017\r\n1018,1019,1020,1021,1022,1023,1024\r\n"
+           "1025,1026,1027,1028,1029,1030\r\n1\r\n1032,1033\r\n" +
+           QString("\"Dummy\"\r\n").repeated(closingDummies);
+}
 
 struct Window : Calendar {
     void click(int index) { QTest::mouseClick(frm->LblColor[index], Qt::LeftButton); }
@@ -16,11 +23,11 @@ struct Window : Calendar {
 
 TEST(ColourCommands, LdShowsAFaultyFileAsReadAndSavThenLdRestoresTheWholeScheme) {
     Window w;
-    w.writeText("in.ccf", colourFile(Grouped, 0)); // every value different, the closing lines missing
-    const QString mine = w.path("配色,一.ccf");    // the quoted field carries the comma
+    w.writeText("in.ccf", colourFile(0));       // every value different, the closing lines missing
+    const QString mine = w.path("配色,一.ccf"); // the quoted field carries the comma
     w.ui.fileAnswers = {w.path("in.ccf"), mine, mine};
     w.click(2);
-    EXPECT_EQ(w.ui.messageTexts(), QStringList{ColourFileFaulty});
+    EXPECT_EQ(w.ui.messageTexts(), QStringList{colourText::ColourFileFaulty});
     EXPECT_EQ(backColor(*w.frm), 1000) << "what was read is shown at once";
     w.ui.messages.clear();
     ColourScheme& c = w.m().colours; // values at the edges of what the file holds
@@ -48,7 +55,7 @@ TEST(ColourCommands, PathsTheFilesCannotHoldAreRefusedAndAskedAgain) {
     for (const auto& [save, file, refused] : rows) {
         SCOPED_TRACE(file.toStdString());
         Window w;
-        w.writeText("ok.ccf", colourFile());
+        w.writeText("ok.ccf", colourFile(4));
         w.ui.fileAnswers = {w.path(file), w.path("ok.ccf")};
         w.click(save ? 1 : 2);
         EXPECT_EQ(w.ui.messageTexts(), QStringList{unstorableCharactersMessage(refused)});

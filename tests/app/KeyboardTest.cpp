@@ -105,12 +105,8 @@ TEST(MainWindowKeys, KeysAndWheelStepAsTheButtonsDoAndEditAsTheDoubleClick) {
 TEST(MainWindowKeys, ArrowsWalkTheDaysOfTheShownMonth) {
     const auto left = key(Qt::Key_Left), right = key(Qt::Key_Right), up = key(Qt::Key_Up),
                down = key(Qt::Key_Down);
-    const struct {
-        const char* name;
-        QDate today;
-        std::vector<Input> keys;
-        int cell; // whose public line has the focus
-    } rows[] = {
+    // Name, today, the keys, the cell whose public line has the focus.
+    const std::tuple<const char*, QDate, std::vector<Input>, int> rows[] = {
         {"the first arrow lands on today", {2024, 5, 15}, {down}, 17},
         {"then right and down", {2024, 5, 15}, {left, right, down}, 25},
         {"up a week", {2024, 5, 15}, {up, up}, 10},
@@ -121,11 +117,11 @@ TEST(MainWindowKeys, ArrowsWalkTheDaysOfTheShownMonth) {
         {"from a focused button", {2024, 5, 15}, {key(Qt::Key_Down, {}, button)}, 17},
         {"from a day of the next month", {2024, 5, 15}, {key(Qt::Key_Left, {}, privateLine<36>)}, 33},
     };
-    for (const auto& row : rows) {
-        Calendar w(row.today);
-        for (const auto& k : row.keys)
+    for (const auto& [name, today, keys, cell] : rows) {
+        Calendar w(today);
+        for (const auto& k : keys)
             k(w.f());
-        EXPECT_EQ(w.f().focusWidget(), w.f().Text2[row.cell]) << row.name;
+        EXPECT_EQ(w.f().focusWidget(), w.f().Text2[cell]) << name;
     }
 }
 

@@ -59,13 +59,8 @@ TEST(MainWindowGrid, FrameLinesFollowTheirWidth) {
 // one being made, never a mix of the two.
 TEST(MainWindowMessages, AYearCreationMessageStandsOverOneWholeMonth) {
     const Qt::KeyboardModifiers ctrl = Qt::ControlModifier;
-    const struct {
-        const char* name;
-        QDate today;
-        Qt::KeyboardModifiers modifiers;
-        Qt::Key key; // none for the first start
-        QString made;
-    } rows[] = {
+    // Name, today, the key (none for the first start) and its modifiers, the message of the year made.
+    const std::tuple<const char*, QDate, Qt::KeyboardModifiers, Qt::Key, QString> rows[] = {
         {"first start", {2027, 11, 5}, {}, Qt::Key_unknown, yearCreation("2027")},
         {"Page Down into December", {2027, 11, 5}, {}, Qt::Key_PageDown, neighbourCreation(" 2028")},
         {"Page Up into January", {2027, 2, 5}, {}, Qt::Key_PageUp, neighbourCreation(" 2026")},
@@ -73,8 +68,8 @@ TEST(MainWindowMessages, AYearCreationMessageStandsOverOneWholeMonth) {
         {"year +1", {2028, 5, 6}, ctrl, Qt::Key_PageDown, yearCreation("2029")},
         {"year +1 into a January", {2027, 1, 6}, ctrl, Qt::Key_PageDown, yearCreation("2028")},
     };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
+    for (const auto& [name, today, modifiers, key, expected] : rows) {
+        SCOPED_TRACE(name);
         std::vector<QStringList> behind;
         QStringList made;
         auto look = [&](Calendar& c) {
@@ -83,14 +78,14 @@ TEST(MainWindowMessages, AYearCreationMessageStandsOverOneWholeMonth) {
                 made << text;
             }
         };
-        const bool firstStart = row.key == Qt::Key_unknown;
-        Calendar c(row.today, true, firstStart ? std::function<void(Calendar&)>(look) : nullptr);
+        const bool firstStart = key == Qt::Key_unknown;
+        Calendar c(today, true, firstStart ? std::function<void(Calendar&)>(look) : nullptr);
         const QStringList before = c.shownMonth();
         if (!firstStart) {
             c.ui.onMessage = [&](const auto&) { look(c); };
-            QTest::keyClick(c.frm.get(), row.key, row.modifiers);
+            QTest::keyClick(c.frm.get(), key, modifiers);
         }
-        EXPECT_EQ(made, QStringList{row.made});
+        EXPECT_EQ(made, QStringList{expected});
         const QStringList after = c.shownMonth();
         // At the first start there is no month before: the grid is not shown yet.
         for (const QStringList& shown : behind)
@@ -102,10 +97,10 @@ TEST(MainWindowMessages, AYearCreationMessageStandsOverOneWholeMonth) {
 TEST(MainWindowStartUp, FirstStartInAnEmptyFolder) {
     Calendar w(QDate(2024, 5, 3), false);
     HbmFrm& f = w.f();
-    EXPECT_EQ(w.startUp,
-              (QStringList{"Hibimo: " + SettingsUnreadable, "2024年分作成: " + yearCreation("2024"),
-                           "Hibimo: " + generationText::HolidaysMissing,
-                           "Hibimo: " + generationText::AnniversariesMissing}));
+    EXPECT_EQ(w.startUp, (QStringList{"Hibimo: " + colourText::SettingsUnreadable,
+                                      "2024年分作成: " + yearCreation("2024"),
+                                      "Hibimo: " + generationText::HolidaysMissing,
+                                      "Hibimo: " + generationText::AnniversariesMissing}));
     // On 3 May nothing: only 元旦 exists in the built-in list.
     EXPECT_EQ(f.Label3->caption() + "|" + f.Text2[5]->text(), "2024|");
     EXPECT_TRUE(QFile::exists(w.path("HB2024.hbd")));

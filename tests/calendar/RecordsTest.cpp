@@ -7,10 +7,8 @@
 #include <QDir>
 #include <gtest/gtest.h>
 
-namespace hibimo {
+namespace hibimo::test {
 namespace {
-
-using test::cp932;
 
 TEST(Cp932, CharactersRoundTripThroughTheDesktopBytes) {
     const std::pair<const char*, QByteArray> rows[] = {
@@ -74,7 +72,7 @@ TEST(RecordReader, AnUndecodableRecordOrFieldIsTheOnlyOneLost) {
 }
 
 TEST(LeftoverTemporaries, OnlyTheTemporariesOfOurOwnSavesAreRemoved) {
-    test::Fixture f;
+    Fixture f;
     const QStringList removed = {"HB2024.hbd.OPBrRV",      "HB0999.hbd.a1B2c3", "HBHolyD.dat.zzzzzz",
                                  "HBBirth.dat.bak.QWERTY", "Hibimo.ini.000000", "配色.ccf.Ab12Cd",
                                  "HbCalDav.dat.x1Y2z3"};
@@ -88,4 +86,4 @@ TEST(LeftoverTemporaries, OnlyTheTemporariesOfOurOwnSavesAreRemoved) {
 }
 
 } // namespace
-} // namespace hibimo
+} // namespace hibimo::test

@@ -13,10 +13,8 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 
-namespace hibimo {
+namespace hibimo::test {
 namespace {
-
-using test::cp932;
 
 // Makes every write beyond a size fail (EFBIG), also for root, whom folder permissions do not stop.
 struct FileSizeLimit {
@@ -32,7 +30,7 @@ struct FileSizeLimit {
 };
 
 TEST(YearFile, WriteLoadWriteGivesIdenticalBytes) {
-    test::Fixture f;
+    Fixture f;
     auto& m = f.m();
     m.DayItem[0][1][2] = "01012#";
     m.DayItem[0][1][0] = "01010元旦";
@@ -43,7 +41,7 @@ TEST(YearFile, WriteLoadWriteGivesIdenticalBytes) {
     m.PrivLine[0][0] = "私";
     ASSERT_TRUE(PCwrite(m, " 2024 "));
     const QByteArray first = f.bytes("HB2024.hbd");
-    const QStringList list = test::records(first);
+    const QStringList list = records(first);
     ASSERT_EQ(list.size(), 749); // four entries, the marker and 744 line records
     EXPECT_EQ(list.mid(0, 7), QStringList({"01000メモ\r\n二行目 ～①髙﨑ｶﾅ", "01010元旦", "01012#",
                                            "12311誰か'72", "TTTTT", "T2PubL0101", "T3Priv0101私"}));
@@ -59,7 +57,7 @@ TEST(YearFile, WriteLoadWriteGivesIdenticalBytes) {
 }
 
 TEST(YearFile, AFailedWriteShowsItsMessageAndLeavesTheOldFile) {
-    test::Fixture f;
+    Fixture f;
     f.writeLists();
     ASSERT_TRUE(QDir(f.dir.path()).mkdir("HB2023.hbd"));
     EXPECT_FALSE(PCwrite(f.m(), "2023"));
@@ -74,14 +72,14 @@ TEST(YearFile, AFailedWriteShowsItsMessageAndLeavesTheOldFile) {
     EXPECT_EQ(QDir(f.dir.path()).entryList(QDir::Files),
               QStringList({"HB2024.hbd", "HBBirth.dat", "HBHolyD.dat"}));
     const QString failed = "カレンダーデータファイル作成失敗！";
-    EXPECT_EQ(f.ui.messageTexts(), QStringList({failed, failed, test::neighbourCreation(" 2025"), failed}));
+    EXPECT_EQ(f.ui.messageTexts(), QStringList({failed, failed, neighbourCreation(" 2025"), failed}));
     EXPECT_EQ(f.ui.messages[0].title, AppTitle);
 }
 
 // Without the code page's converter nothing can be encoded: every writer must fail as for a full
 // disk, with its own message, and leave the file it would have replaced.
 TEST(Writers, AConversionThatCannotRunIsAFailedWrite) {
-    test::Fixture f;
+    Fixture f;
     f.writeLists();
     YearLoad(f.m(), "2024");
     f.m().colours.ColorFile = f.path("My.ccf");
@@ -156,7 +154,7 @@ TEST(YearLoad, ADamagedFileNamesTheRecordAndEndsTheProgramWithoutWriting) {
     };
     for (const auto& [name, bytes, record] : rows) {
         SCOPED_TRACE(name);
-        test::Fixture f;
+        Fixture f;
         f.writeBytes("HB2024.hbd", bytes);
         if (record == 0) {
             YearLoad(f.m(), "2024");
@@ -175,7 +173,7 @@ TEST(YearLoad, ADamagedFileNamesTheRecordAndEndsTheProgramWithoutWriting) {
 
 // The neighbour only decorates the grid: a damaged file is read as far as it goes and left alone.
 TEST(NbMonthLoad, ADamagedNeighbourIsNeitherReportedNorReplaced) {
-    test::Fixture f;
+    Fixture f;
     const QByteArray damaged = cp932("\"01010元旦\"\r\n\"01320x\"\r\n\"01030三日\"\r\n");
     f.writeBytes("HB2025.hbd", damaged);
     f.m().NewMonthText = "12";
@@ -188,4 +186,4 @@ TEST(NbMonthLoad, ADamagedNeighbourIsNeitherReportedNorReplaced) {
 }
 
 } // namespace
-} // namespace hibimo
+} // namespace hibimo::test

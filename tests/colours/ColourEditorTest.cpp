@@ -2,7 +2,6 @@
 #include "colours/HbmColor.h"
 #include "colours/MonthCells.h"
 #include "tests/TestSupport.h"
-#include "tests/colours/ColourEditorSupport.h"
 
 #include <climits>
 
@@ -109,24 +108,21 @@ TEST(ColourEditor, ThicknessPromptReadsANumberAndThePreviewFollows) {
 }
 
 TEST(ColourEditor, OtherMonthStaysApartFromTheScreenColour) {
-    const struct {
-        const char* what;
-        int screen, other, button /* Command2 row */, chosen, screenAfter, otherAfter;
-    } rows[] = {
-        {"screen chosen as the other-month colour", 0x808080, 0x707070, 0, 0x707070, 0x707070, 0x70706F},
-        {"other-month chosen as the screen colour", 0x808080, 0x707070, 16, 0x808080, 0x808080, 0x80807F},
-        {"both black: other-month moves up", 0x808080, 0, 0, 0, 0, 1},
-        {"equal from a file, any row fixes it", 0x505050, 0x505050, 5, 0x123456, 0x505050, 0x50504F},
+    // Name, the screen and other-month colours before, the Command2 row clicked, the colour chosen, the
+    // screen and other-month colours after.
+    const std::tuple<const char*, int, int, int, int, std::pair<int, int>> rows[] = {
+        {"screen chosen as the other-month colour", 0x808080, 0x707070, 0, 0x707070, {0x707070, 0x70706F}},
+        {"other-month chosen as the screen colour", 0x808080, 0x707070, 16, 0x808080, {0x808080, 0x80807F}},
+        {"both black: other-month moves up", 0x808080, 0, 0, 0, {0, 1}},
+        {"equal from a file, any row fixes it", 0x505050, 0x505050, 5, 0x123456, {0x505050, 0x50504F}},
     };
-    for (const auto& r : rows) {
+    for (const auto& [name, screen, other, button, chosen, after] : rows) {
         Editor e;
-        e.m().colours.ColScreenBack = r.screen;
-        e.m().colours.ColOtherMonthBack = r.other;
-        e.ui.colourAnswers.push_back(r.chosen);
-        e.editor.Command2[r.button]->click();
-        EXPECT_EQ(std::pair(e.m().colours.ColScreenBack, e.m().colours.ColOtherMonthBack),
-                  std::pair(r.screenAfter, r.otherAfter))
-            << r.what;
+        e.m().colours.ColScreenBack = screen;
+        e.m().colours.ColOtherMonthBack = other;
+        e.ui.colourAnswers.push_back(chosen);
+        e.editor.Command2[button]->click();
+        EXPECT_EQ(std::pair(e.m().colours.ColScreenBack, e.m().colours.ColOtherMonthBack), after) << name;
     }
 }
 
@@ -166,14 +162,9 @@ TEST(MonthCells, TakeTextsAndColoursFromTheirDay) {
     s.DayItem[6][3][2] = "07032#◆";
     setToday(s, QDate(2024, 6, 15)); // a Saturday
     const MonthCells cells = monthCells(s, distinctColours(), 2024, 6);
-    // texts: public line | private line | mark; back: of the two lines; the mark's back follows today.
-    const struct {
-        const char* name;
-        int cell;
-        QDate date;
-        QString texts;
-        int dayFore, dayBack, back, markBack;
-    } rows[] = {
+    // Name, cell, date, texts (public line | private line | mark), the day number's colours, the back of
+    // the two lines, the mark's back (it follows today).
+    const std::tuple<const char*, int, QDate, QString, int, int, int, int> rows[] = {
         {"May's Sunday", 0, {2024, 5, 26}, "||", SunFore, OtherBack, OtherBack, OtherBack},
         {"May's line", 5, {2024, 5, 31}, "祝会||", WeekdayFore, OtherBack, OtherBack, OtherBack},
         {"1st, Saturday", 6, {2024, 6, 1}, "||", SatFore, SatBack, PubBack, MarkBack},
@@ -185,25 +176,22 @@ TEST(MonthCells, TakeTextsAndColoursFromTheirDay) {
         {"today, Saturday", 20, {2024, 6, 15}, "||", SatFore, TodayBack, PubBack, TodayBack},
         {"red in July", 38, {2024, 7, 3}, "||◆", HolidayFore, OtherBack, OtherBack, OtherBack},
     };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        const MonthCell& cell = cells[row.cell];
-        const bool other = row.back == OtherBack;
-        EXPECT_EQ(cell.date, row.date);
-        EXPECT_EQ(QStringList({cell.publicText, cell.privateText, cell.mark}).join('|'), row.texts);
-        EXPECT_EQ(cell.colours[MonthCell::DayNumber], (BoxColours{row.dayFore, row.dayBack}));
+    for (const auto& [name, index, date, texts, dayFore, dayBack, back, markBack] : rows) {
+        SCOPED_TRACE(name);
+        const MonthCell& cell = cells[index];
+        const bool other = back == OtherBack;
+        EXPECT_EQ(cell.date, date);
+        EXPECT_EQ(QStringList({cell.publicText, cell.privateText, cell.mark}).join('|'), texts);
+        EXPECT_EQ(cell.colours[MonthCell::DayNumber], (BoxColours{dayFore, dayBack}));
         EXPECT_EQ(cell.colours[MonthCell::Public], (BoxColours{PubFore, other ? OtherBack : PubBack}));
         EXPECT_EQ(cell.colours[MonthCell::Private], (BoxColours{PrivFore, other ? OtherBack : PrivBack}));
-        EXPECT_EQ(cell.colours[MonthCell::Mark], (BoxColours{MarkFore, row.markBack}));
+        EXPECT_EQ(cell.colours[MonthCell::Mark], (BoxColours{MarkFore, markBack}));
     }
 }
 
 TEST(MonthCells, TodayIsMarkedInTodaysYearOnly) {
-    const struct {
-        const char* name;
-        QDate today;
-        int year, month, markedDay; // markedDay 0: none
-    } rows[] = {
+    // Name, today, the year and month shown, the day marked (0: none).
+    const std::tuple<const char*, QDate, int, int, int> rows[] = {
         {"today's month", {2027, 1, 5}, 2027, 1, 5},
         {"the same month a year before", {2027, 1, 5}, 2026, 1, 0},
         {"the same month a year after", {2027, 1, 5}, 2028, 1, 0},
@@ -212,15 +200,15 @@ TEST(MonthCells, TodayIsMarkedInTodaysYearOnly) {
         {"29 February, a common year before", {2028, 2, 29}, 2027, 2, 0},
         {"today among the next month's cells", {2024, 6, 1}, 2024, 5, 0},
     };
-    for (const auto& row : rows) {
+    for (const auto& [name, today, year, month, markedDay] : rows) {
         CalendarState s;
-        setToday(s, row.today);
+        setToday(s, today);
         QList<int> marked;
-        for (const MonthCell& cell : monthCells(s, distinctColours(), row.year, row.month))
+        for (const MonthCell& cell : monthCells(s, distinctColours(), year, month))
             if (cell.today || cell.colours[MonthCell::DayNumber].back == TodayBack ||
                 cell.colours[MonthCell::Mark].back == TodayBack)
                 marked << cell.date.day();
-        EXPECT_EQ(marked, row.markedDay ? QList<int>{row.markedDay} : QList<int>{}) << row.name;
+        EXPECT_EQ(marked, markedDay ? QList<int>{markedDay} : QList<int>{}) << name;
     }
 }
 

@@ -98,10 +98,6 @@ TEST(HolidayRules, TheEditorsSampleListGeneratesInEveryYear) {
         ASSERT_TRUE(test::generated(holidaySampleList(), year).has_value()) << year;
 }
 
-QString deliveredList(const char* name) {
-    return readListFile(QStringLiteral(HIBIMO_SOURCE_DIR "/data/") + name).value();
-}
-
 // A red day as a calendar shows it: the first name of its public line, "振替" for a substitute. A
 // holiday on a Sunday gives its flag to its substitute and stays red as a Sunday.
 struct RedDay {
@@ -153,9 +149,9 @@ QMap<QDate, QString> datasetHolidays() {
 
 // The equinox days among them are the observatory's formula: those up to 2027 it has announced.
 TEST(HolidayRules, TheDeliveredListsPassTheChecksAndGiveJapansHolidaysOfEveryYearFrom1970To2050) {
-    const QString list = deliveredList("HBHolyD.dat");
+    const QString list = readListFile(HIBIMO_SOURCE_DIR "/data/HBHolyD.dat").value();
     ASSERT_TRUE(checkHolidayList(list).ok);
-    ASSERT_TRUE(checkAnniversaryList(deliveredList("HBBirth.dat")).ok);
+    ASSERT_TRUE(checkAnniversaryList(readListFile(HIBIMO_SOURCE_DIR "/data/HBBirth.dat").value()).ok);
     const QMap<QDate, QString> dataset = datasetHolidays();
     ASSERT_EQ(QPair(dataset.firstKey(), dataset.lastKey().year()), QPair(QDate(1970, 1, 1), 2050));
     QStringList differences;

@@ -67,13 +67,6 @@ TEST(YearEvents, EachKindLeavesOnlyWhenChosen) {
               QStringList({"366", "0101 六曜・旧暦 赤口 旧11/20", "0210 六曜・旧暦 先勝 旧1/1"}));
 }
 
-// The lines of a resource, unfolded, without its DTSTAMP.
-QStringList linesOf(const QByteArray& ics) {
-    QStringList lines = QString::fromUtf8(ics).replace("\r\n ", "").split("\r\n", Qt::SkipEmptyParts);
-    lines.removeIf([](const QString& l) { return l.startsWith("DTSTAMP:"); });
-    return lines;
-}
-
 TEST(IcsText, PropertiesAndEscaping) {
     YearTables y;
     y.PrivLine[1][28] = "a\\b;c,d\r\n次";
@@ -93,8 +86,12 @@ TEST(IcsText, PropertiesAndEscaping) {
          "CATEGORIES:公開の予定"},
     };
     ASSERT_EQ(r.size(), 3u);
-    for (int i = 0; i < 3; ++i)
-        EXPECT_EQ(linesOf(r[i].ics), head + expected[i] + tail);
+    for (int i = 0; i < 3; ++i) { // unfolded, without the DTSTAMP
+        QStringList lines =
+            QString::fromUtf8(r[i].ics).replace("\r\n ", "").split("\r\n", Qt::SkipEmptyParts);
+        lines.removeIf([](const QString& l) { return l.startsWith("DTSTAMP:"); });
+        EXPECT_EQ(lines, head + expected[i] + tail);
+    }
     EXPECT_TRUE(QString::fromUtf8(r[0].ics).contains(QRegularExpression("\r\nDTSTAMP:\\d{8}T\\d{6}Z\r\n")));
 }
 

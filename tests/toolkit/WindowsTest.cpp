@@ -25,22 +25,23 @@ struct Counted : Form {
 };
 
 // One letter a step: a the window manager activates the main window, s the other window is shown,
-// m it is shown modeless from the main window, r it refuses its next close, c it closes, M the main
+// m it is shown modeless from the main window, r it refuses the close that follows, c it closes, M the main
 // window closes.
 void play(const char* steps, Counted& main, Counted& other) {
     QEvent activate(QEvent::WindowActivate);
     for (const char* s = steps; *s; ++s) {
         if (*s == 'a')
             QCoreApplication::sendEvent(&main, &activate);
-        else if (*s == 's')
-            other.show(), other.activateIfPending();
-        else if (*s == 'm')
-            other.showModeless(&main), other.activateIfPending();
-        else if (*s == 'r')
-            other.refuseClose = true;
-        else if (*s == 'c')
-            other.close(), other.refuseClose = false;
-        else if (*s == 'M')
+        if (*s == 's')
+            other.show();
+        if (*s == 'm')
+            other.showModeless(&main);
+        if (*s == 's' || *s == 'm')
+            other.activateIfPending();
+        if (*s == 'c')
+            other.close();
+        other.refuseClose = *s == 'r';
+        if (*s == 'M')
             main.close();
     }
 }
@@ -48,30 +49,26 @@ void play(const char* steps, Counted& main, Counted& other) {
 // When a window's Form_Activate runs: the year is reloaded from its file there, so running it too often
 // throws away what is only in memory, and too seldom shows a stale month.
 TEST(FormActivation, RunsForTheProgramsOwnWindowsOnly) {
-    const struct {
-        const char* name;
-        const char* steps;
-        int main, other; // activations after the main window's first one
-    } rows[] = {
-        {"the first show only", "", 0, 0},
-        {"the window manager's first activation after the show counts once", "a", 0, 0},
-        {"back from another application (or a message box)", "aa", 0, 0},
-        {"back from another window of the program", "sa", 1, 1},
-        {"a modeless window closes: its opener", "mc", 1, 1},
-        {"a window without an opener closes: the main window", "sc", 1, 1},
-        {"a close the window refuses: nothing", "src", 0, 1},
-        {"shown again after it closed: a first activation again", "scs", 1, 2},
-        {"the opener closed before: nothing", "mMc", 0, 1},
+    // Name, steps, the activations of the main window (after its first one) and of the other window.
+    const std::tuple<const char*, const char*, std::pair<int, int>> rows[] = {
+        {"the first show only", "", {0, 0}},
+        {"the window manager's first activation after the show counts once", "a", {0, 0}},
+        {"back from another application (or a message box)", "aa", {0, 0}},
+        {"back from another window of the program", "sa", {1, 1}},
+        {"a modeless window closes: its opener", "mc", {1, 1}},
+        {"a window without an opener closes: the main window", "sc", {1, 1}},
+        {"a close the window refuses: nothing", "src", {0, 1}},
+        {"shown again after it closed: a first activation again", "scs", {1, 2}},
+        {"the opener closed before: nothing", "mMc", {0, 1}},
     };
-    for (const auto& row : rows) {
+    for (const auto& [name, steps, activations] : rows) {
         Counted main, other;
         Form::setMainForm(&main);
         main.show();
         main.activateIfPending();
-        ASSERT_EQ(main.activations, 1) << row.name;
-        play(row.steps, main, other);
-        EXPECT_EQ(std::pair(main.activations - 1, other.activations), std::pair(row.main, row.other))
-            << row.name;
+        ASSERT_EQ(main.activations, 1) << name;
+        play(steps, main, other);
+        EXPECT_EQ(std::pair(main.activations - 1, other.activations), activations) << name;
     }
     Form::setMainForm(nullptr);
 }
@@ -99,71 +96,64 @@ TEST(QtDialogs, AFileDialogProposesANameOfItsKindInItsKindsFolder) {
     EXPECT_EQ(seen, "ccf|" + dir.filePath("sub/a.ccf") + "|asks");
 }
 
-// A modal window's title, how many buttons it offers, and a colour chooser's preset colour.
-QString shown(const QWidget* w) {
-    const auto* buttons = w->findChild<QDialogButtonBox*>();
-    const auto* chooser = qobject_cast<const QColorDialog*>(w);
-    return w->windowTitle() + QString(" %1 ").arg(buttons ? buttons->buttons().size() : 0) +
-           (chooser ? chooser->currentColor().name() : QString());
-}
-
-// Closes whatever modal window is still open after a few seconds, so that a failure cannot hang the run.
-struct Watchdog : QObject {
-    bool fired = false;
-    Watchdog() {
-        QTimer::singleShot(5000, this, [this] {
-            fired = true;
-            QApplication::closeAllWindows();
-        });
-    }
+// Name, the question (its answer as text), the answer when cancelled, what the window shows: its title,
+// how many buttons it offers, a colour chooser's preset colour.
+const std::tuple<const char*, std::function<QString(QtInteraction&)>, QString, QString> questions[] = {
+    {"message",
+     [](QtInteraction& ui) {
+         ui.message("テスト");
+         return QString("shown");
+     },
+     "shown", "Hibimo 1 "},
+    {"prompt", [](QtInteraction& ui) { return ui.prompt("太さ", "題", "2"); }, "", "題 2 "},
+    {"colour chooser, preset from 0x00BBGGRR",
+     [](QtInteraction& ui) { return QString::number(ui.chooseColour(0x3020F0, "t").value_or(-1)); }, "-1",
+     "t 2 #f02030"},
+    {"open file dialog", [](QtInteraction& ui) { return ui.openFileName("配色設定File *.ccf|*.ccf|"); }, "",
+     "Hibimo 2 "},
+    {"save file dialog", [](QtInteraction& ui) { return ui.saveFileName("配色設定File *.ccf|*.ccf|"); }, "",
+     "Hibimo 2 "},
+    {"one of the program's windows",
+     [](QtInteraction& ui) {
+         Form window;
+         return QString(ui.showModal(window) ? "closed" : "cancelled");
+     },
+     "cancelled", " 0 "},
 };
 
 TEST(ProgramEndFromOutside, EveryOpenQuestionClosesAsCancelledAndTheShutDownWaitsForItsHandler) {
     QTemporaryDir dir;
-    const struct {
-        const char* name;
-        std::function<QString(QtInteraction&)> ask; // the answer as text
-        QString cancelled, shown;
-    } rows[] = {
-        {"message", [](QtInteraction& ui) { return ui.message("テスト"), QString("shown"); }, "shown",
-         "Hibimo 1 "},
-        {"prompt", [](QtInteraction& ui) { return ui.prompt("太さ", "題", "2"); }, "", "題 2 "},
-        {"colour chooser, preset from 0x00BBGGRR",
-         [](QtInteraction& ui) { return QString::number(ui.chooseColour(0x3020F0, "t").value_or(-1)); }, "-1",
-         "t 2 #f02030"},
-        {"open file dialog", [](QtInteraction& ui) { return ui.openFileName("配色設定File *.ccf|*.ccf|"); },
-         "", "Hibimo 2 "},
-        {"save file dialog", [](QtInteraction& ui) { return ui.saveFileName("配色設定File *.ccf|*.ccf|"); },
-         "", "Hibimo 2 "},
-        {"one of the program's windows",
-         [](QtInteraction& ui) {
-             Form window;
-             return QString(ui.showModal(window) ? "closed" : "cancelled");
-         },
-         "cancelled", " 0 "},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
+    for (const auto& [name, ask, cancelled, shown] : questions) {
+        SCOPED_TRACE(name);
         QtInteraction ui(dir.path());
         QStringList order;
-        Watchdog watchdog;
-        QTimer::singleShot(200, [&] {
-            EXPECT_EQ(shown(QApplication::activeModalWidget()), row.shown);
+        // Closes a window still open after a few seconds, so that a failure cannot hang the run.
+        QTimer watchdog;
+        watchdog.setSingleShot(true);
+        watchdog.callOnTimeout(&QApplication::closeAllWindows);
+        watchdog.start(5000);
+        QTimer::singleShot(200, [&, expected = shown] {
+            const QWidget* window = QApplication::activeModalWidget();
+            const auto* buttons = window->findChild<QDialogButtonBox*>();
+            const auto* chooser = qobject_cast<const QColorDialog*>(window);
+            EXPECT_EQ(window->windowTitle() + QString(" %1 ").arg(buttons ? buttons->buttons().size() : 0) +
+                          (chooser ? chooser->currentColor().name() : QString()),
+                      expected);
             order << "end";
             ui.endFromOutside([&] { order << "shut down"; });
         });
-        const QString answer = row.ask(ui);
+        const QString answer = ask(ui);
         order << "returned";
         QCoreApplication::sendPostedEvents();
-        EXPECT_FALSE(watchdog.fired) << "the window stayed open";
-        EXPECT_EQ(answer, row.cancelled);
+        EXPECT_TRUE(watchdog.isActive()) << "the window stayed open";
+        EXPECT_EQ(answer, cancelled);
         EXPECT_EQ(order, QStringList({"end", "returned", "shut down"}));
         EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 
         // Asked again while the program ends: answered at once, without a window (that would wait in an
         // event loop, until the watchdog closed it).
         QTimer::singleShot(0, [&] { order << "a window waited"; });
-        EXPECT_EQ(row.ask(ui), row.cancelled);
+        EXPECT_EQ(ask(ui), cancelled);
         EXPECT_EQ(order.size(), 3);
         QCoreApplication::processEvents();
     }
