@@ -6,10 +6,9 @@
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QSslConfiguration>
+#include <QTextStream>
 #include <functional>
-#include <gtest/gtest.h>
 #include <map>
 #include <utility>
 
@@ -35,14 +34,13 @@ TEST(Publish, TheCollectionHoldsExactlyTheCalendarBesideOtherEvents) {
     secondClient(p.settings.url, {"mkcalendar"});
     CalendarResources resources = someEvents(5);
     EXPECT_EQ(p.run(resources).created, 5);
-    ASSERT_TRUE(p.ok) << p.message.toStdString();
+    ASSERT_TRUE(p.ok); // without a first publish there is no record for the steps below to read
     secondClient(p.settings.url, {"create", "phone-1", "電話で作った予定"});
 
     resources[1] = event("ev1", "変更した予定");
     resources.erase(resources.begin() + 2);
     resources.push_back(event("ev9", "新しい予定"));
     const PublishCounts c = p.run(resources);
-    EXPECT_TRUE(p.ok);
     EXPECT_EQ(std::make_tuple(c.requests, c.created, c.changed, c.deleted, c.unchanged),
               std::make_tuple(3, 1, 1, 1, 3));
     EXPECT_EQ(secondClient(p.settings.url, {"list"}),
@@ -63,7 +61,6 @@ TEST(Publish, TheCollectionHoldsExactlyTheCalendarBesideOtherEvents) {
             secondClient(p.settings.url, {"modify", "ev0", "電話で変えた"});
     });
     EXPECT_EQ(p.run(resources).conflicts, 1);
-    EXPECT_TRUE(p.ok);
     EXPECT_EQ(p.run(resources).requests, 0);
     EXPECT_TRUE(secondClient(p.settings.url, {"list"}).contains("ev0\tカレンダーで変えた"));
 
@@ -74,9 +71,8 @@ TEST(Publish, TheCollectionHoldsExactlyTheCalendarBesideOtherEvents) {
     EXPECT_TRUE(record.syncToken().startsWith("http://radicale.org/ns/sync/"));
     record.setSyncToken("http://radicale.org/ns/sync/unknown");
     ASSERT_TRUE(record.write(p.f.dir.path()));
-    EXPECT_EQ(p.run(resources).requests, 0);
-    EXPECT_TRUE(p.ok);
-    EXPECT_EQ(p.publisher.counts().listings, 2);
+    const PublishCounts fallback = p.run(resources);
+    EXPECT_EQ(std::make_pair(fallback.requests, fallback.listings), std::make_pair(0, 2));
 
     for (const QString& name : QDir(p.f.dir.path()).entryList(QDir::Files))
         EXPECT_FALSE(p.f.bytes(name).contains(env("HIBIMO_CALDAV_PASSWORD").toUtf8())) << name.toStdString();
@@ -99,33 +95,30 @@ TEST(Discovery, FindsAndCreatesCalendarsFromTheServersAddressAndPublishesThere) 
 
         Publishing p(created);
         EXPECT_EQ(p.run(someEvents(2)).created, 2);
-        EXPECT_TRUE(p.ok) << p.message.toStdString();
         // The calendar's own address is the one calendar found, as before.
         EXPECT_EQ(find(created), "|Hibimo");
         EXPECT_EQ(d.calendars().front().url.toString(), created);
     }
     CalDavDiscovery d;
-    EXPECT_TRUE(settle(d, [&] {
-                    d.find(QUrl(radicale), user, "wrong");
-                }).startsWith("サーバーがユーザー名かパスワードを受け付けませんでした(401)。"));
+    const QString refused = settle(d, [&] { d.find(QUrl(radicale), user, "wrong"); });
+    EXPECT_TRUE(refused.startsWith("サーバーがユーザー名かパスワードを受け付けませんでした(401)。"));
 }
 
 // A scripted server on loopback that misbehaves in the one way its scenario names; the tests run it
 // without with_services.sh.
 struct HostileServer {
+    testing::ScopedTrace trace; // names the scenario in every failure while the server runs
     QProcess process;
     QTemporaryDir dir;
     QString port, otherPort;
 
-    explicit HostileServer(const QString& scenario) {
+    explicit HostileServer(const char* scenario) : trace(__FILE__, __LINE__, scenario) {
         process.start("/usr/bin/python3",
                       {QStringLiteral(HIBIMO_SOURCE_DIR "/tests/sharing/hostile_server.py"), scenario,
                        dir.filePath("log")});
         while (!process.canReadLine() && process.waitForReadyRead(10000)) {
         }
-        const QStringList ports = QString::fromLatin1(process.readLine()).simplified().split(' ');
-        port = ports.value(0);
-        otherPort = ports.value(1);
+        QTextStream(process.readLine()) >> port >> otherPort;
     }
     ~HostileServer() {
         process.kill();
@@ -179,21 +172,20 @@ TEST(HostileServer, NothingLeavesTheOriginAndAFailureChangesNoFile) {
         {"507", statusText(507) + "\r" + NothingChanged},
     };
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.scenario);
         HostileServer server(row.scenario);
         Publishing p(server.url(row.path), "family");
         p.publisher.setBounds(3000, 1500, 2000, 1 << 20);
         p.f.writeBytes("HB2026.hbd", "a year");
         const auto before = snapshot(p.f);
+        p.succeeds = row.message.isEmpty();
         p.run(someEvents(2), "secret", "0f5a3c44-7b7e-4b36-9d0e-5c1a2b3c4d5e");
-        EXPECT_EQ(p.ok, row.message.isEmpty());
         EXPECT_EQ(p.message, QString(row.message).replace("%1", server.otherPort));
         for (const QString& line : server.requests())
             EXPECT_FALSE(line.startsWith(server.otherPort)) << line.toStdString();
+        // A publish that failed before sending anything leaves the folder as it was; any other writes.
+        EXPECT_EQ(snapshot(p.f) == before, row.message.endsWith(NothingChanged));
         if (row.message.isEmpty()) {
             EXPECT_EQ(p.publisher.counts().created, 2);
-        } else if (row.message.endsWith(NothingChanged)) {
-            EXPECT_EQ(snapshot(p.f), before);
         }
     }
 }
@@ -202,7 +194,6 @@ TEST(HostileServer, NothingLeavesTheOriginAndAFailureChangesNoFile) {
 // again, and a weak ETag is never a precondition.
 TEST(HostileServer, NoOrWeakEtagSendsOnlyWhatChanged) {
     for (const char* scenario : {"noetag", "weaketag"}) {
-        SCOPED_TRACE(scenario);
         HostileServer server(scenario);
         Publishing p(server.url(), "family");
         CalendarResources events = someEvents(3);
@@ -210,7 +201,6 @@ TEST(HostileServer, NoOrWeakEtagSendsOnlyWhatChanged) {
         EXPECT_EQ(p.run(events, "secret").requests, 0);
         events[1] = event("ev1", "変えた");
         EXPECT_EQ(p.run(events, "secret").requests, 1);
-        EXPECT_TRUE(p.ok) << p.message.toStdString();
         EXPECT_TRUE(server.requests().last().endsWith("PUT /cal/ev1.ics yes -"));
     }
 }
@@ -218,7 +208,6 @@ TEST(HostileServer, NoOrWeakEtagSendsOnlyWhatChanged) {
 // Finding the calendars asks the well-known place first, and is stopped by a redirect elsewhere.
 TEST(HostileServer, FindingCalendarsFollowsNoRedirectLeavingTheOrigin) {
     for (const char* scenario : {"redirect301", "redirect307"}) {
-        SCOPED_TRACE(scenario);
         HostileServer server(scenario);
         CalDavDiscovery d;
         EXPECT_EQ(settle(d, [&] { d.find(QUrl(server.url("/")), "family", "secret"); }).section('\r', 0, 0),

@@ -18,17 +18,17 @@ inline QString env(const char* name) {
 
 inline CalendarResource event(const QString& uid, const QString& summary) {
     return {uid,
-            ("BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//test//EN\r\nBEGIN:VEVENT\r\nUID:" + uid +
-             "\r\nDTSTAMP:20261207T000000Z\r\nDTSTART;VALUE=DATE:20261207\r\nDTEND;VALUE=DATE:20261208\r\n"
-             "SUMMARY:" +
-             summary + "\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n")
+            QString("BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//test//EN\r\nBEGIN:VEVENT\r\nUID:%1\r\n"
+                    "DTSTAMP:20261207T000000Z\r\nDTSTART;VALUE=DATE:20261207\r\nDTEND;VALUE=DATE:20261208\r\n"
+                    "SUMMARY:%2\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n")
+                .arg(uid, summary)
                 .toUtf8()};
 }
 
-inline CalendarResources someEvents(int count, const QString& prefix = "ev") {
+inline CalendarResources someEvents(int count) {
     CalendarResources resources;
     for (int i = 0; i < count; ++i)
-        resources.push_back(event(prefix + QString::number(i), "予定 " + QString::number(i)));
+        resources.push_back(event("ev" + QString::number(i), "予定 " + QString::number(i)));
     return resources;
 }
 
@@ -49,6 +49,7 @@ struct Publishing {
     CalDavPublisher publisher{f.dir.path()};
     bool ok = false;
     QString message;
+    bool succeeds = true; // how each publish is expected to end
 
     explicit Publishing(QString url = env("HIBIMO_CALDAV_URL"), QString user = env("HIBIMO_CALDAV_USER")) {
         settings.url = std::move(url);
@@ -62,6 +63,7 @@ struct Publishing {
                       const QString& newFolderId = {}) {
         EXPECT_TRUE(publisher.publish(settings, password, std::move(resources), newFolderId));
         EXPECT_TRUE(publisher.waitForFinished(60000));
+        EXPECT_EQ(ok, succeeds) << message.toStdString();
         return publisher.counts();
     }
 };
