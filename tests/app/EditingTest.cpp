@@ -73,7 +73,10 @@ TEST(EditingDoubleClick, EditsStoresSavesAndShowsKeepingTheMonthMemo) {
             auto& d = static_cast<HbmInput&>(w);
             seen = d.Label3->caption() + "|" + d.Text1->text();
             d.Text1->setText(text);
-            ok ? QTest::mouseClick(d.Command1[0], Qt::LeftButton) : void(d.close());
+            if (ok)
+                QTest::mouseClick(d.Command1[0], Qt::LeftButton);
+            else
+                d.close();
         });
         const int i = c.cellOf(day);
         c.doubleClick(box, i);
